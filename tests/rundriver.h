@@ -32,7 +32,8 @@ inline void choose(int players, const QString& name1, const QString& name2, int 
 // Installs a fixed clock and a random source for the life of the object, and
 // a message recorder; unloads every form at the end.
 struct Session {
-    explicit Session(std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
+    explicit Session(
+        std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
     {
         auto fixed = std::make_unique<common::FixedClock>();
         clock = fixed.get();
@@ -56,8 +57,7 @@ struct Session {
 };
 
 // Shows a registered form as the menu does and returns it.
-template <class T>
-T* open(const QString& name)
+template <class T> T* open(const QString& name)
 {
     auto* form = qobject_cast<T*>(ui::FormRegistry::instance().show(name));
     return form;
@@ -71,7 +71,10 @@ inline void type(QLineEdit* box, const QString& text)
 }
 
 // Deletes forms that were unloaded.
-inline void flushUnloads() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+inline void flushUnloads()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 inline QByteArray readFile(const QString& name)
 {

@@ -20,17 +20,19 @@ void Form::setCaption(const QString& caption)
 
 void Form::setSizeTw(int width, int height)
 {
+    widthTw_ = width;
     setFixedSize(px(width), px(height));
 }
 
 void Form::setWidthTw(int width)
 {
+    widthTw_ = width;
     setFixedWidth(px(width));
 }
 
 int Form::widthTw() const
 {
-    return tw(width());
+    return widthTw_;
 }
 
 void Form::closeEvent(QCloseEvent* event)

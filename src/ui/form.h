@@ -29,6 +29,7 @@ protected:
 
 private:
     QString name_;
+    int widthTw_ = 0;
 };
 
 } // namespace ui

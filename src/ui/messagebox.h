@@ -8,11 +8,17 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 #include <vector>
 
 namespace ui {
 
 void messageBox(const QString& title, const QString& text);
+
+// The box as messageBox shows it, not yet shown (screenshots).
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text);
 
 struct Message {
     QString title;

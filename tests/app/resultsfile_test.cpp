@@ -52,8 +52,8 @@ private slots:
         const QString name = dir.filePath("oefset1.txt");
         QFile f(name);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Ren\xc3\xa9\r\n"      // UTF-8
-                "Ren\xe9 \x80 5\r\n"   // Windows-1252: é and the euro sign
+        f.write("Ren\xc3\xa9\r\n"    // UTF-8
+                "Ren\xe9 \x80 5\r\n" // Windows-1252: é and the euro sign
                 "\r\n"
                 "laatste zonder einde");
         f.close();

@@ -1,5 +1,6 @@
 // The metric form played through as pupils do; it is also the test of the
 // exercise run that all six run forms share.
+#include "common/numbertext.h"
 #include "exercises/metric/metriek.h"
 #include "rundriver.h"
 #include "testmain.h"
@@ -16,10 +17,10 @@ const QByteArray dashes(49, '-');
 void scriptKmToCm(common::ScriptedRandom& r, int times)
 {
     for (int i = 0; i < times; ++i) {
-        r.addDraw(6, 7);    // van: km
-        r.addDraw(1, 7);    // naar: cm
+        r.addDraw(6, 7);     // van: km
+        r.addDraw(1, 7);     // naar: cm
         r.addDraw(10, 1000); // g = 11
-        r.addDraw(1, 6);    // e = 1: 1.1
+        r.addDraw(1, 6);     // e = 1: 1.1
     }
 }
 
@@ -61,7 +62,8 @@ private slots:
 
         for (int nr = 1; nr <= 10; ++nr) {
             QVERIFY(f->Timer1->fire());
-            QCOMPARE(f->lVulin1->caption(), QString(" Anna  vul in ! (nr. %1)").arg(common::Str(nr)));
+            QCOMPARE(f->lVulin1->caption(),
+                     QString(" Anna  vul in ! (nr. %1)").arg(common::Str(nr)));
             QCOMPARE(f->lGetal1->caption(), QString(" 1.1"));
             QCOMPARE(f->lmetriek1onder->caption(), QString(" cm"));
             QVERIFY(f->bNaarmenu->isEnabled());
@@ -103,10 +105,10 @@ private slots:
         QTest::addColumn<double>("time2");
         QTest::addColumn<QString>("ending");
         QTest::newRow("more right wins") << true << false << 9.0 << 1.0 << " An heeft gewonnen !";
-        QTest::newRow("equal score, less time wins") << true << true << 3.0 << 4.0
-                                                     << " An heeft gewonnen !";
-        QTest::newRow("equal score and time names player 2") << true << true << 3.0 << 3.0
-                                                            << " Bo heeft gewonnen !";
+        QTest::newRow("equal score, less time wins")
+            << true << true << 3.0 << 4.0 << " An heeft gewonnen !";
+        QTest::newRow("equal score and time names player 2")
+            << true << true << 3.0 << 3.0 << " Bo heeft gewonnen !";
         QTest::newRow("player 2 faster") << true << true << 5.0 << 4.0 << " Bo heeft gewonnen !";
         QTest::newRow("both zero names nobody") << false << false << 1.0 << 2.0 << "";
     }

@@ -4,6 +4,7 @@
 #include "common/random.h"
 #include "metriccheck.h"
 #include "metricexplanation.h"
+#include "metricunits.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -31,8 +32,8 @@ Metriek::Metriek() : RunForm(metriekMember())
         const int top = opgaveTop + 150;
         auto* getal = new ui::Label(this, QStringLiteral("200 "), x + 400, top, 1500, lineHeight);
         auto* boven = new ui::Label(this, QStringLiteral(" dam"), x + 1950, top, 1200, lineHeight);
-        auto* is = new ui::Label(this, QStringLiteral(" ="), x, top + lineHeight + 120, 400,
-                                 lineHeight);
+        auto* is =
+            new ui::Label(this, QStringLiteral(" ="), x, top + lineHeight + 120, 400, lineHeight);
         auto* onder = new ui::Label(this, QStringLiteral(" cm"), x + 1950, top + lineHeight + 120,
                                     1200, lineHeight);
         getal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -78,4 +79,7 @@ RunForm::Oordeel Metriek::beoordeel(int speler)
     return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
 }
 
-void Metriek::uitleg(int) { ui::messageBox(QStringLiteral("metriek"), metric::uitleg(opgave)); }
+void Metriek::uitleg(int)
+{
+    ui::messageBox(QStringLiteral("metriek"), metric::uitleg(opgave));
+}
