@@ -8,3 +8,4 @@ for b in ./bench_*; do
   echo "== $b"
   "$b"
 done
+./compare_startup.sh

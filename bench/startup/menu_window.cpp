@@ -1,0 +1,20 @@
+// The program's own start: forms registered, the menu shown.
+#include "app/formlist.h"
+#include "shown_probe.h"
+#include "ui/form.h"
+#include "ui/formregistry.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    registerForms();
+    ui::Form* menu = ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
+    if (!menu)
+        return 1;
+    new ShownProbe(menu);
+    const int code = app.exec();
+    ui::FormRegistry::instance().unloadAll();
+    return code;
+}
