@@ -6,13 +6,13 @@ export CCACHE_BASEDIR := $(CURDIR)
 
 BUILD_PKGS := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools \
               libgl-dev fonts-comic-neue qt6-translations-l10n
-TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool
+TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool appstream desktop-file-utils
 BENCH_PKGS := $(BUILD_PKGS) libbenchmark-dev libmuparser-dev
 FUZZ_PKGS  := $(BUILD_PKGS) clang libclang-rt-dev
 
 JOBS ?= $(shell nproc)
 
-.PHONY: all run test bench fuzz deps-build deps-test deps-bench deps-fuzz build clean format
+.PHONY: all run test bench fuzz package screenshots deps-build deps-test deps-bench deps-fuzz build clean format
 
 all: build
 
@@ -68,6 +68,17 @@ fuzz: deps-fuzz build/fuzz/build.ninja
 	cmake --build build/fuzz -j $(JOBS)
 	cd build/fuzz && for f in fuzz/fuzz_*; do [ -x "$$f" ] || continue; \
 	  echo "== $$f"; ./$$f -runs=$(FUZZ_RUNS) -max_len=200 || exit 1; done
+
+# A Debian package of the release build: build/release/telkompas_*.deb
+package: deps-build build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target telkompas
+	cd build/release && cpack -G DEB
+
+# Every form rendered to PNG, at scale 1 and 2.
+screenshots: deps-build build/release/build.ninja
+	cmake --build build/release -j $(JOBS) --target telkompas_screenshots
+	./build/release/telkompas_screenshots docs/screenshots
+	QT_SCALE_FACTOR=2 ./build/release/telkompas_screenshots docs/screenshots/scale2
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

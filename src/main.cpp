@@ -1,3 +1,4 @@
+#include "app/appsetup.h"
 #include "app/formlist.h"
 #include "ui/formregistry.h"
 
@@ -6,7 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Telkompas"));
+    setUpApplication(app);
     registerForms();
     ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
     const int code = app.exec();

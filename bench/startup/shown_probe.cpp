@@ -39,7 +39,10 @@ long rssKiB()
 
 } // namespace
 
-ShownProbe::ShownProbe(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+ShownProbe::ShownProbe(QWidget* window) : QObject(window)
+{
+    window->installEventFilter(this);
+}
 
 bool ShownProbe::eventFilter(QObject*, QEvent* event)
 {
