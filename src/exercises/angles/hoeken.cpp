@@ -41,6 +41,7 @@ Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
     setFont(f);
 
     Lnaam = new ui::Label(this, QString(), marge, marge, 3500, rijHoogte);
+    Lnaam->setIndent(6);
     Tgraden = new ui::TextBox(this, marge + 3620, marge, 1100, rijHoogte);
     Tgraden->setAccessibleName(QStringLiteral("Aantal graden"));
     Tgraden->onEnter = [this] { raad(); };
@@ -82,15 +83,18 @@ void Hoeken::activate()
     common::random().randomize();
     Picture1->setScale(0, 0, 1000, 1000);
     spel.begin(angles::nieuweHoek(common::random()));
-    maakHoek();
+    tekenHoek();
     Tgraden->setFocus();
 }
 
-void Hoeken::maakHoek()
+void Hoeken::tekenHoek()
 {
     Picture1->clear();
-    const angles::Hoek& h = spel.hoek;
-    Picture1->pie(middenX, middenY, straal, h.startHoek, h.hoek, rood, rood);
+    const int eind = spel.hoek.eindHoek();
+    if (spel.veegHoek != eind)
+        Picture1->pie(middenX, middenY, straal, spel.veegHoek, eind - spel.veegHoek, rood, rood);
+    for (const angles::VeegStap& stap : spel.geveegd())
+        Picture1->pie(middenX, middenY, straal, stap.van, stap.tot - stap.van, blauw, Qt::black);
 }
 
 void Hoeken::vraagOm(int speler)
@@ -133,7 +137,7 @@ void Hoeken::tick()
             Lantwoord->setCaption(angles::antwoordTekst(spel));
             Lantwoord->show();
         }
-        Picture1->pie(middenX, middenY, straal, stap->van, stap->tot - stap->van, blauw, Qt::black);
+        tekenHoek();
         return;
     }
     if (spel.afgelopen()) {
@@ -142,7 +146,7 @@ void Hoeken::tick()
         return;
     }
     spel.volgende(angles::nieuweHoek(common::random()));
-    maakHoek();
+    tekenHoek();
     Timer1->setEnabled(false);
     Tgraden->clear();
     vraagOm(1);

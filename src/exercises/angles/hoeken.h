@@ -37,7 +37,10 @@ public:
     void sluitSpel();
 
 private:
-    void maakHoek();          // draws the angle of spel on a cleared drawing area
+    // Draws the angle afresh: red where the sweep has yet to come, the blue
+    // steps swept so far over it. Red never lies under blue, so no red
+    // shows along the smoothed edges of the sweep.
+    void tekenHoek();
     void vraagOm(int speler); // the prompt in the player's colours
     void raad();              // Enter in Tgraden
     void tick();

@@ -85,6 +85,16 @@ std::optional<VeegStap> Spel::veegStap()
     return stap;
 }
 
+std::vector<VeegStap> Spel::geveegd() const
+{
+    Spel opnieuw = *this;
+    opnieuw.veegHoek = hoek.startHoek;
+    std::vector<VeegStap> stappen;
+    while (opnieuw.veegHoek != veegHoek)
+        stappen.push_back(*opnieuw.veegStap());
+    return stappen;
+}
+
 bool Spel::afgelopen() const
 {
     return punten1 >= eindPunten || punten2 >= eindPunten;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace common {
 class Random;
@@ -77,6 +78,8 @@ struct Spel {
 
     // The next step of the sweep; nothing once the sweep has reached the end.
     std::optional<VeegStap> veegStap();
+    // The steps swept so far, in order.
+    std::vector<VeegStap> geveegd() const;
 
     // Someone has reached 100 points.
     bool afgelopen() const;
