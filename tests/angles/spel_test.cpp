@@ -2,8 +2,6 @@
 #include "exercises/angles/spel.h"
 #include "testmain.h"
 
-#include <cmath>
-
 using namespace angles;
 
 class SpelTest : public QObject {
@@ -13,9 +11,6 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("gok"); // 0: ignored
-        QTest::newRow("whole number") << "45" << 45;
-        QTest::newRow("fraction rounds down") << "45.9" << 45;
-        QTest::newRow("negative counts") << "-12" << -12;
         QTest::newRow("negative fraction rounds down") << "-0.5" << -1;
         QTest::newRow("text after the number") << " 30 graden" << 30;
         QTest::newRow("zero ignored") << "0" << 0;
@@ -51,17 +46,6 @@ private slots:
         QCOMPARE(rnd.used(), std::size_t(6));
     }
 
-    void newAnglesStayOnTheCircle()
-    {
-        common::SeededRandom rnd(7);
-        for (int i = 0; i < 2000; ++i) {
-            const Hoek h = nieuweHoek(rnd);
-            QVERIFY(h.startHoek >= 3 && h.startHoek <= 350);
-            QVERIFY(h.hoek >= 10 && h.hoek <= 169);
-            QVERIFY(h.eindHoek() <= 360);
-        }
-    }
-
     // Every angle that can be drawn sweeps in ceil(size / 10) adjoining steps,
     // the last one reaching the end.
     void everyAngleSweepsInWholeSteps()
@@ -82,15 +66,6 @@ private slots:
                     QFAIL(qPrintable(
                         QString("angle %1 + %2: %3 steps").arg(start).arg(size).arg(steps)));
             }
-    }
-
-    void noGuessWhileSweeping()
-    {
-        Spel spel;
-        spel.begin({30, 60});
-        QCOMPARE(spel.gok("60"), NaGok::Vegen);
-        QCOMPARE(spel.gok("55"), NaGok::Genegeerd);
-        QCOMPARE(spel.punten1, 10);
     }
 };
 
