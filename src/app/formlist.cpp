@@ -1,5 +1,6 @@
 #include "formlist.h"
 
+#include "exercises/angles/hoeken.h"
 #include "exercises/metric/metriek.h"
 #include "ui/formregistry.h"
 
@@ -8,5 +9,6 @@
 void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
+    forms.add(QStringLiteral("hoeken"), [] { return new Hoeken; });
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
 }

@@ -14,11 +14,21 @@ bool isEnter(const QKeyEvent* e)
 } // namespace
 
 Label::Label(QWidget* parent, const QString& caption, int left, int top, int width, int height)
-    : QLabel(caption, parent)
+    : QLabel(parent)
 {
     setGeometryTw(this, left, top, width, height);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
 }
 
 void Label::setColours(const QColor& text, const QColor& background)

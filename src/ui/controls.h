@@ -10,14 +10,18 @@
 
 namespace ui {
 
-// A caption on the form. Colours and font are set by the form.
+// A caption on the form. Colours and font are set by the form. A CR (or CR
+// LF) in the caption starts a new line; caption() gives it back as set.
 class Label : public QLabel {
     Q_OBJECT
 public:
     Label(QWidget* parent, const QString& caption, int left, int top, int width, int height);
-    void setCaption(const QString& caption) { setText(caption); }
-    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    QString caption() const { return caption_; }
     void setColours(const QColor& text, const QColor& background);
+
+private:
+    QString caption_;
 };
 
 // A one-line input box. Enter runs onEnter; other keys are left to the box.

@@ -1,0 +1,296 @@
+#include "app/formlist.h"
+#include "app/module1.h"
+#include "common/numbertext.h"
+#include "common/random.h"
+#include "exercises/angles/hoeken.h"
+#include "testmain.h"
+#include "ui/formregistry.h"
+#include "ui/messagebox.h"
+#include "ui/twips.h"
+
+#include <cmath>
+
+using common::Str;
+
+namespace {
+const QString streep(45, QLatin1Char('_'));
+
+// Stands in for the menu so that the tests see when it is shown again.
+struct MenuProbe : ui::Form {
+    MenuProbe() : ui::Form("wismenu") {}
+    void activate() override { ++shown; }
+    static inline int shown = 0;
+};
+} // namespace
+
+class HoekenTest : public QObject {
+    Q_OBJECT
+
+    ui::MessageRecorder* berichten = nullptr;
+
+    // Opens the game for one or two players; every angle it draws is start
+    // 30, size `size` (after a first draw that does not fit).
+    Hoeken* open(int spelers, int size = 60, int hoeken = 15)
+    {
+        module1().aantalSpelers = spelers;
+        module1().naam1 = "Anna";
+        module1().naam2 = "Bram";
+        auto rnd = std::make_unique<common::ScriptedRandom>();
+        rnd->addDraw(1, 360); // starts too close to the right: drawn again
+        rnd->addDraw(0, 160);
+        for (int i = 0; i < hoeken; ++i) {
+            rnd->addDraw(30, 360);
+            rnd->addDraw(size - 10, 160);
+        }
+        common::setRandom(std::move(rnd));
+        return qobject_cast<Hoeken*>(ui::FormRegistry::instance().show("hoeken"));
+    }
+    static void typ(Hoeken* f, const QString& text)
+    {
+        f->Tgraden->clear();
+        QTest::keyClicks(f->Tgraden, text);
+        QTest::keyClick(f->Tgraden, Qt::Key_Return);
+    }
+    // Ticks until the answer shows; returns the number of sweep steps.
+    static int veegTotAntwoord(Hoeken* f)
+    {
+        int stappen = 0;
+        while (!f->Lantwoord->isVisible() && f->Timer1->fire())
+            ++stappen;
+        return stappen;
+    }
+    // One angle: each player's guess, then the sweep and the tick after it.
+    static void speel(Hoeken* f, const QStringList& gokken)
+    {
+        for (const QString& g : gokken)
+            typ(f, g);
+        veegTotAntwoord(f);
+        f->Timer1->fire();
+    }
+
+    // The colour of the drawing at a point given around the circle's centre:
+    // degrees counter-clockwise on the screen from the right, and a part of
+    // the radius.
+    static QColor kleurOp(const ui::PictureBox* pic, double graden, double deelStraal)
+    {
+        const QImage& img = pic->image();
+        const QPointF c = pic->toPixels(Hoeken::middenX, Hoeken::middenY);
+        const double r = pic->toPixels(Hoeken::middenX + Hoeken::straal, 0).x() - c.x();
+        const double a = graden * M_PI / 180;
+        const QPointF p =
+            (c + QPointF(std::cos(a), -std::sin(a)) * r * deelStraal) * img.devicePixelRatio();
+        return img.pixelColor(int(std::floor(p.x())), int(std::floor(p.y())));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        registerForms();
+        ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
+    }
+    void init()
+    {
+        berichten = new ui::MessageRecorder;
+        MenuProbe::shown = 0;
+    }
+    void cleanup()
+    {
+        delete berichten;
+        ui::FormRegistry::instance().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void startsWithPlayerOnesPromptAndIgnoresNonsense()
+    {
+        Hoeken* f = open(1);
+        QCOMPARE(f->caption(), QString("Hoeken raden "));
+        QCOMPARE(f->Lnaam->caption(), QString("Anna: hoeveel graden"));
+        QCOMPARE(f->Lnaam->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QVERIFY(!f->Lantwoord->isVisible() && !f->Lpunten1->isVisible());
+        QCOMPARE(f->spel.hoek.startHoek, 30);
+        QCOMPARE(f->Timer1->interval(), 1000);
+        for (const char* typed : {"0", "zestig", "99999"})
+            typ(f, typed);
+        QVERIFY(!f->Timer1->isEnabled() && f->Tgraden->isEnabled() && !f->Lpunten1->isVisible());
+        QCOMPARE(berichten->count(), 0);
+    }
+
+    void scoringAGuess_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("punten");
+        QTest::addColumn<int>("geraden");
+        QTest::newRow("exact gives 10") << 60 << "60" << 10 << 60;
+        QTest::newRow("9 over gives 1") << 60 << "69" << 1 << 69;
+        QTest::newRow("9 under gives 1") << 60 << "51" << 1 << 51;
+        QTest::newRow("10 off gives 0") << 60 << "70" << 0 << 70;
+        QTest::newRow("45.9 counts 45") << 45 << "45.9" << 10 << 45;
+        QTest::newRow("45.9 is not rounded up") << 46 << "45.9" << 9 << 45;
+        QTest::newRow("-12 scores 0") << 60 << "-12" << 0 << -12;
+    }
+    void scoringAGuess()
+    {
+        QFETCH(int, size);
+        QFETCH(QString, typed);
+        QFETCH(int, punten);
+        QFETCH(int, geraden);
+        Hoeken* f = open(1, size);
+        typ(f, typed);
+        QCOMPARE(f->Lpunten1->caption(), "Anna: " + Str(punten) + " punten");
+        QVERIFY(f->Timer1->isEnabled() && !f->Tgraden->isEnabled() && !f->bNaarmenu->isEnabled());
+        veegTotAntwoord(f);
+        QCOMPARE(f->Lantwoord->caption(),
+                 "De hoek was " + Str(size) + " graden (geraden:" + Str(geraden) + ")");
+    }
+
+    void sweepSteps_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("stappen");
+        QTest::newRow("169 degrees in 17 steps") << 169 << 17;
+        QTest::newRow("10 degrees in one step") << 10 << 1;
+        QTest::newRow("a part step at the end") << 21 << 3;
+    }
+    void sweepSteps()
+    {
+        QFETCH(int, size);
+        QFETCH(int, stappen);
+        Hoeken* f = open(1, size);
+        typ(f, "50");
+        QCOMPARE(veegTotAntwoord(f), stappen);
+        QVERIFY(f->Timer1->isEnabled() && !f->Tgraden->isEnabled());
+        QVERIFY(f->Timer1->fire()); // the tick after the answer puts up the next angle
+        QVERIFY(!f->Timer1->isEnabled());
+        QVERIFY(f->Tgraden->isEnabled() && f->Tgraden->text().isEmpty() &&
+                f->bNaarmenu->isEnabled());
+        QCOMPARE(f->spel.beurten, 2);
+        QVERIFY(f->Lantwoord->isVisible()); // stays until the next guess
+        typ(f, "50");
+        QVERIFY(!f->Lantwoord->isVisible());
+    }
+
+    void twoPlayersTakeTurns()
+    {
+        Hoeken* f = open(2);
+        typ(f, "60");
+        QCOMPARE(f->Lnaam->caption(), QString("Bram: hoeveel graden"));
+        QCOMPARE(f->Lnaam->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(f->Tgraden->text().isEmpty() && f->Tgraden->isEnabled());
+        QVERIFY(!f->Timer1->isEnabled() && !f->Lpunten1->isVisible());
+        typ(f, "60"); // player 1's guess again: ignored
+        QVERIFY(!f->Timer1->isEnabled() && f->Tgraden->isVisible());
+        typ(f, "65");
+        QVERIFY(f->Timer1->isEnabled() && !f->Tgraden->isVisible() && !f->Lnaam->isVisible());
+        QCOMPARE(f->Lpunten1->caption(), QString("Anna:  10 punten\rBram:  5 punten"));
+        QCOMPARE(f->Lpunten1->text(), QString("Anna:  10 punten\nBram:  5 punten")); // two lines
+        veegTotAntwoord(f);
+        QCOMPARE(f->Lantwoord->caption(), QString("De hoek was  60 graden (geraden: 60 en  65)"));
+        f->Timer1->fire();
+        QCOMPARE(f->Lnaam->caption(), QString("Anna: hoeveel graden"));
+        QVERIFY(f->Lnaam->isVisible() && f->Tgraden->isVisible() && f->focusWidget() == f->Tgraden);
+        QCOMPARE(f->Lnaam->palette().color(QPalette::Window), ui::colour(7));
+    }
+
+    void onePlayerPlaysTo100()
+    {
+        Hoeken* f = open(1);
+        for (int i = 0; i < 9; ++i)
+            speel(f, {"60"});
+        typ(f, "60");
+        veegTotAntwoord(f);
+        QCOMPARE(berichten->count(), 0);
+        f->Timer1->fire();
+        QCOMPARE(berichten->count(), 1);
+        QCOMPARE(berichten->last().title, QString("Hoeken raden"));
+        QCOMPARE(berichten->last().text, "Anna: in  10 beurten  100 punten\r" + streep);
+        QCOMPARE(MenuProbe::shown, 1);
+        QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
+    }
+
+    void twoPlayerEnd_data()
+    {
+        QTest::addColumn<int>("gok1");
+        QTest::addColumn<int>("gok2");
+        QTest::addColumn<int>("hoeken");
+        QTest::addColumn<QString>("bericht");
+        QTest::newRow("player 1 wins")
+            << 60 << 55 << 10
+            << "Anna heeft gewonnen in  10 beurten (met  100 punten)\rBram had  50 punten";
+        QTest::newRow("player 2 wins")
+            << 52 << 61 << 12
+            << "Bram heeft gewonnen in  12 beurten (met  108 punten)\rAnna had  24 punten";
+        QTest::newRow("draw") << 59 << 61 << 12 << "Gelijk gespeeld ! (met  108 punten)";
+    }
+    void twoPlayerEnd()
+    {
+        QFETCH(int, gok1);
+        QFETCH(int, gok2);
+        QFETCH(int, hoeken);
+        QFETCH(QString, bericht);
+        Hoeken* f = open(2);
+        const QStringList gokken{QString::number(gok1), QString::number(gok2)};
+        for (int i = 1; i < hoeken; ++i)
+            speel(f, gokken);
+        typ(f, gokken[0]);
+        typ(f, gokken[1]); // someone has 100 now, but the sweep comes first
+        veegTotAntwoord(f);
+        QCOMPARE(berichten->count(), 0);
+        f->Timer1->fire();
+        QCOMPARE(berichten->count(), 1);
+        QCOMPARE(berichten->last().text, bericht + "\r" + streep);
+    }
+
+    void naarMenuEndsTheGameOnce()
+    {
+        Hoeken* f = open(1);
+        speel(f, {"60"});
+        f->bNaarmenu->click();
+        QCOMPARE(berichten->count(), 1);
+        QCOMPARE(berichten->last().text, "Anna: in  2 beurten  10 punten\r" + streep);
+        f->close();
+        QCOMPARE(berichten->count(), 1);
+        QCOMPARE(MenuProbe::shown, 1);
+    }
+
+    void closingMidSweepEndsTheGame()
+    {
+        Hoeken* f = open(1);
+        typ(f, "60");
+        f->Timer1->fire();
+        QVERIFY(!f->bNaarmenu->isEnabled());
+        f->close();
+        QCOMPARE(berichten->count(), 1);
+        QVERIFY(!f->Timer1->isEnabled());
+        QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
+    }
+
+    void sectorLiesWhereTheAngleIs()
+    {
+        Hoeken* f = open(1, 47); // from 30 to 77 degrees
+        const QColor rood(255, 0, 0), blauw(0, 0, 255), grijs = ui::colour(7);
+        const struct {
+            double graden, deel;
+        } binnen[] = {{32, 0.9}, {75, 0.9}, {53, 0.5}, {53, 0.97}},
+          buiten[] = {{28, 0.9}, {79, 0.9}, {53, 1.03}, {233, 0.5}};
+        for (const auto& p : binnen)
+            QCOMPARE(kleurOp(f->Picture1, p.graden, p.deel), rood);
+        typ(f, "50");
+        veegTotAntwoord(f);
+        for (const auto& p : binnen)
+            QCOMPARE(kleurOp(f->Picture1, p.graden, p.deel), blauw);
+        for (const auto& p : buiten)
+            QCOMPARE(kleurOp(f->Picture1, p.graden, p.deel), grijs);
+        const QImage& img = f->Picture1->image(); // no red left along the smoothed edges
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y).red() > img.pixelColor(x, y).green() + 8)
+                    QFAIL(qPrintable(QString("red at %1, %2").arg(x).arg(y)));
+        // What the screen shows comes from the kept picture.
+        const QImage shown = f->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, f->Picture1->image().convertToFormat(QImage::Format_RGB32));
+    }
+};
+
+TK_TEST(HoekenTest)
+#include "hoeken_test.moc"
