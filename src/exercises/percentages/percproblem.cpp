@@ -95,10 +95,17 @@ void vulRegels(Opgave& o)
 
 Opgave maakopgave(int soort, common::Random& random)
 {
+    const int prijs = random.draw(3000, 1000);
+    const int perc = random.draw(30, 2);
+    return maakopgave(soort, prijs, perc);
+}
+
+Opgave maakopgave(int soort, int prijs, int perc)
+{
     Opgave o;
     o.soort = soort >= 1 && soort <= 5 ? soort : 1;
-    o.prijs = random.draw(3000, 1000);
-    o.perc = random.draw(30, 2);
+    o.prijs = prijs;
+    o.perc = perc;
     vulGetallen(o);
     vulRegels(o);
     return o;

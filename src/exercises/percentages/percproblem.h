@@ -34,6 +34,8 @@ struct Opgave {
 
 // Draws the price and then the percentage, and builds a problem of the kind.
 Opgave maakopgave(int soort, common::Random& random);
+// The problem of the kind with the given price and percentage.
+Opgave maakopgave(int soort, int prijs, int perc);
 
 // The kind of player 1's problem number opgaveNr (counted from 1): 2, 3, 4, 5, 1, ...
 inline int soortSpeler1(int opgaveNr)
