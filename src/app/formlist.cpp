@@ -2,6 +2,7 @@
 
 #include "exercises/angles/hoeken.h"
 #include "exercises/metric/metriek.h"
+#include "exercises/percentages/procenten.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -11,4 +12,5 @@ void registerForms()
     auto& forms = ui::FormRegistry::instance();
     forms.add(QStringLiteral("hoeken"), [] { return new Hoeken; });
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
+    forms.add(QStringLiteral("procenten"), [] { return new Procenten; });
 }
