@@ -1,6 +1,7 @@
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "exercises/sums/generator.h"
+#include "problems.h"
 #include "testmain.h"
 
 #include <cmath>
@@ -24,6 +25,13 @@ QString kind(const Mode& m)
 bool whole(double x)
 {
     return x == std::floor(x);
+}
+
+// Scripts draws Int(Rnd x n) that give k, written {k, n}.
+void script(ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
+{
+    for (auto [k, n] : draws)
+        rng.addDraw(k, n);
 }
 
 } // namespace
@@ -112,14 +120,11 @@ private slots:
     {
         ScriptedRandom rng;
         // First try: 5 + 6, both positive: drawn again.
-        for (auto [k, n] : {std::pair{0, 20}, {1, 20}, {1, 3}, {1, 3}, {1, 2}})
-            rng.addDraw(k, n);
+        script(rng, {{0, 20}, {1, 20}, {1, 3}, {1, 3}, {1, 2}});
         // Second try: 12 and 12, first negated, second kept, plus: -12 + 12 = 0: again.
-        for (auto [k, n] : {std::pair{7, 20}, {7, 20}, {0, 3}, {1, 3}, {1, 2}})
-            rng.addDraw(k, n);
+        script(rng, {{7, 20}, {7, 20}, {0, 3}, {1, 3}, {1, 2}});
         // Third try: 17 and 24, both negated (draws 2 and 0), minus.
-        for (auto [k, n] : {std::pair{12, 20}, {19, 20}, {2, 3}, {0, 3}, {0, 2}})
-            rng.addDraw(k, n);
+        script(rng, {{12, 20}, {19, 20}, {2, 3}, {0, 3}, {0, 2}});
         const Problem p = geefsom(1, schema(1, 1), rng);
         QCOMPARE(rng.used(), std::size_t(15));
         QCOMPARE(p.getal1, -17.0);
@@ -135,8 +140,7 @@ private slots:
     void largeLevelsDrawFrom10To49()
     {
         ScriptedRandom rng;
-        for (auto [k, n] : {std::pair{0, 40}, {39, 40}, {0, 3}, {1, 3}, {0, 2}})
-            rng.addDraw(k, n);
+        script(rng, {{0, 40}, {39, 40}, {0, 3}, {1, 3}, {0, 2}});
         const Problem p = geefsom(2, schema(2, 2), rng);
         QCOMPARE(p.getal1, -10.0);
         QCOMPARE(p.getal2, 49.0);
@@ -152,11 +156,8 @@ private slots:
     void threeTermDrawOrder()
     {
         ScriptedRandom rng;
-        for (auto [k, n] : {std::pair{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}})
-            rng.addDraw(k, n);
-        for (auto [k, n] :
-             {std::pair{2, 8}, {0, 3}, {1, 8}, {1, 3}, {1, 3}, {0, 8}, {2, 3}, {2, 3}})
-            rng.addDraw(k, n);
+        script(rng, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
+        script(rng, {{2, 8}, {0, 3}, {1, 8}, {1, 3}, {1, 3}, {0, 8}, {2, 3}, {2, 3}});
         const Problem p = geefsom(4, schema(4, 2), rng);
         QCOMPARE(rng.used(), std::size_t(13));
         QCOMPARE(p.getal1, -4.0);
@@ -190,11 +191,8 @@ private slots:
         QFETCH(int, op2);
         QFETCH(double, value);
         ScriptedRandom rng;
-        for (auto [k, n] : {std::pair{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}})
-            rng.addDraw(k, n);
-        for (auto [k, n] :
-             {std::pair{4, 8}, {1, 3}, {1, 8}, {0, 3}, {op1, 3}, {0, 8}, {1, 3}, {op2, 3}})
-            rng.addDraw(k, n);
+        script(rng, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
+        script(rng, {{4, 8}, {1, 3}, {1, 8}, {0, 3}, {op1, 3}, {0, 8}, {1, 3}, {op2, 3}});
         const Problem p = geefsom(4, schema(4, 4), rng);
         QCOMPARE(p.uitkomst, value);
         QCOMPARE(p.result(), value);
@@ -203,10 +201,8 @@ private slots:
     void productRetriesTwoPositives()
     {
         ScriptedRandom rng;
-        for (auto [k, n] : {std::pair{3, 10}, {4, 10}, {1, 3}, {1, 3}}) // 5 x 6
-            rng.addDraw(k, n);
-        for (auto [k, n] : {std::pair{9, 10}, {0, 10}, {1, 3}, {2, 3}}) // 11 x -2
-            rng.addDraw(k, n);
+        script(rng, {{3, 10}, {4, 10}, {1, 3}, {1, 3}});
+        script(rng, {{9, 10}, {0, 10}, {1, 3}, {2, 3}});
         const Problem p = geefproduct(3, schema(3, 1), rng);
         QCOMPARE(p.getal1, 11.0);
         QCOMPARE(p.getal2, -2.0);
@@ -214,48 +210,36 @@ private slots:
         QCOMPARE(rng.used(), std::size_t(8));
     }
 
-    void resultAskedLayout()
+    // Label captions (joined by "|"), then label 2 width, label 3 left,
+    // label 4 left and width, answer box left and width, in twips.
+    void rowLayout_data()
     {
-        SeededRandom rng(3);
-        const Problem p = maakopgave(1, 1, rng);
-        const RowLayout& r = p.row;
-        QVERIFY(r.label2Visible);
-        QCOMPARE(r.labels[0], " " + common::Str(p.getal1));
-        QCOMPARE(r.labels[2], " " + common::Str(p.getal2));
-        QCOMPARE(r.labels[4], QString());
-        QCOMPARE(r.label2Width, 645);
-        QCOMPARE(r.label3Left, 1560);
-        QCOMPARE(r.label4Left, 1950);
-        QCOMPARE(r.label4Width, 1695);
-        QCOMPARE(r.answerLeft, 1950);
+        QTest::addColumn<Problem>("problem");
+        QTest::addColumn<QString>("captions");
+        QTest::addColumn<QList<int>>("geometry");
+        QTest::newRow("result asked: box over label 4")
+            << sumstest::sum(-5, 1, 12) << " -5| + |  12| = |"
+            << QList<int>{645, 1560, 1950, 1695, 1950, 645};
+        QTest::newRow("three terms: label 2 widens")
+            << sumstest::threeTerms(-4, 1, 3, 2, -2, -10) << " -4| + |     3   x   -2| = |"
+            << QList<int>{1645, 2560, 2950, 695, 2950, 695};
+        QTest::newRow("hidden term: box over label 2, result in label 4")
+            << sumstest::hidden(-14, 1, -6) << " -14| + || = |-20"
+            << QList<int>{645, 1560, 1950, 1695, 915, 645};
+        QTest::newRow("hidden factor") << sumstest::product(-7, 3, true) << " -7| x || = |-21"
+                                       << QList<int>{645, 1560, 1950, 1695, 915, 645};
     }
-
-    void threeTermLayoutWidensLabel2()
+    void rowLayout()
     {
-        SeededRandom rng(3);
-        const RowLayout r = maakopgave(4, 2, rng).row;
-        QCOMPARE(r.label2Width, 1645);
-        QCOMPARE(r.label3Left, 2560);
-        QCOMPARE(r.label4Left, 2950);
-        QCOMPARE(r.label4Width, 695);
-        QCOMPARE(r.answerLeft, 2950);
-        QCOMPARE(r.answerWidth, 695);
-        QVERIFY(r.labels[2].startsWith("    "));
-    }
-
-    void hiddenNumberLayoutShowsResult()
-    {
-        SeededRandom rng(3);
-        for (int n : {1, 3}) { // product, then sum, at level 4
-            const Problem p = maakopgave(4, n, rng);
-            const RowLayout& r = p.row;
-            QVERIFY(!r.label2Visible);
-            QCOMPARE(r.answerLeft, kLabel2Left);
-            QCOMPARE(r.answerWidth, 645);
-            QCOMPARE(r.label4Left, 1950);
-            QCOMPARE(r.labels[4], common::Str(p.mode.soort == 2 ? p.getal1 * p.getal2
-                                                                : p.getal1 + p.teken * p.getal2));
-        }
+        QFETCH(Problem, problem);
+        QFETCH(QString, captions);
+        QFETCH(QList<int>, geometry);
+        const RowLayout& r = problem.row;
+        QCOMPARE(QStringList(r.labels.begin(), r.labels.end()).join('|'), captions);
+        QCOMPARE(r.label2Visible, !problem.mode.ontbrekend);
+        QCOMPARE((QList<int>{r.label2Width, r.label3Left, r.label4Left, r.label4Width, r.answerLeft,
+                             r.answerWidth}),
+                 geometry);
     }
 };
 

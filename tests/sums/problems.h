@@ -4,6 +4,8 @@
 
 #include "exercises/sums/generator.h"
 
+#include <QMetaType>
+
 namespace sumstest {
 
 inline sums::Problem sum(double g1, int teken, double g2, sums::Mode mode = {})
@@ -65,3 +67,5 @@ inline sums::Problem threeTerms(double a, int op1, double b, int op2, double c, 
 }
 
 } // namespace sumstest
+
+Q_DECLARE_METATYPE(sums::Problem)
