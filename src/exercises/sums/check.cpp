@@ -27,31 +27,25 @@ Verdict controleer(const Problem& p, const QString& getypt, int speler)
     const double typed = common::Val(common::commaToPoint(getypt));
     const auto& l = p.row.labels;
     Verdict v;
+    QString juist;
     QString line;
     QString wrong;
     if (p.mode.ontbrekend) {
         v.goed = typed == p.getal2;
-        v.juist = Str(p.getal2);
+        juist = Str(p.getal2);
         line =
             l[0] + l[1] + QStringLiteral(" .... = ") + l[4] + QStringLiteral("    Antw: ") + getypt;
         wrong = QStringLiteral("   Fout ,het is ");
     } else {
         v.goed = p.mode.kommagetal ? typed * 10 == p.result() : typed == p.result();
-        v.juist = expectedText(p);
+        juist = expectedText(p);
         line = l[0] + l[1] + l[2] + QStringLiteral(" = ") + getypt;
         wrong =
             speler == 2 ? QStringLiteral("   Fout ,het is ") : QStringLiteral("   Fout, het is ");
     }
-    v.regel = v.goed ? line + QStringLiteral("   Goed") : line + wrong + v.juist;
+    v.fout = QStringLiteral("nee, het is ") + juist;
+    v.regel = v.goed ? line + QStringLiteral("   Goed") : line + wrong + juist;
     return v;
-}
-
-QString terugmelding(const Verdict& v, const QString& naam, int score)
-{
-    if (v.goed)
-        return QStringLiteral("Goedzo ") + naam + QStringLiteral("!   ") + Str(score) +
-               QStringLiteral(" g");
-    return QStringLiteral("nee, het is ") + v.juist;
 }
 
 } // namespace sums

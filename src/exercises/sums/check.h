@@ -9,7 +9,7 @@ namespace sums {
 
 struct Verdict {
     bool goed = false;
-    QString juist; // number text of the right answer, shown after "nee, het is "
+    QString fout;  // the feedback after a wrong answer: "nee, het is " and the right answer
     QString regel; // the line for the player's history and results text
 };
 
@@ -17,8 +17,5 @@ struct Verdict {
 // with the right answer. speler is 1 or 2: player 2's wrong-answer lines have
 // their own wording.
 Verdict controleer(const Problem& p, const QString& getypt, int speler);
-
-// The feedback caption after an answer; score is the count including it.
-QString terugmelding(const Verdict& v, const QString& naam, int score);
 
 } // namespace sums
