@@ -1,6 +1,7 @@
 #include "formlist.h"
 
 #include "exercises/metric/metriek.h"
+#include "exercises/sums/sommen.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -9,4 +10,5 @@ void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
+    forms.add(QStringLiteral("sommen"), [] { return new Sommen; });
 }
