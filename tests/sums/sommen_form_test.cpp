@@ -228,6 +228,26 @@ private slots:
         QVERIFY(s.messages.last().text.startsWith("-2.5 +  1.2  =  \r"));
         QVERIFY(f->verslag1.endsWith("\r\n -2.5 +   1.2 = -13   Fout, het is -1.3"));
     }
+
+    // On screen a line too wide for the history area breaks before its
+    // verdict; the results text keeps it on one line.
+    void aLongHistoryLineBreaksOnScreenOnly()
+    {
+        Session s;
+        choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
+        auto* f = open<Sommen>("sommen");
+        const double lineHeight = f->Picture1->textHeight();
+        QVERIFY(f->Timer1->fire());
+        double y = f->Picture1->currentY;
+        type(f->tAntwoord1, "0");
+        QCOMPARE(f->Picture1->currentY, y + lineHeight);
+        QVERIFY(f->Timer1->fire());
+        y = f->Picture1->currentY;
+        type(f->tAntwoord1, "0 (dit weet ik echt niet)");
+        QCOMPARE(f->Picture1->currentY, y + 2 * lineHeight);
+        QVERIFY(f->verslag1.endsWith("    Antw: 0 (dit weet ik echt niet)   Fout ,het is " +
+                                     common::Str(f->opgave.getal2)));
+    }
 };
 
 TK_TEST(SommenFormTest)

@@ -20,10 +20,10 @@ struct Mode {
 // Geometry in twips on player 1's row; player 2's row lies kRow2Offset
 // further to the right. Label 0 and label 1 never move.
 inline constexpr int kRow2Offset = 3600;
-inline constexpr int kLabel0Left = 120;
-inline constexpr int kLabel0Width = 500;
-inline constexpr int kLabel1Left = 620;
-inline constexpr int kLabel1Width = 295;
+inline constexpr int kLabel0Left = 0;
+inline constexpr int kLabel0Width = 600;
+inline constexpr int kLabel1Left = 600;
+inline constexpr int kLabel1Width = 315;
 inline constexpr int kLabel2Left = 915;
 inline constexpr int kLabel3Width = 390;
 

@@ -26,13 +26,18 @@ RunForm::Member sommenMember()
 
 constexpr int rowTop = RunForm::opgaveTop + 420;
 constexpr int rowHeight = 450;
+constexpr int historyMargin = 60;
 
 } // namespace
 
 Sommen::Sommen() : RunForm(sommenMember())
 {
     QFont big = font();
-    big.setPointSizeF(12);
+    big.setPointSizeF(11);
+    // The first number stands against its operator; the operators are
+    // centred in their labels.
+    const Qt::Alignment align[5] = {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft,
+                                    Qt::AlignHCenter, Qt::AlignLeft};
     for (int speler = 1; speler <= 2; ++speler) {
         const int shift = speler == 1 ? 0 : sums::kRow2Offset;
         const sums::RowLayout standard;
@@ -44,6 +49,7 @@ Sommen::Sommen() : RunForm(sommenMember())
         for (int i = 0; i < 5; ++i) {
             row[i] = new ui::Label(this, QString(), lefts[i] + shift, rowTop, widths[i], rowHeight);
             row[i]->setFont(big);
+            row[i]->setAlignment(align[i] | Qt::AlignVCenter);
             row[i]->setAccessibleName(
                 QStringLiteral("Som van speler %1, deel %2").arg(speler).arg(i));
         }
@@ -100,7 +106,18 @@ void Sommen::toonOpgave(int speler)
 RunForm::Oordeel Sommen::beoordeel(int speler)
 {
     const sums::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
-    return {v.goed, v.fout, v.regel, v.regel};
+    return {v.goed, v.fout, passend(v, picture(speler)), v.regel};
+}
+
+// A history line too long for the player's area goes on two lines, the
+// verdict below the problem; the results file keeps it whole.
+QString Sommen::passend(const sums::Verdict& v, const ui::PictureBox* area)
+{
+    const qsizetype at =
+        v.regel.lastIndexOf(v.goed ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
+    if (at <= 0 || area->textWidth(v.regel) <= ui::widthTw(area) - historyMargin)
+        return v.regel;
+    return v.regel.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.regel.mid(at);
 }
 
 void Sommen::uitleg(int)

@@ -3,6 +3,7 @@
 // generator and laid out on each player's row of five labels.
 
 #include "app/runform.h"
+#include "exercises/sums/check.h"
 #include "exercises/sums/problem.h"
 
 #include <array>
@@ -30,4 +31,5 @@ protected:
 private:
     std::array<ui::Label*, 5>& lSom(int speler) { return speler == 1 ? lSom1 : lSom2; }
     void toonOpgave(int speler);
+    static QString passend(const sums::Verdict& v, const ui::PictureBox* area);
 };
