@@ -3,6 +3,7 @@
 #include "exercises/angles/hoeken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
+#include "exercises/sums/sommen.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -13,4 +14,5 @@ void registerForms()
     forms.add(QStringLiteral("hoeken"), [] { return new Hoeken; });
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
     forms.add(QStringLiteral("procenten"), [] { return new Procenten; });
+    forms.add(QStringLiteral("sommen"), [] { return new Sommen; });
 }

@@ -1,0 +1,209 @@
+#include "exercises/sums/explanation.h"
+
+#include "common/numbertext.h"
+
+#include <QStringList>
+#include <cmath>
+#include <cstdlib>
+
+namespace sums {
+
+using common::Str;
+
+namespace {
+
+const QString kUnderline(51, QLatin1Char('_'));
+
+// The text of a quantity counted in whole units of 1/scale, so that sums
+// and differences of tenths stay exact tenths.
+struct Units {
+    long scale;
+    QString operator()(long q) const { return Str(static_cast<double>(q) / scale); }
+};
+
+long whole(double x)
+{
+    return std::lround(x);
+}
+
+void opening(QStringList& out, const QString& first, const QString& start)
+{
+    out << first << kUnderline << QString()
+        << QStringLiteral("Denk bij optellen en aftrekken altijd aan de temperatuur") << QString()
+        << QStringLiteral("De begintemperatuur is ") + start + QStringLiteral(" graden.")
+        << QString();
+}
+
+QString sumAsked(const Problem& p)
+{
+    const Units t{p.mode.kommagetal ? 10 : 1};
+    const long x1 = whole(p.getal1), x2 = whole(p.getal2);
+    const int T = p.teken;
+    const long A = std::labs(x1), B = std::labs(x2), R = x1 + T * x2;
+    QStringList out;
+    opening(out, t(x1) + p.bewerkingtekst1 + t(x2) + QStringLiteral("  =  "), t(x1));
+
+    const QString dus = QStringLiteral(", dus het wordt ") + t(R) + QStringLiteral(" graden.");
+    const QString wordt = QStringLiteral("Het wordt dus ") + t(R) + QStringLiteral(" graden.");
+    const auto minus = [&](long big, long small) {
+        return t(big) + QStringLiteral(" - ") + t(small) + QStringLiteral(" = ") + t(big - small);
+    };
+    const QString plus = t(A) + QStringLiteral(" + ") + t(B) + QStringLiteral(" = ") + t(A + B);
+
+    if (T == 1 && x2 > 0) {
+        out << QStringLiteral("Er komen warme blokjes bij, dus het wordt warmer") << QString();
+        if (B > A)
+            out << QStringLiteral("Met ") + t(A) +
+                       QStringLiteral(" warme blokjes erbij is het 0 graden")
+                << minus(B, A)
+                << QStringLiteral("Dan zijn er nog ") + t(B - A) +
+                       QStringLiteral(" warme blokjes over") + dus;
+        else
+            out << QStringLiteral("Er komen te weinig warme blokjes bij om het 0 graden te maken")
+                << minus(A, B)
+                << QStringLiteral("Er zijn ") + t(A - B) + QStringLiteral(" te weinig") + dus;
+    } else if (T == -1 && x2 > 0) {
+        out << QStringLiteral(
+                   "Er worden warme blokjes uitgehaald, dus het wordt kouder ( - + = - )")
+            << QString()
+            << QStringLiteral("Het is al onder 0 en er worden warme blokjes uitgehaald, dus het "
+                              "wordt nog kouder")
+            << plus << wordt;
+    } else if (T == 1) {
+        out << QStringLiteral("Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )")
+            << QString();
+        if (x1 > 0 && B > A)
+            out << QStringLiteral("Met ") + t(A) +
+                       QStringLiteral(" koude blokjes erbij is het 0 graden")
+                << minus(B, A)
+                << QStringLiteral("Dan worden er nog ") + t(B - A) +
+                       QStringLiteral(" koude blokjes bijgedaan") + dus;
+        else if (x1 > 0)
+            out << wordt;
+        else
+            out << QStringLiteral("Het is al onder 0 en er worden koude blokjes bijgedaan, dus het "
+                                  "wordt nog kouder ")
+                << plus << wordt;
+    } else {
+        out << QStringLiteral(
+            "Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )");
+        if (x1 > 0)
+            out << QStringLiteral(
+                       "Het is al boven 0 en er worden koude blokjes uitgehaald, dus het "
+                       "wordt nog warmer")
+                << plus << wordt;
+        else if (B > A)
+            out << QStringLiteral("Met ") + t(A) +
+                       QStringLiteral(" koude blokjes eruit is het 0 graden")
+                << minus(B, A)
+                << QStringLiteral("Dan worden er nog ") + t(B - A) +
+                       QStringLiteral(" koude blokjes uitgehaald") + dus;
+        else
+            out << QStringLiteral(
+                       "Er worden te weinig koude blokjes uitgehaald om het 0 graden te maken")
+                << minus(A, B)
+                << QStringLiteral("Er zijn ") + t(A - B) + QStringLiteral(" te weinig") + dus;
+    }
+    return out.join(QChar(13));
+}
+
+QString secondAsked(const Problem& p)
+{
+    const long a = whole(p.getal1), b = whole(p.getal2);
+    const int T = p.teken;
+    const long c = a + T * b;
+    const long A = std::labs(a), B = std::labs(b), C = std::labs(c);
+    QStringList out;
+    opening(out, Str(a) + p.bewerkingtekst1 + QStringLiteral("......  =  ") + Str(c), Str(a));
+    out << (T == 1 ? QStringLiteral("Er staat een + dus er moeten blokjes bij.")
+                   : QStringLiteral("Er staat een - dus er moeten blokjes uit."))
+        << QString();
+
+    const bool warm = b > 0;
+    const QString W = warm ? QStringLiteral("warme") : QStringLiteral("koude");
+    const QString E = T == 1 ? QStringLiteral("bij") : QStringLiteral("uit");
+    if (T == 1)
+        out << (warm ? QStringLiteral("Het wordt warmer, dus er moeten warme blokjes bij")
+                     : QStringLiteral("Het wordt kouder, dus er moeten koude blokjes bij"));
+    else
+        out << (warm ? QStringLiteral("Het wordt kouder, dus er moeten warme blokjes uit")
+                     : QStringLiteral("Het wordt warmer, dus er moeten koude blokjes uit."));
+
+    const QString blocks =
+        QLatin1Char(' ') + W + QStringLiteral(" blokjes ") + E + QLatin1Char('.');
+    const QString total = QStringLiteral("Er moeten ") + Str(B) + blocks;
+    if ((a > 0) == (c > 0)) {
+        if (C > A)
+            out << Str(C) + QStringLiteral(" - ") + Str(A) + QStringLiteral(" = ") + Str(C - A);
+        else
+            out << Str(A) + QStringLiteral(" - ") + Str(C) + QStringLiteral(" = ") + Str(A - C);
+        out << total;
+    } else {
+        const QString act =
+            T == 1 ? QStringLiteral(" blokjes bijdoet") : QStringLiteral(" blokjes uithaalt");
+        out << QStringLiteral("Als je er ") + Str(A) + QLatin1Char(' ') + W + act +
+                   QStringLiteral(" wordt het 0 graden.")
+            << QStringLiteral("Dan moeten er nog ") + Str(C) + blocks
+            << Str(C) + QStringLiteral(" + ") + Str(A) + QStringLiteral(" = ") + Str(A + C)
+            << QStringLiteral("In totaal moeten er ") + Str(B) + blocks;
+    }
+    out << QStringLiteral("Het antwoord is dus ") + Str(b) << QString();
+    return out.join(QChar(13));
+}
+
+QString product(const Problem& p)
+{
+    const double a = p.getal1, b = p.getal2;
+    const double A = std::fabs(a), B = std::fabs(b);
+    const QString x = QStringLiteral("  x  "), is = QStringLiteral("  =  ");
+    const QString indent(11, QLatin1Char(' '));
+    QStringList out;
+    out << (p.mode.ontbrekend ? Str(a) + x + QStringLiteral(".......") + is + Str(a * b)
+                              : Str(a) + x + Str(b) + is)
+        << kUnderline << QString()
+        << QStringLiteral("Uitleg: ") + Str(A) + x + Str(B) + is + Str(A * B)
+        << indent + Str(-A) + x + Str(B) + is + Str(-A * B)
+        << indent + Str(A) + x + Str(-B) + is + Str(-A * B)
+        << indent + Str(-A) + x + Str(-B) + is + Str(A * B) << QStringLiteral("Dus: ")
+        << Str(a) + x + Str(b) + is + Str(a * b) << QString();
+    return out.join(QChar(13));
+}
+
+QString threeTerms(const Problem& p)
+{
+    const double a = p.getal1, b = p.getal2, e = p.getal3;
+    QString first, second;
+    double v;
+    if (p.bewerking2 == 2 && p.bewerking1 != 2) {
+        v = b * e;
+        first = Str(b) + p.bewerkingtekst2 + Str(e);
+        second = Str(a) + p.bewerkingtekst1 + Str(v);
+    } else {
+        v = p.bewerking1 == 2 ? a * b : a + p.bewerking1 * b;
+        first = Str(a) + p.bewerkingtekst1 + Str(b);
+        second = Str(v) + p.bewerkingtekst2 + Str(e);
+    }
+    QStringList out;
+    out << Str(a) + p.bewerkingtekst1 + Str(b) + p.bewerkingtekst2 + Str(e) +
+               QStringLiteral("  =  ")
+        << kUnderline << QString()
+        << QStringLiteral("Bereken eerst  ") + first + QStringLiteral("     ,dat is ") + Str(v)
+        << QString()
+        << QStringLiteral("bereken dan ") + second + QStringLiteral("    , dat is  ") +
+               Str(p.uitkomst)
+        << QString() << QStringLiteral("Dus de uitkomst is ") + Str(p.uitkomst) << QString();
+    return out.join(QChar(13));
+}
+
+} // namespace
+
+QString uitleg(const Problem& p)
+{
+    if (p.mode.soort == 2)
+        return product(p);
+    if (p.mode.drieterms)
+        return threeTerms(p);
+    return p.mode.ontbrekend ? secondAsked(p) : sumAsked(p);
+}
+
+} // namespace sums

@@ -1,0 +1,35 @@
+#pragma once
+// The sums form: twenty problems with signed numbers per run, made up by the
+// generator and laid out on each player's row of five labels.
+
+#include "app/runform.h"
+#include "exercises/sums/check.h"
+#include "exercises/sums/problem.h"
+
+#include <array>
+
+class Sommen : public RunForm {
+    Q_OBJECT
+public:
+    Sommen();
+
+    // The problem rows: first number, operator, second number (or the rest
+    // of a three-term problem), " = ", the result when it is given.
+    std::array<ui::Label*, 5> lSom1;
+    std::array<ui::Label*, 5> lSom2;
+
+    // The problem now waiting (player 2's replaces player 1's).
+    sums::Problem opgave;
+
+protected:
+    int opgavenPerRun() const override;
+    void nieuweRun() override;
+    void maakopgave(int speler) override;
+    Oordeel beoordeel(int speler) override;
+    void uitleg(int speler) override;
+
+private:
+    std::array<ui::Label*, 5>& lSom(int speler) { return speler == 1 ? lSom1 : lSom2; }
+    void toonOpgave(int speler);
+    static QString passend(const sums::Verdict& v, const ui::PictureBox* area);
+};
