@@ -7,6 +7,7 @@
 
 #include <QtTest>
 #include <initializer_list>
+#include <vector>
 
 namespace eqtest {
 
@@ -19,6 +20,14 @@ struct Trek {
 private:
     explicit Trek(double w) : waarde(w) {}
 };
+
+inline std::vector<double> waarden(std::initializer_list<Trek> treks)
+{
+    std::vector<double> w;
+    for (const Trek& t : treks)
+        w.push_back(t.waarde);
+    return w;
+}
 
 // Makes the equation from exactly these draws; fails the test when the
 // generator takes more or fewer.
