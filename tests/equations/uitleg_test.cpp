@@ -1,7 +1,7 @@
 #include "common/numbertext.h"
 #include "exercises/equations/uitleg.h"
-#include "script.h"
 #include "testmain.h"
+#include "voorbeelden.h"
 
 using namespace equations;
 using namespace eqtest;
@@ -31,85 +31,60 @@ private slots:
         QTest::addColumn<QString>("tekst");
 
         QTest::newRow("cover-up 3x - 7 = 14")
-            << maak(1, 1, {letter(0), Trek(2, 10), Trek(1, 3), Trek(6, 49), Trek(64, 100), min()})
-            << "Bordjesmanier" << begin("  3 x  -  7 =  14") + regels({" 3x =  21", "x =  7"});
+            << maak(drieXMinZeven()) << "Bordjesmanier"
+            << begin("  3 x  -  7 =  14") + regels({" 3x =  21", "x =  7"});
         QTest::newRow("cover-up with two decimals")
-            << maak(2, 1, {letter(1), Trek(3, 10), Trek(0, 3), Trek(2, 99), Trek(102, 200), plus()})
-            << "Bordjesmanier" << begin(" -4 p  +  3 =  2") + regels({"-4p = -1", "p =  .25"});
+            << maak(kwart()) << "Bordjesmanier"
+            << begin(" -4 p  +  3 =  2") + regels({"-4p = -1", "p =  .25"});
         QTest::newRow("cover-up fraction 20 / (x - 6) = -4")
-            << maak(1, 2, {letter(3), Trek(70, 100), Trek(5, 9), Trek(6, 20), min()})
-            << "Bordjesmanier"
+            << maak(breukNiveau1()) << "Bordjesmanier"
             << begin("       20\r -------------  = -4\r  (x  -  6)") +
                    regels({"", " 20 gedeeld door -5 is -4 , dus:", "", "x + -6 = -5", "x =  1"});
         QTest::newRow("cover-up fraction level 2 divides by k")
-            << maak(
-                   2, 6,
-                   {letter(1), Trek(90, 100), Trek(3, 9), Trek(14, 20), Trek(0, 3), houd(), plus()})
-            << "Bordjesmanier"
+            << maak(breukNiveau2()) << "Bordjesmanier"
             << begin("       40\r -------------  =  4\r  ( 2x  +  4)") +
                    regels({"", " 40 gedeeld door  10 is  4 , dus:", "", " 2x +  4 =  10",
                            " 2x =  6", "x =  3"});
         QTest::newRow("balance 3x - 7 = -8x + 26")
-            << maak(3, 1,
-                    {letter(0), Trek(2, 10), houd(), Trek(5, 25), min(), Trek(7, 10), negeer(),
-                     Trek(24, 25), plus()})
-            << "Weegschaalmethode"
+            << maak(weegschaal()) << "Weegschaalmethode"
             << begin(" 3x  -  7 = -8x +  26") +
                    regels({" 11x  -  7 =  26", " 11x =  33", "x =  3"});
         QTest::newRow("balance with brackets")
-            << maak(4, 1,
-                    {letter(3), Trek(1, 10), houd(), min(), Trek(1, 4), Trek(1, 10), houd(),
-                     Trek(0, 10), plus(), Trek(0, 10), houd(), Trek(3, 25), plus()})
-            << "Weegschaalmethode"
+            << maak(haakjes()) << "Weegschaalmethode"
             << begin(" 2t - 3( 2t+ 1)=t+ 5") +
                    regels({" 2t  + -6t + -3 = t+ 5", "-4t + -3 = t +  5", "-5t + -3 =  5",
                            "-5t =  8", "t = -1.6"});
         QTest::newRow("quadratic x² - x - 6 = 0 expanded")
-            << maak(5, 1, {letter(0), Trek(2, 10), min(), Trek(1, 10), plus()})
-            << "Kwadr. vergelijkingen niveau 1"
+            << maak(uitgewerkt()) << "Kwadr. vergelijkingen niveau 1"
             << begin(" x² - x -  6 = 0 ") +
                    regels({"", "Zoek twee getallen waarvan de som -1 is en het product -6",
                            "Dat zijn -3 en  2", "Je krijgt dan  (x + -3)(x +  2) = 0",
                            "Oplossing: x =  3 of x = -2", ""});
         QTest::newRow("quadratic factored")
-            << maak(5, 3, {letter(1), Trek(3, 10), plus(), Trek(0, 10), min()})
-            << "Kwadr. vergelijkingen niveau 1"
+            << maak(ontbonden()) << "Kwadr. vergelijkingen niveau 1"
             << begin(" (p +  4)(p  -  1) = 0 ") +
                    regels({"p +  4 = 0  of  p -  1 = 0 ", "Oplossing: p = -4 of p =  1", ""});
         QTest::newRow("quadratic terms on both sides")
-            << maak(5, 2,
-                    {letter(2), Trek(1, 10), min(), Trek(2, 10), min(), Trek(1, 10), Trek(3, 10),
-                     plus()})
-            << "Kwadr. vergelijkingen niveau 1"
+            << maak(tweeKanten()) << "Kwadr. vergelijkingen niveau 1"
             << begin(" a² -  3a+  10 =  2a +  4", "Oplossing in stappen:  Eerst op 0 herleiden.") +
                    regels({"a² + -5a +  6 = 0 ", " (a -  2)(a -  3)=0",
                            "a -  2 = 0  of  a -  3 = 0", "Oplossing: a =  2 of a =  3", ""});
 
         const QString haakjesWeg = "Oplossing in stappen:  Eerst de haakjes wegwerken.";
-        // A's sign: draw 0 makes it negative, so plus() keeps it positive.
         QTest::newRow("level 6 e·B = 1 with a half: no factor step, abc-formule")
-            << maak(6, 1,
-                    {letter(0), Trek::negen(1), Trek::negen(2), plus(), min(), Trek(2, 4), plus(),
-                     Trek(0, 4), plus(), Trek(1, 9), plus(), Trek(2, 9), min()})
-            << "Kwadr. vergelijkingen niveau 2"
+            << maak(metHalf()) << "Kwadr. vergelijkingen niveau 2"
             << begin(" 3x² +(x+ 2)(x- 3)=x+ 6", haakjesWeg) +
                    regels({" 3x² + x² + -x + -6 = x +  6", " 4x² + -x + -6 = x +  6",
                            " 4x² + -2x + -12 = 0", "abc-formule", "Oplossing: x = -1.5 of x =  2"});
         QTest::newRow("level 6 two whole solutions factored")
-            << maak(6, 3,
-                    {letter(0), Trek::negen(2), Trek::negen(5), min(), min(), Trek(0, 4), plus(),
-                     Trek(1, 4), plus(), Trek(3, 9), plus(), Trek(0, 9), plus()})
-            << "Kwadr. vergelijkingen niveau 2"
+            << maak(tweeHele()) << "Kwadr. vergelijkingen niveau 2"
             << begin("x² + 2(x+ 4)(x+ 1)=-11x- 22", haakjesWeg) +
                    regels({"x² + 2(x²  +  5x +  4) = -11x + -22",
                            "x² +  2x² +  10x +  8 = -11x + -22", " 3x² +  10x +  8 = -11x + -22",
                            " 3x² +  21x +  30 = 0", "x² +  7x +  10 = 0 ", " (x +  2)(x +  5) = 0",
                            "x +  2 = 0  of  x +  5 = 0", "Oplossing: x = -2 of x = -5"});
         QTest::newRow("level 6 first solution 0")
-            << maak(6, 2,
-                    {letter(0), Trek::negen(0), Trek::negen(4), min(), min(), Trek(1, 4), plus(),
-                     Trek(0, 4), min(), Trek(2, 9), plus(), Trek(1, 9), min()})
-            << "Kwadr. vergelijkingen niveau 2"
+            << maak(eersteNul()) << "Kwadr. vergelijkingen niveau 2"
             << begin(" 2x² -(x+ 3)(x- 2)=-5x+ 6", haakjesWeg) +
                    regels({" 2x² -(x²  + x + -6) = -5x +  6", " 2x² + -x² + -x +  6 = -5x +  6",
                            "x² + -x +  6 = -5x +  6", "x² +  4x = 0", "x² +  4x = 0 ",
@@ -117,10 +92,7 @@ private slots:
                            "Oplossing: x =  0 of x = -4"});
         // No letter term inside the brackets: the number keeps its " + ".
         QTest::newRow("level 6 second solution 0 names it first")
-            << maak(6, 2,
-                    {letter(0), Trek::negen(3), Trek::negen(0), min(), min(), Trek(1, 4), plus(),
-                     Trek(2, 4), min(), Trek(0, 9), plus(), Trek(0, 9), min()})
-            << "Kwadr. vergelijkingen niveau 2"
+            << maak(tweedeNul()) << "Kwadr. vergelijkingen niveau 2"
             << begin(" 2x² - 3(x+ 1)(x- 1)= 3x+ 3", haakjesWeg) +
                    regels({" 2x² - 3(x²  + -1) =  3x +  3", " 2x² + -3x² +  3 =  3x +  3",
                            "-x² +  3 =  3x +  3", "-x² + -3x = 0", "x² +  3x = 0 ", "x(x +  3) = 0",

@@ -1,6 +1,6 @@
 #include "exercises/equations/vergelijking.h"
-#include "script.h"
 #include "testmain.h"
+#include "voorbeelden.h"
 
 #include <cstdlib>
 
@@ -56,65 +56,38 @@ private slots:
         QTest::addColumn<Vergelijking>("v");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("letter");
-        QTest::newRow("level 1 linear 3x - 7 = 14")
-            << maak(1, 1, {letter(0), Trek(2, 10), Trek(1, 3), Trek(6, 49), Trek(64, 100), min()})
-            << "  3 x  -  7 =  14"
-            << "x";
-        QTest::newRow("level 2 linear with decimal solution")
-            << maak(2, 1, {letter(1), Trek(3, 10), Trek(0, 3), Trek(2, 99), Trek(102, 200), plus()})
-            << " -4 p  +  3 =  2"
-            << "p";
+        QTest::newRow("level 1 linear") << maak(drieXMinZeven()) << "  3 x  -  7 =  14"
+                                        << "x";
+        QTest::newRow("level 2 linear") << maak(kwart()) << " -4 p  +  3 =  2"
+                                        << "p";
         QTest::newRow("level 1 fraction replaces the letter by x")
-            << maak(1, 2, {letter(3), Trek(70, 100), Trek(5, 9), Trek(6, 20), min()})
-            << "       20\r -------------  = -4\r  (x  -  6)"
+            << maak(breukNiveau1()) << "       20\r -------------  = -4\r  (x  -  6)"
             << "x";
         QTest::newRow("level 2 fraction with coefficient")
-            << maak(
-                   2, 6,
-                   {letter(1), Trek(90, 100), Trek(3, 9), Trek(14, 20), Trek(0, 3), houd(), plus()})
-            << "       40\r -------------  =  4\r  ( 2x  +  4)"
+            << maak(breukNiveau2()) << "       40\r -------------  =  4\r  ( 2x  +  4)"
             << "x";
-        QTest::newRow("level 3 two sides")
-            << maak(3, 1,
-                    {letter(0), Trek(2, 10), houd(), Trek(5, 25), min(), Trek(7, 10), negeer(),
-                     Trek(24, 25), plus()})
-            << " 3x  -  7 = -8x +  26"
-            << "x";
-        QTest::newRow("level 4 odd problem has brackets")
-            << maak(4, 1,
-                    {letter(3), Trek(1, 10), houd(), min(), Trek(1, 4), Trek(1, 10), houd(),
-                     Trek(0, 10), plus(), Trek(0, 10), houd(), Trek(3, 25), plus()})
-            << " 2t - 3( 2t+ 1)=t+ 5"
-            << "t";
-        QTest::newRow("level 5 problem 1 expanded")
-            << maak(5, 1, {letter(0), Trek(2, 10), min(), Trek(1, 10), plus()})
-            << " x² - x -  6 = 0 "
-            << "x";
+        QTest::newRow("level 3 two sides") << maak(weegschaal()) << " 3x  -  7 = -8x +  26"
+                                           << "x";
+        QTest::newRow("level 4 brackets") << maak(haakjes()) << " 2t - 3( 2t+ 1)=t+ 5"
+                                          << "t";
+        QTest::newRow("level 5 expanded") << maak(uitgewerkt()) << " x² - x -  6 = 0 "
+                                          << "x";
         QTest::newRow("level 5 expanded without letter term")
-            << maak(5, 4, {letter(0), Trek(2, 10), min(), Trek(2, 10), plus()}) << " x² -  9 = 0 "
+            << maak(zonderLetterterm()) << " x² -  9 = 0 "
             << "x";
-        QTest::newRow("level 5 problem 3 factored")
-            << maak(5, 3, {letter(1), Trek(3, 10), plus(), Trek(0, 10), min()})
-            << " (p +  4)(p  -  1) = 0 "
-            << "p";
-        QTest::newRow("level 5 problem 2 terms on both sides")
-            << maak(5, 2,
-                    {letter(2), Trek(1, 10), min(), Trek(2, 10), min(), Trek(1, 10), Trek(3, 10),
-                     plus()})
-            << " a² -  3a+  10 =  2a +  4"
+        QTest::newRow("level 5 factored") << maak(ontbonden()) << " (p +  4)(p  -  1) = 0 "
+                                          << "p";
+        QTest::newRow("level 5 terms on both sides")
+            << maak(tweeKanten()) << " a² -  3a+  10 =  2a +  4"
             << "a";
-        // A's sign: draw 0 makes it negative, so plus() keeps it positive.
-        QTest::newRow("level 6 problem 1 with a half")
-            << maak(6, 1,
-                    {letter(0), Trek::negen(1), Trek::negen(2), plus(), min(), Trek(2, 4), plus(),
-                     Trek(0, 4), plus(), Trek(1, 9), plus(), Trek(2, 9), min()})
-            << " 3x² +(x+ 2)(x- 3)=x+ 6"
+        QTest::newRow("level 6 coefficient 1 on the right")
+            << maak(metHalf()) << " 3x² +(x+ 2)(x- 3)=x+ 6"
+            << "x";
+        QTest::newRow("level 6 problem 5 with two halves")
+            << maak(dubbeleHalf()) << " 2x² + 2(x+ 1)(x+ 1)=-24x- 47"
             << "x";
         QTest::newRow("level 6 negative right side")
-            << maak(6, 3,
-                    {letter(0), Trek::negen(2), Trek::negen(5), min(), min(), Trek(0, 4), plus(),
-                     Trek(1, 4), plus(), Trek(3, 9), plus(), Trek(0, 9), plus()})
-            << "x² + 2(x+ 4)(x+ 1)=-11x- 22"
+            << maak(tweeHele()) << "x² + 2(x+ 4)(x+ 1)=-11x- 22"
             << "x";
     }
     void texts()
@@ -131,28 +104,13 @@ private slots:
     {
         QTest::addColumn<Vergelijking>("v");
         QTest::addColumn<float>("x");
-        QTest::newRow("level 1 linear")
-            << maak(1, 1, {letter(0), Trek(2, 10), Trek(1, 3), Trek(6, 49), Trek(64, 100), min()})
-            << 7.0f;
-        QTest::newRow("level 2 quarter")
-            << maak(2, 1, {letter(1), Trek(3, 10), Trek(0, 3), Trek(2, 99), Trek(102, 200), plus()})
-            << 0.25f;
-        QTest::newRow("fraction 20 / (x - 6) = -4")
-            << maak(1, 2, {letter(3), Trek(70, 100), Trek(5, 9), Trek(6, 20), min()}) << 1.0f;
-        QTest::newRow("fraction with coefficient")
-            << maak(
-                   2, 6,
-                   {letter(1), Trek(90, 100), Trek(3, 9), Trek(14, 20), Trek(0, 3), houd(), plus()})
-            << 3.0f;
-        QTest::newRow("two sides") << maak(3, 1,
-                                           {letter(0), Trek(2, 10), houd(), Trek(5, 25), min(),
-                                            Trek(7, 10), negeer(), Trek(24, 25), plus()})
-                                   << 3.0f;
-        QTest::newRow("brackets") << maak(4, 1,
-                                          {letter(3), Trek(1, 10), houd(), min(), Trek(1, 4),
-                                           Trek(1, 10), houd(), Trek(0, 10), plus(), Trek(0, 10),
-                                           houd(), Trek(3, 25), plus()})
-                                  << -1.6f;
+        QTest::newRow("level 1 linear") << maak(drieXMinZeven()) << 7.0f;
+        QTest::newRow("level 2 quarter") << maak(kwart()) << 0.25f;
+        QTest::newRow("level 2 in single precision") << maak(minVierTiende()) << -0.4f;
+        QTest::newRow("fraction 20 / (x - 6) = -4") << maak(breukNiveau1()) << 1.0f;
+        QTest::newRow("fraction with coefficient") << maak(breukNiveau2()) << 3.0f;
+        QTest::newRow("two sides") << maak(weegschaal()) << 3.0f;
+        QTest::newRow("brackets") << maak(haakjes()) << -1.6f;
     }
     void solutions()
     {
@@ -163,14 +121,10 @@ private slots:
 
     void quadraticSolutions()
     {
-        const auto v5 = maak(5, 1, {letter(0), Trek(2, 10), min(), Trek(1, 10), plus()});
-        QCOMPARE(oplossingen(v5).s1, 3.0f);
-        QCOMPARE(oplossingen(v5).s2, -2.0f);
-        const auto v6 = maak(6, 1,
-                             {letter(0), Trek::negen(1), Trek::negen(2), plus(), min(), Trek(2, 4),
-                              plus(), Trek(0, 4), plus(), Trek(1, 9), plus(), Trek(2, 9), min()});
-        QCOMPARE(oplossingen(v6).s1, -1.5f);
-        QCOMPARE(oplossingen(v6).s2, 2.0f);
+        QCOMPARE(oplossingen(maak(uitgewerkt())).s1, 3.0f);
+        QCOMPARE(oplossingen(maak(uitgewerkt())).s2, -2.0f);
+        QCOMPARE(oplossingen(maak(metHalf())).s1, -1.5f);
+        QCOMPARE(oplossingen(maak(metHalf())).s2, 2.0f);
     }
 
     void coefficientText_data()
@@ -195,29 +149,25 @@ private slots:
 
     void fractionDisplay()
     {
-        const auto v = maak(
-            2, 6, {letter(1), Trek(90, 100), Trek(3, 9), Trek(14, 20), Trek(0, 3), houd(), plus()});
+        const auto v = maak(breukNiveau2());
         QCOMPARE(logvorm(v), QString("  40 / ( 2x  +  4) =  4"));
         const auto regels = breukregels(v);
         QCOMPARE(regels.size(), 4);
-        QCOMPARE(regels[0].hoogte, 20);
-        QCOMPARE(regels[0].tekst, QString("       40"));
-        QCOMPARE(regels[1].hoogte, 50);
-        QCOMPARE(regels[1].tekst, QString(" _______"));
-        QCOMPARE(regels[2].hoogte, 150);
-        QCOMPARE(regels[2].tekst, QString("                     =  4"));
-        QCOMPARE(regels[3].hoogte, 350);
-        QCOMPARE(regels[3].tekst, QString(" ( 2x  +  4)"));
-        const auto v1 = maak(1, 2, {letter(3), Trek(70, 100), Trek(5, 9), Trek(6, 20), min()});
+        const int hoogten[] = {20, 50, 150, 350};
+        const QString teksten[] = {"       40", " _______", "                     =  4",
+                                   " ( 2x  +  4)"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(regels[i].hoogte, hoogten[i]);
+            QCOMPARE(regels[i].tekst, teksten[i]);
+        }
+        const auto v1 = maak(breukNiveau1());
         QCOMPARE(logvorm(v1), QString("  20 / (x  -  6) = -4"));
         QCOMPARE(breukregels(v1)[3].tekst, QString(" (x  -  6)"));
     }
 
     void oneLineEquationsLogTheirText()
     {
-        const auto v = maak(3, 1,
-                            {letter(0), Trek(2, 10), houd(), Trek(5, 25), min(), Trek(7, 10),
-                             negeer(), Trek(24, 25), plus()});
+        const auto v = maak(weegschaal());
         QCOMPARE(logvorm(v), v.vergtekst);
     }
 

@@ -2,8 +2,8 @@
 #include "common/numbertext.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "rundriver.h"
-#include "script.h"
 #include "testmain.h"
+#include "voorbeelden.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,29 +32,6 @@ public:
 
     std::deque<double> volgende;
     common::SeededRandom toeval{11};
-};
-
-// Level 2: 4x - 3 = 2, x = 1.25
-const auto eenKwart = [] {
-    return waarden({letter(0), Trek(3, 10), Trek(1, 3), Trek(2, 99), Trek(102, 200), min()});
-};
-// Level 2: 5x + 3 = 1, x = -0.4
-const auto minVierTiende = [] {
-    return waarden({letter(0), Trek(4, 10), Trek(1, 3), Trek(2, 99), Trek(101, 200), plus()});
-};
-// Level 5, expanded: x² - x - 6 = 0, x = 3 or x = -2
-const auto drieMinTwee = [] {
-    return waarden({letter(0), Trek(2, 10), min(), Trek(1, 10), plus()});
-};
-// Level 5, terms on both sides: a² - 3a + 10 = 2a + 4, a = 2 or a = 3
-const auto tweeDrie = [] {
-    return waarden(
-        {letter(2), Trek(1, 10), min(), Trek(2, 10), min(), Trek(1, 10), Trek(3, 10), plus()});
-};
-// Level 6, two halves: 2x² + 2(x + 1)(x + 1) = -24x - 47, x = -3.5 twice
-const auto minDrieEnHalf = [] {
-    return waarden({letter(0), Trek::negen(3), Trek::negen(3), plus(), plus(), Trek(1, 4), plus(),
-                    Trek(1, 4), plus(), Trek(0, 9), plus(), Trek(0, 9), plus()});
 };
 
 // The right answer as a pupil would type it.
@@ -126,7 +103,7 @@ private slots:
         QCOMPARE(f->Label3->caption(), " " + f->vergelijking1.letter + " =");
         juist(1);
 
-        beurt(2, 2, eenKwart());
+        beurt(2, 2, eenKwart().trek);
         QCOMPARE(f->lVergelijking2->caption(), QString("  4 x  -  3 =  2"));
         QCOMPARE(f->Label4->caption(), QString(" x ="));
         typ1(2, "1,25");
@@ -159,17 +136,17 @@ private slots:
         typ1(1, "999");
         QCOMPARE(s.messages.last().title, QString("Weegschaalmethode"));
 
-        beurt(2, 5, drieMinTwee());
+        beurt(2, 5, uitgewerkt().trek);
         QCOMPARE(f->Label2->caption(), QString("Opl:"));
         QCOMPARE(f->lOf2->caption(), QString(" of   x ="));
         QVERIFY(f->lOf2->isVisible());
         typ2(2, "3", "-2");
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    4 g"));
-        beurt(1, 5, tweeDrie());
+        beurt(1, 5, tweeKanten().trek);
         QCOMPARE(f->lOf1->caption(), QString(" of   a ="));
         typ2(1, "3", "2"); // the other order
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    3 g"));
-        beurt(2, 6, minDrieEnHalf());
+        beurt(2, 6, dubbeleHalf().trek);
         typ2(2, "-3,5", "-3.5");
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    5 g"));
         beurt(1, 6, {});
@@ -183,9 +160,9 @@ private slots:
         juist(2);
         beurt(1, 1, {});
         juist(1);
-        beurt(2, 2, minVierTiende());
+        beurt(2, 2, minVierTiende().trek);
         typ1(2, "-0,4");
-        beurt(1, 2, eenKwart());
+        beurt(1, 2, eenKwart().trek);
         typ1(1, "1.25");
         beurt(2, 3, {});
         juist(2);
@@ -195,7 +172,7 @@ private slots:
         juist(2);
         beurt(1, 4, {});
         juist(1);
-        beurt(2, 5, drieMinTwee());
+        beurt(2, 5, uitgewerkt().trek);
         typ2(2, "3", ""); // one answer where there are two solutions
         QCOMPARE(f->lGoedzo2->caption(), QString("nee, x =  3 of x = -2"));
         QCOMPARE(s.messages.last().title, QString("Kwadr. vergelijkingen niveau 1"));
@@ -232,7 +209,7 @@ private slots:
     void quadraticBoxesNeedTheFirstAnswer()
     {
         auto bron = std::make_unique<Wachtrij>();
-        bron->zet(drieMinTwee());
+        bron->zet(uitgewerkt().trek);
         Session s(std::move(bron));
         choose(1, "An", "", 5, "Kwadr. vergelijkingen niveau 1");
         auto* f = open<Vergelijkingen>("vergelijkingen");
@@ -285,7 +262,7 @@ private slots:
         f->show();
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, goed(f->vergelijking1));
-        trek->zet(eenKwart());
+        trek->zet(eenKwart().trek);
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord2, "1,25");
         QVERIFY(f->Timer1->fire()); // player 1: a fraction
@@ -299,13 +276,13 @@ private slots:
             const int speler = f->beurt2 ? 2 : 1;
             type(f->tAntwoord(speler), goed(f->vergelijkingVan(speler)));
         }
-        trek->zet(drieMinTwee());
+        trek->zet(uitgewerkt().trek);
         QVERIFY(f->Timer1->fire()); // player 2: quadratic level 1
         QTest::keyClicks(f->tAntwoord2, "3");
         QTest::keyClicks(f->tAntwoordr2, "-2");
         f->grab().save(map + "/kwadratisch.png");
         QTest::keyClick(f->tAntwoordr2, Qt::Key_Return);
-        trek->zet(tweeDrie());
+        trek->zet(tweeKanten().trek);
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, "1");
         type(f->tAntwoordl2, "5");
@@ -313,7 +290,7 @@ private slots:
         box = ui::makeMessageBox(s.messages.last().title, s.messages.last().text);
         box->show();
         box->grab().save(map + "/uitleg-kwadratisch.png");
-        trek->zet(minDrieEnHalf());
+        trek->zet(dubbeleHalf().trek);
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord2, "1");
         type(f->tAntwoordr2, "2");
