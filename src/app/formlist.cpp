@@ -1,6 +1,7 @@
 #include "formlist.h"
 
 #include "exercises/angles/hoeken.h"
+#include "exercises/equations/vergelijkingen.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
@@ -15,4 +16,5 @@ void registerForms()
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
     forms.add(QStringLiteral("procenten"), [] { return new Procenten; });
     forms.add(QStringLiteral("sommen"), [] { return new Sommen; });
+    forms.add(QStringLiteral("vergelijkingen"), [] { return new Vergelijkingen; });
 }
