@@ -1,5 +1,6 @@
 #include "formlist.h"
 
+#include "app/bekijken.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -7,4 +8,5 @@
 void registerForms()
 {
     [[maybe_unused]] auto& forms = ui::FormRegistry::instance();
+    forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
 }
