@@ -1,6 +1,7 @@
 #include "formlist.h"
 
 #include "app/bekijken.h"
+#include "app/wismenu.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -8,5 +9,6 @@
 void registerForms()
 {
     [[maybe_unused]] auto& forms = ui::FormRegistry::instance();
+    forms.add(QStringLiteral("wismenu"), [] { return new Wismenu; });
     forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
 }
