@@ -142,8 +142,11 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
     hf.setBold(true);
     lHoofdmenu->setFont(hf);
 
+    // The grid buttons are narrow: a condensed face keeps "Door elkaar" clear
+    // of the edges.
     QFont small = font();
-    small.setPointSizeF(8);
+    small.setPointSizeF(8.5);
+    small.setStretch(QFont::SemiCondensed);
     for (int i = 0; i < viewer::buttonCount; ++i) {
         menu[i] = new ui::Button(this, viewer::caption(i), 0, 0, buttonWidth, buttonHeight);
         menu[i]->onClick = [this, i] { menuClick(i); };
