@@ -15,11 +15,11 @@ using namespace menutable;
 namespace {
 
 // Window and the parts that are not given by the menu's button grid (twips).
-constexpr int formWidth = 13020;
+constexpr int formWidth = 13320;
 constexpr int formHeight = 4890;
 constexpr int pictureLeft = 5670;
 constexpr int pictureTop = 150;
-constexpr int pictureWidth = 7080;
+constexpr int pictureWidth = 7380;
 constexpr int pictureHeight = 4590;
 constexpr int promptWidth = 3300;
 constexpr int boxLeft = 9000;
@@ -148,6 +148,9 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
     // Created last so that it lies over the name controls when it shows.
     tInfo = new ui::TextArea(this);
     tInfo->setAccessibleName(QStringLiteral("Informatie over het programma"));
+    QFont infoFont = font();
+    infoFont.setPointSizeF(9); // the longest lines fit without scrolling sideways
+    tInfo->setFont(infoFont);
     tInfo->hide();
 }
 
