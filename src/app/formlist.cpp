@@ -5,6 +5,8 @@
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
+#include "app/bekijken.h"
+#include "app/wismenu.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
@@ -17,4 +19,6 @@ void registerForms()
     forms.add(QStringLiteral("procenten"), [] { return new Procenten; });
     forms.add(QStringLiteral("sommen"), [] { return new Sommen; });
     forms.add(QStringLiteral("vergelijkingen"), [] { return new Vergelijkingen; });
+    forms.add(QStringLiteral("wismenu"), [] { return new Wismenu; });
+    forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
 }

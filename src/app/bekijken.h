@@ -1,0 +1,45 @@
+#pragma once
+// The answer viewer: one button per exercise level in a grid, grouped by
+// exercise type; a click shows that level's results file in the text box.
+// Button 0 (or closing the window) goes back to the menu.
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+#include <QPoint>
+#include <array>
+
+namespace viewer {
+
+constexpr int buttonCount = 33;
+
+// The caption of button 0 to 32.
+QString caption(int index);
+// The results file that button 1 to 32 shows.
+QString fileFor(int index);
+// The top-left corner of button 1 to 32 in twips.
+QPoint gridPosition(int index);
+// What the text box shows for a results file: every line followed by CR LF,
+// or, when the file cannot be read or holds nothing, an empty line and
+// " Geen antwoorden voor dit onderdeel gevonden".
+QString contentsOf(const QString& fileName);
+
+} // namespace viewer
+
+class Bekijken : public ui::Form {
+    Q_OBJECT
+public:
+    Bekijken();
+
+    void activate() override;
+    bool closeRequested() override;
+
+    ui::Label* lHoofdmenu;
+    std::array<ui::Label*, 6> rowLabel; // Label1 ... Label6
+    std::array<ui::Button*, viewer::buttonCount> menu;
+    ui::TextArea* tInfo;
+
+private:
+    void menuClick(int index);
+    void backToMenu();
+};

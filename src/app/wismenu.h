@@ -1,0 +1,69 @@
+#pragma once
+// The menu form: the hub of the program. The pupils pick an exercise type and
+// a level from a two-level button menu, say whether one or two of them play
+// and type their names; OK stores the choice in the shared state and opens
+// the exercise form. The menu also shows the information text, opens the
+// answer viewer and ends the program.
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/picturebox.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class Wismenu : public ui::Form {
+    Q_OBJECT
+public:
+    Wismenu();
+
+    // Every time the menu becomes the program's form: back to the main menu.
+    void activate() override;
+
+    // Turns a stored display line into its text: the character at 1-based
+    // position i has the code of the stored character minus i.
+    static QString decodeLine(const QString& stored);
+    // The two lines printed on Picture2: line A ("© " and the decoded second
+    // stored line) and line B (the decoded first stored line).
+    static QString lineA();
+    static QString lineB();
+
+    // Ends the program ("Stoppen"). Tests put a recorder in its place.
+    static std::function<void()> stopProgram;
+
+    ui::PictureBox* Picture1;
+    ui::Label* lHoofdmenu;
+    std::array<ui::Button*, 8> menu;
+    ui::PictureBox* Picture2;
+    ui::TextArea* tInfo;
+    ui::Label* Lhoeveel;
+    std::array<ui::OptionButton*, 2> Option1;
+    ui::Label* Lnaam1;
+    ui::TextBox* Tnaam1;
+    ui::Label* Lnaam2;
+    ui::TextBox* Tnaam2;
+    ui::Button* OK;
+    ui::Label* Label1;
+
+    // 0 on the main menu, 1 in a submenu.
+    std::int16_t menuDiepte = 0;
+    // The main button whose submenu is open; 0 on the main menu.
+    int hoofdkeuze = 0;
+    // The exercise code of the chosen item: 7 x hoofdkeuze + index + 1.
+    int opgaveKeuze = 0;
+
+private:
+    void menuClick(int index);
+    void optionClick(int index);
+    void okClick();
+
+    void showMainMenu(bool afterActivation);
+    void showSubmenu(int index);
+    void showInfo();
+    void hideNameControls();
+    void unmarkAll();
+    void setButtonCaption(int index, const QString& caption);
+    void drawPicture2();
+    void drawTitle();
+};

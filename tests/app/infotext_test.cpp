@@ -1,0 +1,141 @@
+#include "app/infotext.h"
+#include "testmain.h"
+
+class InfoTextTest : public QObject {
+    Q_OBJECT
+
+    const QStringList lines = infotext::lines();
+    const QString headings[8] = {" Hoeken raden.",
+                                 " Procenten",
+                                 " Metriek",
+                                 " Sommen",
+                                 " Haakjes wegwerken en eenvoudiger schrijven",
+                                 " Ontbinden",
+                                 " Vergelijkingen",
+                                 " Functies raden"};
+
+    // The lines as the box shows them, title and empty lines included.
+    QStringList shown() const
+    {
+        QStringList out = infotext::text().split("\r\n");
+        out.removeLast(); // after the last CR LF
+        return out;
+    }
+
+private slots:
+    void hasTwoHundredThirtyFourShortLines()
+    {
+        QCOMPARE(lines.size(), 234);
+        for (const QString& line : lines) {
+            QVERIFY2(line.size() <= 67, qPrintable(line));
+            QVERIFY2(line.startsWith(' '), qPrintable(line));
+        }
+        QCOMPARE(lines.last(), QString("  "));
+    }
+
+    void opensWithAnEmptyLineAndTheTitle()
+    {
+        const QStringList s = shown();
+        QCOMPARE(s[0], QString());
+        QCOMPARE(s[1], QString(" Informatie ober het programma Telkompas"));
+        QCOMPARE(s[2], QString());
+        QVERIFY(infotext::text().endsWith("  \r\n"));
+        QVERIFY(!infotext::text().contains(QRegularExpression("[^\r]\n|\r[^\n]")));
+    }
+
+    void everyLineIsShownInOrderWithEmptyLinesBetweenParagraphs()
+    {
+        QStringList s = shown().mid(3);
+        s.removeAll(QString());
+        QCOMPARE(s, lines);
+        const int empties = shown().mid(3).count(QString());
+        QVERIFY(empties > 30); // paragraphs, not one block
+    }
+
+    void sectionsComeInOrderEachWithAnEmptyLineAfterItsHeading()
+    {
+        const QStringList s = shown();
+        int previous = 0;
+        for (const QString& h : headings) {
+            const int at = int(s.indexOf(h));
+            QVERIFY2(at > previous, qPrintable(h));
+            QCOMPARE(s[at + 1], QString());
+            previous = at;
+        }
+        // The general part ends with the example of a file name.
+        const int first = int(s.indexOf(headings[0]));
+        QCOMPARE(s[first - 2], QString(" resultaten opgeslagen in het bestand OEFSET6_1.TXT"));
+    }
+
+    void quotedLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        const QString sq = QString(QChar(178));
+        const char* quoted[] = {
+            " Als het aantal graden precies goed is worden er 10 punten voor ",
+            " gegeven. Zit het antwoord er één naast dan 9 punten, enz.",
+            " Zit het antwoord er 10 of meer graden naast dan worden er geen ",
+            " punten gegeven.",
+            " Wie het eerst 100 punten heeft gewonnen.",
+            " Dat wordt uitgelegd m.b.v. een verhoudingstabel en ",
+            " kruisproducten",
+            " De getallen zitten tussen -20 en 20",
+            " De oplossingen zijn in 75 % van de gevallen gehele getallen en",
+            " in 25 % van de gevallen kommagetallen (op te lossen met de ",
+            " abc-formule)",
+            " punten voor gegeven. Bij de tweede poging 5 punten, bij de derde ",
+            " poging 3 punten en bij de vierde poging nog 1 punt.",
+            " Na vijf of meer pogingen worden er geen punten meer gegeven.",
+            " de wortel uit x invoeren als sqr(x)",
+            " het getal pi (=3.14) intypen als pi",
+            " 3 gedeeld door (x+5) intypen als 3/(x+5)",
+            "  y = a sqr(x-c) + d",
+            " resultaten opgeslagen in het bestand OEFSET6_1.TXT",
+        };
+        for (const char* q : quoted)
+            QTest::newRow(q) << QString::fromUtf8(q);
+        QTest::newRow("x squared") << " x" + sq + "moet worden ingevoerd als x^2";
+    }
+    void quotedLines()
+    {
+        QFETCH(QString, line);
+        QVERIFY(lines.contains(line));
+    }
+
+    void scoringLinesFollowEachOther()
+    {
+        const int i = int(
+            lines.indexOf(" punten voor gegeven. Bij de tweede poging 5 punten, bij de derde "));
+        QVERIFY(lines[i - 1].endsWith(" 10"));
+        QCOMPARE(lines[i + 2],
+                 QString(" Na vijf of meer pogingen worden er geen punten meer gegeven."));
+        const int p = int(lines.indexOf(" Dat wordt uitgelegd m.b.v. een verhoudingstabel en "));
+        QCOMPARE(lines[p + 1], QString(" kruisproducten"));
+    }
+
+    void partsOfLines_data()
+    {
+        QTest::addColumn<QString>("part");
+        QTest::newRow("sums alternate") << "(om en om)";
+        QTest::newRow("sine form") << " y = a sin b(x-c) + d";
+        QTest::newRow("graph buttons") << "-Dezelfde nog eens-";
+        QTest::newRow("mixed graphs") << "2^(x-c) + d";
+    }
+    void partsOfLines()
+    {
+        QFETCH(QString, part);
+        QVERIFY(infotext::text().contains(part));
+    }
+
+    void trigonometricAndRootParagraphsAreIndentedTwice()
+    {
+        const int from = int(lines.indexOf(QRegularExpression(".*y = a sin b\\(x-c\\) \\+ d")));
+        QVERIFY(from > 0);
+        for (int i = from - 1; i < lines.size(); ++i)
+            QVERIFY2(lines[i].startsWith("  "), qPrintable(lines[i]));
+        QVERIFY(!lines[from - 2].startsWith("  "));
+    }
+};
+
+TK_TEST(InfoTextTest)
+#include "infotext_test.moc"

@@ -1,0 +1,521 @@
+#include "app/bekijken.h"
+#include "app/infotext.h"
+#include "app/module1.h"
+#include "app/wismenu.h"
+#include "testmain.h"
+#include "ui/formregistry.h"
+#include "ui/messagebox.h"
+#include "ui/twips.h"
+
+#include <QFontDatabase>
+
+namespace {
+
+// Stands in for an exercise form: remembers that it was opened and the level
+// it found in the shared state.
+struct Opened {
+    QString form;
+    int niveau;
+};
+std::vector<Opened> opened;
+
+class StubForm : public ui::Form {
+public:
+    explicit StubForm(const QString& name) : ui::Form(name) {}
+    void activate() override { opened.push_back({formName(), module1().niveau}); }
+};
+
+const QStringList exerciseForms = {"hoeken",  "procenten", "metriek",        "sommen",
+                                   "haakjes", "ontbinden", "vergelijkingen", "grafieken"};
+
+const QString penText =
+    QStringLiteral("Pak pen en papier klaar\rMaak de berekeningen eerst op een kladblaadje !");
+
+void click(QAbstractButton* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// The submenu table: back button, number of exercise items, and the
+// buttons for Stoppen, Info and the viewer (-1: none).
+struct SubmenuRule {
+    int back, items, stop, info, viewer;
+};
+const SubmenuRule rules[7] = {{4, 4, -1, -1, 6}, {4, 4, 6, 7, -1}, {4, 4, 6, 7, -1},
+                              {5, 5, 6, 7, -1},  {4, 4, 6, 7, -1}, {7, 7, -1, -1, -1},
+                              {7, 7, -1, -1, -1}};
+// Buttons that the Hoeken/Procenten submenu hides, and the other submenus.
+bool hiddenIn(int hoofdkeuze, int index)
+{
+    if (hoofdkeuze == 0)
+        return index % 2 == 1;
+    return index == 5 && hoofdkeuze != 3 && hoofdkeuze < 5;
+}
+
+} // namespace
+
+class MenuTest : public QObject {
+    Q_OBJECT
+
+    ui::FormRegistry& reg = ui::FormRegistry::instance();
+    Wismenu* m = nullptr;
+    int stops = 0;
+
+    void openMenu()
+    {
+        m = qobject_cast<Wismenu*>(reg.show("wismenu"));
+        QVERIFY(m);
+    }
+    void registerStubs()
+    {
+        for (const QString& name : exerciseForms)
+            reg.add(name, [name] { return new StubForm(name); });
+    }
+    // Opens submenu k and picks its item, then the player count.
+    void pick(int hoofdkeuze, int index, int spelers)
+    {
+        click(m->menu[hoofdkeuze]);
+        click(m->menu[index]);
+        click(m->Option1[spelers - 1]);
+    }
+
+private slots:
+    void init()
+    {
+        reg.add("wismenu", [] { return new Wismenu; });
+        reg.add("bekijken", [] { return new Bekijken; });
+        opened.clear();
+        stops = 0;
+        Wismenu::stopProgram = [this] { ++stops; };
+        openMenu();
+    }
+    void cleanup() { reg.unloadAll(); }
+
+    // Runs first, before the stubs are registered.
+    void okDoesNothingWhenTheFormDoesNotExist()
+    {
+        if (reg.has("vergelijkingen"))
+            QSKIP("an equations form is registered in this program");
+        ui::MessageRecorder boxes;
+        module1().niveau = 9;
+        pick(5, 0, 1);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        click(m->OK);
+        QVERIFY(m->isVisible());
+        QCOMPARE(module1().niveau, std::int16_t(9));
+        QCOMPARE(boxes.count(), 0);
+        QVERIFY(m->OK->isVisible());
+    }
+
+    void activationShowsTheMainMenu()
+    {
+        QCOMPARE(m->caption(), QString("Menu wiskunde"));
+        QCOMPARE(m->lHoofdmenu->caption(), QString("Hoofdmenu"));
+        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        QCOMPARE(m->hoofdkeuze, 0);
+        const int tops[4] = {1770, 2370, 2970, 3570};
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(m->menu[i]->isVisible());
+            QVERIFY(!m->menu[i]->isMarked());
+            QCOMPARE(m->menu[i]->geometry(), QRect(ui::px(i % 2 ? 2880 : 270), ui::px(tops[i / 2]),
+                                                   ui::px(2500), ui::px(375)));
+        }
+        QVERIFY(m->Picture2->isVisible());
+        QVERIFY(!m->tInfo->isVisible());
+        QCOMPARE(m->tInfo->geometry(), m->Picture2->geometry());
+        for (QWidget* w : std::initializer_list<QWidget*>{m->Label1, m->Lnaam1, m->Lnaam2,
+                                                          m->Lhoeveel, m->Option1[0], m->Option1[1],
+                                                          m->Tnaam1, m->Tnaam2, m->OK})
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    void mainCaptions_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("length");
+        QTest::newRow("0 after activation") << 0 << "Hoeken/Procenten/Antw >" << 23;
+        QTest::newRow("1") << 1 << "Metriek                        >" << 32;
+        QTest::newRow("2") << 2 << "Sommen                      >" << 29;
+        QTest::newRow("3") << 3 << "Haakjes wegwerken    >" << 22;
+        QTest::newRow("4") << 4 << "Ontbinden                  >" << 28;
+        QTest::newRow("5") << 5 << "Vergelijkingen              >" << 29;
+        QTest::newRow("6") << 6 << "Functies raden           >" << 26;
+        QTest::newRow("7") << 7 << "Info                 " << 21;
+    }
+    void mainCaptions()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(int, length);
+        QCOMPARE(m->menu[index]->caption(), caption);
+        QCOMPARE(caption.size(), length);
+    }
+
+    void submenus_data()
+    {
+        QTest::addColumn<int>("hoofdkeuze");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("captions"); // separated by "|", empty for a hidden button
+        QTest::addColumn<QString>("wide");     // W: a wide button
+        const QString end = "|Stoppen              |Info                 ";
+        // clang-format off
+        QTest::newRow("Hoeken/Procenten") << 0 << "Hoeken raden of Procenten"
+            << "Hoeken raden         ||Procenten            ||Terug naar hoofdmenu ||"
+               "Gegeven antwoorden bekijken|" << "W.W.W.W.";
+        QTest::newRow("Metriek") << 1 << "Metriekmenu"
+            << "Lengten|Oppervlakten|Inhouden|Door elkaar|Terug naar hoofdmenu|" + end
+            << "....W...";
+        QTest::newRow("Sommen") << 2 << "Sommenmenu"
+            << "Optellen/aftr. niveau 1|Optellen/aftr. niveau 2|Opt/aftr/verm. niveau 1|"
+               "Opt/aftr/verm. niveau 2|Terug naar hoofdmenu|" + end << "....W...";
+        QTest::newRow("Haakjes") << 3 << "Haakjes wegwerken en korter schrijven"
+            << "Eén stel haakjes niveau 1|Eén stel haakjes niveau 2|Twee stellen haakjes niv 1|"
+               "Twee stellen haakjes niv 2|Soorten door elkaar|Terug naar hoofdmenu" + end
+            << "........";
+        QTest::newRow("Ontbinden") << 4 << "Ontbinden in factorenmenu"
+            << "Tweetermen ontbinden|Drietermen ontbinden niv 1|Drietermen ontbinden niv 2|"
+               "Soorten door elkaar|Terug naar hoofdmenu|" + end << "....W...";
+        QTest::newRow("Vergelijkingen") << 5 << "Vergelijkingen menu"
+            << "Bordjesmanier niv. 1 |Bordjesmanier niv. 2 |Weegschaalmethode 1  |"
+               "Weegschaalmethode 2  |Kwadr. verg. niveau 1|Kwadr. verg. niveau 2|"
+               "Soorten door elkaar  |Terug naar hoofdmenu " << "........";
+        QTest::newRow("Functies") << 6 << "Functies raden menu"
+            << "Lijnen niveau 1|Lijnen niveau 2|Parabolen      |Gonio niveau 1 |Gonio niveau 2 |"
+               "Wortelfuncties |Soorten door elkaar|Terug naar hoofdmenu" << "........";
+        // clang-format on
+    }
+    void submenus()
+    {
+        QFETCH(int, hoofdkeuze);
+        QFETCH(QString, heading);
+        QFETCH(QString, captions);
+        QFETCH(QString, wide);
+        const QStringList caption = captions.split('|');
+        QCOMPARE(caption.size(), 8);
+        const QString clicked = m->menu[hoofdkeuze]->caption();
+        click(m->menu[hoofdkeuze]);
+        QCOMPARE(m->lHoofdmenu->caption(), heading);
+        QCOMPARE(m->menuDiepte, std::int16_t(1));
+        QCOMPARE(m->hoofdkeuze, hoofdkeuze);
+        QCOMPARE(module1().keuzeTitel, clicked);
+        for (int i = 0; i < 8; ++i) {
+            const QString where = QString("button %1").arg(i);
+            QVERIFY(!m->menu[i]->isMarked());
+            if (caption[i].isEmpty()) {
+                QVERIFY2(m->menu[i]->isHidden(), qPrintable(where));
+                continue;
+            }
+            QVERIFY2(m->menu[i]->isVisible(), qPrintable(where));
+            QCOMPARE(m->menu[i]->caption(), caption[i]);
+            QCOMPARE(ui::widthTw(m->menu[i]), ui::tw(ui::px(wide[i] == 'W' ? 5145 : 2500)));
+            QCOMPARE(ui::leftTw(m->menu[i]), i % 2 ? 2880 : 270);
+        }
+    }
+
+    void decisionTable_data()
+    {
+        QTest::addColumn<int>("hoofdkeuze");
+        QTest::addColumn<int>("index");
+        const char* names[7] = {"Hoeken/Procenten", "Metriek", "Sommen",        "Haakjes",
+                                "Ontbinden",        "Vergel.", "Functies raden"};
+        for (int k = 0; k < 7; ++k)
+            for (int i = 0; i < 8; ++i)
+                if (!hiddenIn(k, i))
+                    QTest::addRow("%s button %d", names[k], i) << k << i;
+    }
+    void decisionTable()
+    {
+        QFETCH(int, hoofdkeuze);
+        QFETCH(int, index);
+        const SubmenuRule& rule = rules[hoofdkeuze];
+        click(m->menu[hoofdkeuze]);
+        const QString caption = m->menu[index]->caption();
+        const QString heading = m->lHoofdmenu->caption();
+        click(m->menu[index]);
+
+        if (index == rule.viewer) {
+            QVERIFY(!m->isVisible());
+            QVERIFY(reg.find("bekijken") && reg.find("bekijken")->isVisible());
+        } else if (index == rule.stop) {
+            QCOMPARE(stops, 1);
+            QCOMPARE(m->menuDiepte, std::int16_t(1));
+            QVERIFY(m->Picture2->isVisible());
+        } else if (index == rule.info) {
+            QVERIFY(m->tInfo->isVisible());
+            QVERIFY(!m->Picture2->isVisible());
+            QCOMPARE(m->menuDiepte, std::int16_t(1));
+            QCOMPARE(m->lHoofdmenu->caption(), heading);
+            QVERIFY(m->menu[index]->isMarked());
+        } else if (index == rule.back) {
+            QCOMPARE(m->menuDiepte, std::int16_t(0));
+            QCOMPARE(m->hoofdkeuze, 0);
+            QCOMPARE(m->lHoofdmenu->caption(), QString("Hoofdmenu"));
+            QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten      >"));
+            QCOMPARE(module1().keuzeTitel, caption);
+            for (int i = 0; i < 8; ++i) {
+                QVERIFY(m->menu[i]->isVisible() && !m->menu[i]->isMarked());
+                QCOMPARE(ui::widthTw(m->menu[i]), ui::tw(ui::px(2500)));
+            }
+        } else {
+            QVERIFY(index < rule.items);
+            QCOMPARE(m->opgaveKeuze, 7 * hoofdkeuze + index + 1);
+            QCOMPARE(module1().keuzeTitel, caption);
+            QVERIFY(m->menu[index]->isMarked());
+            QVERIFY(!m->Picture2->isVisible() && !m->tInfo->isVisible());
+            QVERIFY(m->Lhoeveel->isVisible());
+            QVERIFY(m->Option1[0]->isVisible() && m->Option1[1]->isVisible());
+            QVERIFY(!m->OK->isVisible());
+        }
+        if (index != rule.stop)
+            QCOMPARE(stops, 0);
+    }
+
+    void hiddenButtonsCannotBeClicked()
+    {
+        click(m->menu[0]);
+        m->menu[1]->click();
+        m->menu[7]->click();
+        QCOMPARE(m->menuDiepte, std::int16_t(1));
+        QVERIFY(!m->Lhoeveel->isVisible());
+        QVERIFY(!m->tInfo->isVisible());
+    }
+
+    void infoShowsTheSameTextOnTheMainMenuAndInSubmenus()
+    {
+        QString expected = infotext::text();
+        expected.replace("\r\n", "\n");
+        click(m->menu[7]);
+        QVERIFY(m->tInfo->isVisible() && !m->Picture2->isVisible());
+        QVERIFY(m->tInfo->isReadOnly());
+        QCOMPARE(m->tInfo->contents(), expected);
+        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        click(m->menu[7]);
+        QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
+        for (int k : {1, 2, 3, 4}) {
+            click(m->menu[k]); // a submenu takes the picture back
+            QVERIFY(!m->tInfo->isVisible() && m->Picture2->isVisible());
+            click(m->menu[7]);
+            QCOMPARE(m->tInfo->contents(), expected);
+            QCOMPARE(m->hoofdkeuze, k);
+            click(m->menu[rules[k].back]);
+        }
+    }
+
+    void firstButtonCaptionDependsOnHowTheMainMenuCameBack()
+    {
+        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
+        click(m->menu[2]);
+        click(m->menu[4]);
+        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten      >"));
+        openMenu(); // as when an exercise form shows the menu again
+        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
+    }
+
+    void playerCountShowsTheNameBoxes()
+    {
+        click(m->menu[1]);
+        click(m->menu[0]);
+        click(m->Option1[1]);
+        QCOMPARE(module1().aantalSpelers, 2);
+        QCOMPARE(m->Lnaam1->caption(), QString(" Wie zit links ?"));
+        QVERIFY(m->Tnaam1->isVisible() && m->Tnaam2->isVisible() && m->Lnaam2->isVisible());
+        QVERIFY(m->OK->isVisible() && m->Label1->isVisible());
+        QCOMPARE(m->focusWidget(), m->Tnaam1);
+        click(m->Option1[0]);
+        QCOMPARE(module1().aantalSpelers, 1);
+        QCOMPARE(m->Lnaam1->caption(), QString(" Hoe heet je ?"));
+        QVERIFY(m->Tnaam1->isVisible() && !m->Tnaam2->isVisible() && !m->Lnaam2->isVisible());
+        QCOMPARE(m->Lnaam2->caption(), QString("  Wie zit rechts ?"));
+        QCOMPARE(m->Lhoeveel->caption(), QString("  Ben je alleen of met twee ?"));
+        QCOMPARE(m->Label1->text(), QString("Je hoeft de muis niet te gebruiken, druk na elk "
+                                            "antwoord op de entertoets !"));
+    }
+
+    void enterMovesThroughTheNamesToOk()
+    {
+        registerStubs();
+        pick(2, 0, 2);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        QTest::keyClick(m->Tnaam1, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->Tnaam2);
+        QTest::keyClicks(m->Tnaam2, "Bram");
+        QTest::keyClick(m->Tnaam2, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->OK);
+        click(m->Option1[0]);
+        QTest::keyClick(m->Tnaam1, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->OK);
+        QTest::keyClick(m->OK, Qt::Key_Return);
+        QCOMPARE(int(opened.size()), 1);
+        QCOMPARE(opened[0].form, QString("sommen"));
+    }
+
+    void okRules_data()
+    {
+        QTest::addColumn<int>("spelers");
+        QTest::addColumn<QString>("naam1");
+        QTest::addColumn<QString>("naam2");
+        QTest::addColumn<bool>("opens");
+        // clang-format off
+        QTest::newRow("one player named")                 << 1 << "Anna" << ""     << true;
+        QTest::newRow("one player without name")          << 1 << ""     << ""     << false;
+        QTest::newRow("one player, only hidden box named") << 1 << ""    << "Bram" << false;
+        QTest::newRow("one player, hidden box ignored")   << 1 << "Anna" << "Bram" << true;
+        QTest::newRow("two players named")                << 2 << "Anna" << "Bram" << true;
+        QTest::newRow("two players, second empty")        << 2 << "Anna" << ""     << false;
+        QTest::newRow("two players, first empty")         << 2 << ""     << "Bram" << false;
+        // clang-format on
+    }
+    void okRules()
+    {
+        QFETCH(int, spelers);
+        QFETCH(QString, naam1);
+        QFETCH(QString, naam2);
+        QFETCH(bool, opens);
+        registerStubs();
+        ui::MessageRecorder boxes;
+        pick(5, 0, 2); // equations always ask for pen and paper
+        QTest::keyClicks(m->Tnaam1, naam1);
+        QTest::keyClicks(m->Tnaam2, naam2);
+        click(m->Option1[spelers - 1]);
+        module1().niveau = 3;
+        click(m->OK);
+        QCOMPARE(int(opened.size()), opens ? 1 : 0);
+        QCOMPARE(boxes.count(), opens ? 1 : 0);
+        QCOMPARE(m->isVisible(), !opens);
+        QCOMPARE(module1().naam1, naam1);
+        QCOMPARE(module1().naam2, naam2); // copied whatever the player count
+        if (!opens) {
+            QCOMPARE(module1().niveau, std::int16_t(3));
+            QVERIFY(m->OK->isVisible() && m->Tnaam1->isVisible());
+            QCOMPARE(m->Tnaam2->isVisible(), spelers == 2);
+        }
+    }
+
+    void levelAndMessagePerRow_data()
+    {
+        QTest::addColumn<int>("hoofdkeuze");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("niveau"); // 0: left as it was
+        QTest::addColumn<bool>("pen");
+        QTest::newRow("hoeken") << 0 << 0 << "hoeken" << 0 << false;
+        QTest::newRow("procenten") << 0 << 2 << "procenten" << 0 << false;
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("metriek %d", i + 1) << 1 << i << "metriek" << i + 1 << false;
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("sommen %d", i + 1) << 2 << i << "sommen" << i + 1 << (i + 1 > 3);
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("haakjes %d", i + 1) << 3 << i << "haakjes" << i + 1 << (i + 1 > 1);
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("ontbinden %d", i + 1) << 4 << i << "ontbinden" << i + 1 << (i + 1 > 2);
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("vergelijkingen %d", i + 1)
+                << 5 << i << "vergelijkingen" << i + 1 << true;
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("grafieken %d", i + 1) << 6 << i << "grafieken" << i + 1 << false;
+    }
+    void levelAndMessagePerRow()
+    {
+        QFETCH(int, hoofdkeuze);
+        QFETCH(int, index);
+        QFETCH(QString, form);
+        QFETCH(int, niveau);
+        QFETCH(bool, pen);
+        registerStubs();
+        ui::MessageRecorder boxes;
+        bool formShownDuringBox = true;
+        boxes.whileOpen = [&](const ui::Message&) {
+            formShownDuringBox = reg.find(form) != nullptr;
+        };
+        module1().niveau = 9;
+        pick(hoofdkeuze, index, 1);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        click(m->OK);
+        QCOMPARE(int(opened.size()), 1);
+        QCOMPARE(opened[0].form, form);
+        QCOMPARE(opened[0].niveau, niveau ? niveau : 9);
+        QVERIFY(!m->isVisible());
+        QVERIFY(reg.find(form)->isVisible());
+        QCOMPARE(boxes.count(), pen ? 1 : 0);
+        if (pen) {
+            QCOMPARE(boxes.last().title, QString("Telkompas"));
+            QCOMPARE(boxes.last().text, penText);
+            QVERIFY(!formShownDuringBox);
+        }
+    }
+
+    void namesStayInTheBoxesAfterARun()
+    {
+        registerStubs();
+        pick(6, 2, 2);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        QTest::keyClicks(m->Tnaam2, "Bram");
+        click(m->OK);
+        QVERIFY(!m->isVisible());
+        auto* exercise = reg.find("grafieken");
+        reg.show("wismenu"); // the exercise's way back
+        reg.unload(exercise);
+        QVERIFY(m->isVisible());
+        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
+        QVERIFY(!m->Tnaam1->isVisible() && !m->Option1[1]->isChecked());
+        QCOMPARE(m->Tnaam1->text(), QString("Anna"));
+        QCOMPARE(m->Tnaam2->text(), QString("Bram"));
+        QCOMPARE(module1().keuzeTitel, QString("Parabolen      "));
+    }
+
+    void theViewerLeadsBackToTheMainMenu()
+    {
+        click(m->menu[0]);
+        click(m->menu[6]);
+        auto* viewer = qobject_cast<Bekijken*>(reg.find("bekijken"));
+        QVERIFY(viewer && !m->isVisible());
+        click(viewer->menu[0]);
+        QVERIFY(m->isVisible());
+        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
+    }
+
+    void displayLinesAreStoredScrambled()
+    {
+        // Each character is shifted up by its 1-based position.
+        QCOMPARE(Wismenu::decodeLine(QString("Bcd")), QString("Aaa"));
+        QCOMPARE(Wismenu::decodeLine(QString()), QString());
+        QVERIFY(Wismenu::lineA().startsWith(QChar(169) + QString(" ")));
+        for (const QString& line : {Wismenu::lineA().mid(2), Wismenu::lineB()}) {
+            QVERIFY(line.size() > 10);
+            for (QChar c : line)
+                QVERIFY2(c.isPrint(), qPrintable(line));
+        }
+    }
+
+    void titleUsesAComicFont()
+    {
+        if (!QFontDatabase::families().contains("Comic Neue"))
+            QSKIP("Comic Neue is not installed");
+        QCOMPARE(QFontInfo(m->Picture1->font()).family(), QString("Comic Neue"));
+    }
+
+    void everyControlAPupilUsesHasADutchName()
+    {
+        auto named = [](QWidget* w) { return !w->accessibleName().trimmed().isEmpty(); };
+        QCOMPARE(m->menu[1]->accessibleName(), QString("Metriek, opent een menu"));
+        for (int k = 0; k < 7; ++k) {
+            click(m->menu[k]);
+            for (ui::Button* b : m->menu)
+                QVERIFY(named(b));
+            click(m->menu[rules[k].back]);
+        }
+        for (QWidget* w : std::initializer_list<QWidget*>{m->Option1[0], m->Option1[1], m->Tnaam1,
+                                                          m->Tnaam2, m->OK, m->tInfo})
+            QVERIFY(named(w));
+        click(m->menu[1]);
+        click(m->menu[0]);
+        click(m->Option1[1]);
+        QCOMPARE(m->Tnaam1->accessibleName(), QString("Naam van de speler links"));
+    }
+};
+
+TK_TEST(MenuTest)
+#include "menu_test.moc"

@@ -1,0 +1,177 @@
+#include "app/bekijken.h"
+#include "testmain.h"
+#include "ui/formregistry.h"
+#include "ui/twips.h"
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace {
+
+// Stands in for the menu: the viewer goes back to it.
+class MenuProbe : public ui::Form {
+public:
+    MenuProbe() : ui::Form("wismenu") {}
+    int activations = 0;
+    void activate() override { ++activations; }
+};
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+} // namespace
+
+class ViewerTest : public QObject {
+    Q_OBJECT
+
+    ui::FormRegistry& reg = ui::FormRegistry::instance();
+    Bekijken* v = nullptr;
+
+    QString showFile(int index)
+    {
+        QTest::mouseClick(v->menu[index], Qt::LeftButton);
+        return v->tInfo->contents();
+    }
+
+private slots:
+    void init()
+    {
+        reg.add("wismenu", [] { return new MenuProbe; });
+        reg.add("bekijken", [] { return new Bekijken; });
+        v = qobject_cast<Bekijken*>(reg.show("bekijken"));
+        QVERIFY(v);
+    }
+    void cleanup()
+    {
+        reg.unloadAll();
+        for (const QString& f : QDir().entryList({"oefset*.txt"}))
+            QFile::remove(f);
+    }
+
+    void captionsAndHeading()
+    {
+        QCOMPARE(v->caption(), QString("Gegeven antwoorden bekijken"));
+        QCOMPARE(v->lHoofdmenu->caption(), QString("Welke antwoorden wil je bekijken ?"));
+        QCOMPARE(v->menu[0]->caption(), QString("Terug naar hoofdmenu"));
+        const QStringList labels = {
+            "Metriek:", "Sommen:", "Haakjes:", "Ontbinden:", "Vergel. :", "Functies :"};
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(v->rowLabel[k]->caption(), labels[k]);
+    }
+
+    void buttonGrid_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        const int c1 = 1500, c2 = 2520, c3 = 3540, c4 = 4560;
+        QTest::newRow("percentages alone on the first row") << 1 << "Procenten"
+                                                            << "oefset1.txt" << c1 << 960;
+        QTest::newRow("metric 1") << 2 << "lengten"
+                                  << "oefset2_1.txt" << c1 << 1380;
+        QTest::newRow("metric 4") << 5 << "Door elkaar"
+                                  << "oefset2_4.txt" << c4 << 1380;
+        QTest::newRow("sums 1") << 6 << "Opt/aftr 1"
+                                << "oefset3_1.txt" << c1 << 1800;
+        QTest::newRow("brackets 4") << 13 << "Twee stel 2"
+                                    << "oefset4_4.txt" << c4 << 2220;
+        QTest::newRow("brackets 5 on its own row") << 14 << "Door elkaar"
+                                                   << "oefset4_5.txt" << c1 << 2640;
+        QTest::newRow("factoring 1") << 15 << "Eenterm"
+                                     << "oefset5_1.txt" << c1 << 3060;
+        QTest::newRow("factoring 2") << 16 << "Tweeterm 1"
+                                     << "oefset5_2.txt" << c2 << 3060;
+        QTest::newRow("equations 5 continue below") << 23 << "Kwadr 1"
+                                                    << "oefset6_5.txt" << c1 << 3900;
+        QTest::newRow("equations 7") << 25 << "Door elkaar"
+                                     << "oefset6_7.txt" << c3 << 3900;
+        QTest::newRow("graphs 1") << 26 << "Lijnen 1"
+                                  << "oefset7_1.txt" << c1 << 4320;
+        QTest::newRow("graphs 5 continue below") << 30 << "Gonio 2"
+                                                 << "oefset7_5.txt" << c1 << 4740;
+        QTest::newRow("graphs 7") << 32 << "Door elkaar"
+                                  << "oefset7_7.txt" << c3 << 4740;
+    }
+    void buttonGrid()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(QString, file);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        QCOMPARE(v->menu[index]->caption(), caption);
+        QCOMPARE(viewer::fileFor(index), file);
+        QCOMPARE(v->menu[index]->geometry(),
+                 QRect(ui::px(left), ui::px(top), ui::px(1000), ui::px(375)));
+    }
+
+    void showsTheFileLineByLine()
+    {
+        writeFile("oefset3_2.txt", "Anna: (1-2-2025      10:00)\r\n\r\n-12 + 17 =  5   goed\r\n");
+        QCOMPARE(showFile(7), QString("Anna: (1-2-2025      10:00)\n\n-12 + 17 =  5   goed\n"));
+        QVERIFY(v->menu[7]->isMarked());
+        QVERIFY(v->tInfo->isReadOnly());
+    }
+
+    void readsWindows1252LinesBesideUtf8Lines()
+    {
+        writeFile("oefset1.txt", "Jos\xe9 \x80 5\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
+        QCOMPARE(showFile(1), QString::fromUtf8("José € 5\nJosé € 5\n"));
+    }
+
+    void missingFileSaysNoAnswersAfterAnEmptyLine()
+    {
+        QCOMPARE(showFile(20), QString("\n Geen antwoorden voor dit onderdeel gevonden\n"));
+        writeFile("oefset6_2.txt", "");
+        QCOMPARE(showFile(20), QString("\n Geen antwoorden voor dit onderdeel gevonden\n"));
+    }
+
+    void loadsAVeryLargeFile()
+    {
+        QByteArray big;
+        for (int i = 0; i < 100000; ++i)
+            big += "regel " + QByteArray::number(i) + "   12 x 3 =  36   goed\r\n";
+        writeFile("oefset7_7.txt", big);
+        showFile(32);
+        QCOMPARE(v->tInfo->blockCount(), 100001); // the last line ends in CR LF
+        QCOMPARE(v->tInfo->document()->findBlockByNumber(99999).text(),
+                 QString("regel 99999   12 x 3 =  36   goed"));
+    }
+
+    void backButtonShowsTheMenuAndUnloadsTheViewer()
+    {
+        QPointer<Bekijken> viewer = v;
+        QTest::mouseClick(v->menu[0], Qt::LeftButton);
+        auto* menu = dynamic_cast<MenuProbe*>(reg.find("wismenu"));
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->activations, 1);
+        QVERIFY(!reg.find("bekijken"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(viewer.isNull());
+    }
+
+    void closingTheWindowShowsTheMenu()
+    {
+        QVERIFY(v->close());
+        auto* menu = dynamic_cast<MenuProbe*>(reg.find("wismenu"));
+        QVERIFY(menu && menu->isVisible());
+        QVERIFY(!reg.find("bekijken"));
+    }
+
+    void everyButtonHasAName()
+    {
+        QCOMPARE(v->menu[2]->accessibleName(), QString("Metriek, lengten"));
+        for (ui::Button* b : v->menu)
+            QVERIFY(!b->accessibleName().isEmpty());
+    }
+};
+
+TK_TEST(ViewerTest)
+#include "viewer_test.moc"
