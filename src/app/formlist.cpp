@@ -1,12 +1,12 @@
 #include "formlist.h"
 
+#include "app/bekijken.h"
+#include "app/wismenu.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
-#include "app/bekijken.h"
-#include "app/wismenu.h"
 #include "ui/formregistry.h"
 
 // One line per form: its name and how to make it. The menu opens exercise
