@@ -75,7 +75,10 @@ void setUpApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Telkompas"));
     QApplication::setApplicationDisplayName(QStringLiteral("Telkompas"));
     QApplication::setDesktopFileName(QStringLiteral("nl.telkompas.Telkompas"));
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    // Dates in the results files follow the system, unless it is not set to
+    // Dutch: then the Dutch short formats are used.
+    if (QLocale::system().language() != QLocale::Dutch)
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     installDutchTranslations(app);
     QApplication::setWindowIcon(programIcon());
 }

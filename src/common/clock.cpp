@@ -7,12 +7,12 @@ namespace common {
 
 QString SystemClock::dateText()
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
 QString SystemClock::timeText()
 {
-    return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
+    return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Time of the program. Answer times are differences of seconds() readings on
 // a monotonic clock, so a run across midnight still counts positive times.
-// The results header shows the system's short date and time.
+// The results header shows the short date and time of the program's locale.
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# End-to-end: the built program under a real X server, driven with xdotool as
+# a pupil would: menu -> Metriek -> Lengten -> one player -> name -> OK,
+# answer one problem, close its explanation, leave with "Naar menu", close the
+# summary; then the results file must hold the run's block.
+#   e2e.sh <path to telkompas>
+set -u
+prog=$1
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "SKIP: xvfb-run or xdotool is missing, no display can be made"; exit 77
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+cat > drive.sh <<'INNER'
+set -u
+"$1" 2>/dev/null &
+pid=$!
+fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
+wait_window() { # name -> window id
+  for _ in $(seq 100); do
+    w=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+key_to() { xdotool windowfocus --sync "$1" 2>/dev/null; xdotool mousemove --window "$1" 5 5; xdotool key "$2"; sleep 0.3; }
+
+menu=$(wait_window "Menu wiskunde") || fail "the menu did not appear"
+click "$menu" 275 130        # "Metriek >"
+click "$menu" 101 130        # "Lengten"
+click "$menu" 606 130        # option "1"
+xdotool mousemove --window "$menu" 700 170
+xdotool type --delay 50 "Anna"
+xdotool key Return           # focus to OK
+sleep 0.2
+xdotool key Return           # OK
+form=$(wait_window "metriek    Lengten") || fail "the metric form did not open"
+sleep 2.6                    # the first problem comes after one timer interval
+xdotool mousemove --window "$form" 100 100
+xdotool type --delay 50 "1"
+xdotool key Return           # a wrong answer: the explanation opens
+box=$(wait_window "metriek$") || fail "no explanation box"
+key_to "$box" Return
+sleep 2.6                    # the next problem
+click "$form" 128 378        # "Naar menu"
+box=$(wait_window "metriek$") || fail "no summary box"
+key_to "$box" Return
+wait_window "Menu wiskunde" >/dev/null || fail "the menu did not come back"
+kill $pid 2>/dev/null
+wait $pid 2>/dev/null
+exit 0
+INNER
+
+xvfb-run -a -s "-screen 0 1280x800x24" bash drive.sh "$prog" || exit 1
+f=oefset2_1.txt
+[ -f "$f" ] || { echo "FAIL: no results file $f"; exit 1; }
+grep -q "^Anna: (" "$f" || { echo "FAIL: no header line"; cat "$f"; exit 1; }
+grep -q "Fout ,het is" "$f" || { echo "FAIL: no answer line"; cat "$f"; exit 1; }
+grep -q "^eindresultaat:  0 goed van de  1" "$f" || { echo "FAIL: no end result"; cat "$f"; exit 1; }
+grep -q -- "^-\{49\}" "$f" || { echo "FAIL: no closing dashes"; exit 1; }
+echo "PASS: the run's block is in $f"
+cat "$f"
