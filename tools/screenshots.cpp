@@ -3,18 +3,22 @@
 // Every scene sets the shared state as the menu would, plays a little with a
 // fixed random source and grabs the window (and a message box) offscreen.
 
+#include "app/bekijken.h"
 #include "app/formlist.h"
 #include "app/module1.h"
+#include "app/runform.h"
+#include "app/wismenu.h"
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
-#include "exercises/metric/metriek.h"
+#include "exercises/angles/hoeken.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -57,22 +61,75 @@ struct Boxes {
     }
 };
 
-void metricScene()
+ui::Form* show(const QString& name)
+{
+    return ui::FormRegistry::instance().show(name);
+}
+
+void menuScenes()
+{
+    auto* menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    save(menu, QStringLiteral("menu"));
+    for (int k = 0; k < 7; ++k) {
+        menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+        menu->menu[k]->click();
+        save(menu, QStringLiteral("menu-sub%1").arg(k));
+    }
+    menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    menu->menu[1]->click();
+    menu->menu[0]->click();
+    menu->Option1[1]->click();
+    QTest::keyClicks(menu->Tnaam1, QStringLiteral("Anna"));
+    QTest::keyClicks(menu->Tnaam2, QStringLiteral("Bram"));
+    save(menu, QStringLiteral("menu-namen"));
+    menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    menu->menu[7]->click();
+    save(menu, QStringLiteral("menu-info"));
+    ui::FormRegistry::instance().unloadAll();
+}
+
+// Plays three problems for each of two players and grabs the form with the
+// fourth problem waiting, and the last explanation box.
+void runScene(const QString& form, int niveau, const QString& titel, const QStringList& answers)
 {
     Boxes boxes;
-    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 1, QStringLiteral("Lengten"));
-    auto* f = qobject_cast<Metriek*>(ui::FormRegistry::instance().show(QStringLiteral("metriek")));
+    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), niveau, titel);
+    auto* f = qobject_cast<RunForm*>(show(form));
     for (int i = 0; i < 3; ++i) {
         f->Timer1->fire();
-        answer(f->tAntwoord1,
-               i == 1 ? QStringLiteral("12") : common::Str(f->opgave.uitkomst).trimmed());
+        answer(f->tAntwoord1, answers.value(2 * i, QStringLiteral("1")));
         f->Timer1->fire();
-        answer(f->tAntwoord2,
-               i == 2 ? QStringLiteral("3,5") : common::Str(f->opgave.uitkomst).trimmed());
+        answer(f->tAntwoord2, answers.value(2 * i + 1, QStringLiteral("2")));
     }
     f->Timer1->fire();
-    save(f, QStringLiteral("metriek"));
-    boxes.saveLast(QStringLiteral("metriek-uitleg"));
+    save(f, form);
+    boxes.saveLast(form + QStringLiteral("-uitleg"));
+    f->bNaarmenu->click(); // the results file gets the run's block
+    ui::FormRegistry::instance().unloadAll();
+}
+
+void anglesScene()
+{
+    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 1, QStringLiteral("Hoeken raden"));
+    auto* f = qobject_cast<Hoeken*>(show(QStringLiteral("hoeken")));
+    save(f, QStringLiteral("hoeken"));
+    answer(f->Tgraden, QStringLiteral("60"));
+    answer(f->Tgraden, QStringLiteral("75"));
+    for (int i = 0; i < 4; ++i)
+        f->Timer1->fire();
+    save(f, QStringLiteral("hoeken-vegen"));
+    for (int i = 0; i < 20; ++i)
+        f->Timer1->fire();
+    save(f, QStringLiteral("hoeken-antwoord"));
+    ui::MessageRecorder rec; // the end message if the game ends here
+    ui::FormRegistry::instance().unloadAll();
+}
+
+void viewerScene()
+{
+    auto* v = qobject_cast<Bekijken*>(show(QStringLiteral("bekijken")));
+    v->menu[2]->click(); // metric lengths: written by the metric scene
+    save(v, QStringLiteral("bekijken"));
     ui::FormRegistry::instance().unloadAll();
 }
 
@@ -88,9 +145,19 @@ int main(int argc, char** argv)
     common::setRandom(std::make_unique<common::SeededRandom>(2026));
     auto clock = std::make_unique<common::FixedClock>();
     common::setClock(std::move(clock));
-    QDir::setCurrent(QDir::tempPath()); // results files of the scenes go here
+    QTemporaryDir work; // results files of the scenes go here
+    QDir::setCurrent(work.path());
     registerForms();
 
-    metricScene();
+    menuScenes();
+    anglesScene();
+    runScene(QStringLiteral("metriek"), 1, QStringLiteral("Lengten"), {});
+    runScene(QStringLiteral("procenten"), 1, QStringLiteral("Procenten            "),
+             {QStringLiteral("3000"), QStringLiteral("15,5")});
+    runScene(QStringLiteral("sommen"), 4, QStringLiteral("Opt/aftr/verm. niveau 2"),
+             {QStringLiteral("-7"), QStringLiteral("12")});
+    runScene(QStringLiteral("vergelijkingen"), 1, QStringLiteral("Bordjesmanier niv. 1 "),
+             {QStringLiteral("3")});
+    viewerScene();
     return 0;
 }
