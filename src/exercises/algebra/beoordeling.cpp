@@ -1,6 +1,5 @@
 #include "beoordeling.h"
 
-#include "common/numbertext.h"
 #include "teksten.h"
 
 #include <cstdlib>
@@ -58,15 +57,12 @@ QString veelterm(QChar letter, std::initializer_list<Term> termen)
     return eerste ? nt(0) : s;
 }
 
-Regels goedRegels(const QString& tekst, const QString& antwoord, const QString& naam,
-                  int aantalGoed, int speler)
+Regels goedRegels(const QString& tekst, const QString& antwoord, int speler)
 {
     const QString scheiding =
         speler == 1 ? QStringLiteral("          = ") : QStringLiteral("     = ");
     const QString regel = tekst + scheiding + antwoord + QStringLiteral("   Goed");
-    return {QStringLiteral("Goedzo ") + naam + QStringLiteral("!   ") + common::Str(aantalGoed) +
-                QStringLiteral(" g"),
-            regel, regel};
+    return {QString(), regel, regel};
 }
 
 Regels foutRegels(const QString& tekst, const QString& antwoord, const QString& antw)

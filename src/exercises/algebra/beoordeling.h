@@ -33,15 +33,15 @@ QString veelterm(QChar letter, std::initializer_list<Term> termen);
 // Texts of one judged answer. `verslag` is the line that follows a line
 // break in the player's results text.
 struct Regels {
-    QString goedzo;  // feedback label
-    QString scherm;  // printed on the player's picture area
-    QString verslag; // results line
+    QString fout;     // feedback label after a wrong answer
+    QString historie; // printed on the player's picture area (CR breaks lines)
+    QString verslag;  // results line
 };
 
-// Player 1 writes its right answers with "          = ", player 2 with
+// A right answer. Player 1 writes it with "          = ", player 2 with
 // "     = ".
-Regels goedRegels(const QString& tekst, const QString& antwoord, const QString& naam,
-                  int aantalGoed, int speler);
+Regels goedRegels(const QString& tekst, const QString& antwoord, int speler);
+// A wrong answer; `antw` is the right one.
 Regels foutRegels(const QString& tekst, const QString& antwoord, const QString& antw);
 
 } // namespace algebra

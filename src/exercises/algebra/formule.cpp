@@ -371,7 +371,11 @@ std::int32_t afgerond(double y)
 {
     if (!(y <= 60000))
         return 6000000;
-    const double honderd = std::floor(100 * y);
+    // A hundredfold a hair below a whole number counts as that number: two
+    // ways of writing one polynomial round differently in the last bits,
+    // and where the exact value is a whole hundredth (at a turning point,
+    // where the meetpunt's own error cancels) the floor would tell them apart.
+    const double honderd = std::floor(100 * y + 1e-6);
     if (honderd < std::numeric_limits<std::int32_t>::min())
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(honderd);

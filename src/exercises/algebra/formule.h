@@ -52,8 +52,8 @@ Formule prefix_suffix(QString& invoer, QChar letter);
 double funktiewaarde(const Formule& f, float xwaarde);
 
 // The rounded value of a function value: floor(100 y), or 6000000 above
-// 60000. A hundredfold below the 32-bit range gives the lowest 32-bit value,
-// which no problem reaches.
+// 60000. Rounding noise just below a whole hundredth is taken up first. A hundredfold below the
+// 32-bit range gives the lowest 32-bit value, which no problem reaches.
 std::int32_t afgerond(double y);
 
 // The rounded values at all 200 meetpunten, evaluated in one sweep.
