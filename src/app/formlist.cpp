@@ -1,5 +1,7 @@
 #include "formlist.h"
 
+#include "exercises/algebra/haakjesform.h"
+#include "exercises/algebra/ontbindenform.h"
 #include "exercises/metric/metriek.h"
 #include "ui/formregistry.h"
 
@@ -9,4 +11,6 @@ void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
+    forms.add(QStringLiteral("haakjes"), [] { return new Haakjes; });
+    forms.add(QStringLiteral("ontbinden"), [] { return new Ontbinden; });
 }
