@@ -71,6 +71,15 @@ private slots:
         QCOMPARE(alleenFactor().antw, QString(" 3x(x² + x +  1)"));
     }
 
+    void middentermValtWeg()
+    {
+        // p + q = 0: no middle term, and no sign left standing for it.
+        const Opgave o = maak(2, 1, {{0, 4}, {4, 10}, {0, 2}, {3, 10}, {1, 2}});
+        QCOMPARE(o.tekst, QString(" x² -  25"));
+        QCOMPARE(o.antw, QString("(x +  5)(x -  5)"));
+        QVERIFY(beoordeel(o, "(x-5)(x+5)").goed);
+    }
+
     void afwijzingen()
     {
         // a = 4 and b = 2 share a factor; a = 1 is no factor; c = 0.
