@@ -2,6 +2,8 @@
 
 #include "app/bekijken.h"
 #include "app/wismenu.h"
+#include "exercises/algebra/haakjesform.h"
+#include "exercises/algebra/ontbindenform.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/metric/metriek.h"
@@ -21,4 +23,6 @@ void registerForms()
     forms.add(QStringLiteral("vergelijkingen"), [] { return new Vergelijkingen; });
     forms.add(QStringLiteral("wismenu"), [] { return new Wismenu; });
     forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
+    forms.add(QStringLiteral("haakjes"), [] { return new Haakjes; });
+    forms.add(QStringLiteral("ontbinden"), [] { return new Ontbinden; });
 }

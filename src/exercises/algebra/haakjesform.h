@@ -1,0 +1,24 @@
+#pragma once
+// The brackets form: the pupil types a problem with its brackets worked
+// away, as short as possible.
+
+#include "algebraform.h"
+#include "haakjes.h"
+
+class Haakjes : public AlgebraForm {
+    Q_OBJECT
+public:
+    Haakjes();
+
+    // The problem of each player now on screen.
+    const haakjes::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
+
+protected:
+    int niveauVoorOpgave(int nr) const override { return haakjes::niveauInMenging(nr); }
+    void maakopgave(int speler) override;
+    Oordeel beoordeel(int speler) override;
+    void uitleg(int speler) override;
+
+private:
+    haakjes::Opgave opgave_[2];
+};

@@ -1,0 +1,26 @@
+#pragma once
+// The factoring form: the pupil types a problem as a product, or unchanged
+// when it cannot be factored.
+
+#include "algebraform.h"
+#include "ontbinden.h"
+
+class Ontbinden : public AlgebraForm {
+    Q_OBJECT
+public:
+    Ontbinden();
+
+    // The problem of each player now on screen.
+    const ontbinden::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
+
+protected:
+    int niveauVoorOpgave(int nr) const override { return ontbinden::niveauInMenging(nr); }
+    void maakopgave(int speler) override;
+    Oordeel beoordeel(int speler) override;
+    void uitleg(int speler) override;
+    void naBeoordeling(int speler) override;
+
+private:
+    ontbinden::Opgave opgave_[2];
+    bool beterIs_ = false;
+};
