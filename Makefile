@@ -4,8 +4,8 @@
 SHELL := /bin/bash
 export CCACHE_BASEDIR := $(CURDIR)
 
-BUILD_PKGS := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools \
-              libgl-dev fonts-comic-neue qt6-translations-l10n
+BUILD_PKGS := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools \
+              libgl-dev libfontconfig-dev fonts-comic-neue qt6-translations-l10n
 TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool appstream desktop-file-utils
 BENCH_PKGS := $(BUILD_PKGS) libbenchmark-dev libmuparser-dev
 FUZZ_PKGS  := $(BUILD_PKGS) clang libclang-rt-dev

@@ -6,7 +6,9 @@
 
 int main(int argc, char** argv)
 {
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.finish();
     setUpApplication(app);
     registerForms();
     ui::FormRegistry::instance().show(QStringLiteral("wismenu"));

@@ -1,4 +1,5 @@
-// The program's own start: forms registered, the menu shown.
+// The program's own start, as main() does it: forms registered, the menu shown.
+#include "app/appsetup.h"
 #include "app/formlist.h"
 #include "shown_probe.h"
 #include "ui/form.h"
@@ -8,7 +9,10 @@
 
 int main(int argc, char** argv)
 {
+    FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.finish();
+    setUpApplication(app);
     registerForms();
     ui::Form* menu = ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
     if (!menu)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTranslator>
+#include <fontconfig/fontconfig.h>
 
 bool installDutchTranslations(QApplication& app)
 {
@@ -81,4 +82,12 @@ void setUpApplication(QApplication& app)
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     installDutchTranslations(app);
     QApplication::setWindowIcon(programIcon());
+}
+
+FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
+
+void FontWarmUp::finish()
+{
+    if (thread_.joinable())
+        thread_.join();
 }

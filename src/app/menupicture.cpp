@@ -83,7 +83,6 @@ void drawGraph(QPainter& p, const QRectF& r, qreal step)
             p.drawLine(at(i, 0) + QPointF(0, -3), at(i, 0) + QPointF(0, 3));
     QFont f = p.font();
     f.setPixelSize(int(step * 0.9));
-    f.setItalic(true);
     p.setFont(f);
     p.drawText(QPointF(r.right() - 16, origin.y() - 6), QStringLiteral("x"));
     p.drawText(QPointF(origin.x() + 6, r.top() + 16), QStringLiteral("y"));
@@ -118,8 +117,10 @@ void drawSigns(QPainter& p, const QRectF& r)
                              QStringLiteral("%")};
     const QColor colours[] = {QColor(0x8E, 0x44, 0xAD), QColor(0x1E, 0x63, 0xC8),
                               QColor(0xE6, 0x7E, 0x22), QColor(0x2E, 0x9E, 0x48)};
-    QFont f = titleFont(int(r.height() * 0.16));
-    f.setBold(true);
+    // The widgets' own face: it has every sign, so no other font is looked up
+    // while the menu starts.
+    QFont f = p.font();
+    f.setPixelSize(int(r.height() * 0.16));
     p.setFont(f);
     for (int i = 0; i < 4; ++i) {
         p.setPen(colours[i]);

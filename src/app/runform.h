@@ -45,6 +45,8 @@ public:
     };
 
     explicit RunForm(const Member& member);
+    // The row of the members table for a form name.
+    static const Member& member(const QString& formName);
 
     void activate() override;
     bool closeRequested() override;

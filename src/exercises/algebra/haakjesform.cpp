@@ -4,21 +4,8 @@
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-namespace {
-RunForm::Member haakjesMember()
-{
-    RunForm::Member m;
-    m.formName = QStringLiteral("haakjes");
-    m.captionPrefix = QStringLiteral("Haakjes wegwerken    ");
-    m.summaryTitle = QStringLiteral("Haakjes wegwerken");
-    m.option = 4;
-    m.mixedLevel = haakjes::mengNiveau;
-    return m;
-}
-} // namespace
-
 Haakjes::Haakjes()
-    : AlgebraForm(haakjesMember(),
+    : AlgebraForm(member(QStringLiteral("haakjes")),
                   QStringLiteral(" Werk de haakjes weg en schrijf      het antwoord zo kort "
                                  "mogelijk "))
 {

@@ -4,20 +4,10 @@
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-namespace {
-RunForm::Member ontbindenMember()
+Ontbinden::Ontbinden()
+    : AlgebraForm(member(QStringLiteral("ontbinden")), QStringLiteral("Ontbind:"))
 {
-    RunForm::Member m;
-    m.formName = QStringLiteral("ontbinden");
-    m.captionPrefix = QStringLiteral("Ontbinden    ");
-    m.summaryTitle = QStringLiteral("Ontbinden");
-    m.option = 5;
-    m.mixedLevel = ontbinden::mengNiveau;
-    return m;
 }
-} // namespace
-
-Ontbinden::Ontbinden() : AlgebraForm(ontbindenMember(), QStringLiteral("Ontbind:")) {}
 
 void Ontbinden::maakopgave(int speler)
 {

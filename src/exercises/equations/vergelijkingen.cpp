@@ -10,17 +10,6 @@
 using equations::Vergelijking;
 
 namespace {
-RunForm::Member vergelijkingenMember()
-{
-    RunForm::Member m;
-    m.formName = QStringLiteral("vergelijkingen");
-    m.captionPrefix = QStringLiteral("Vergelijkingen    ");
-    m.summaryTitle = QStringLiteral("Vergelijkingen");
-    m.option = 6;
-    m.mixedLevel = 7;
-    return m;
-}
-
 // Rows of a player's half, in twips.
 constexpr int kopTop = RunForm::opgaveTop + 20;
 constexpr int vergelijkingTop = kopTop + 320;
@@ -51,7 +40,7 @@ void toonPassend(ui::Label* label, const QString& tekst)
 }
 } // namespace
 
-Vergelijkingen::Vergelijkingen() : RunForm(vergelijkingenMember())
+Vergelijkingen::Vergelijkingen() : RunForm(member(QStringLiteral("vergelijkingen")))
 {
     QFont groot = font();
     groot.setPointSizeF(groteLetter);

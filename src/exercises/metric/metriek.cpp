@@ -9,21 +9,10 @@
 #include "ui/twips.h"
 
 namespace {
-RunForm::Member metriekMember()
-{
-    RunForm::Member m;
-    m.formName = QStringLiteral("metriek");
-    m.captionPrefix = QStringLiteral("metriek    ");
-    m.summaryTitle = QStringLiteral("metriek");
-    m.option = 2;
-    m.mixedLevel = metric::gemengd;
-    return m;
-}
-
 constexpr int lineHeight = 420;
 } // namespace
 
-Metriek::Metriek() : RunForm(metriekMember())
+Metriek::Metriek() : RunForm(member(QStringLiteral("metriek")))
 {
     QFont big = font();
     big.setPointSizeF(13);

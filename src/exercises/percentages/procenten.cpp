@@ -9,17 +9,6 @@
 
 namespace {
 
-RunForm::Member procentenMember()
-{
-    RunForm::Member m;
-    m.formName = QStringLiteral("procenten");
-    m.captionPrefix = QStringLiteral("procenten");
-    m.captionWithChoice = false;
-    m.summaryTitle = QStringLiteral("procenten");
-    m.option = 1;
-    return m;
-}
-
 constexpr int regelHoogte = 400;
 constexpr int regelBreedte = 3400; // the first two lines take the player's half
 const QString rekenmachine = QStringLiteral("    Pak je rekenmachine erbij !!");
@@ -56,7 +45,7 @@ void pasLettergrootteAan(ui::PictureBox* picture)
 
 } // namespace
 
-Procenten::Procenten() : RunForm(procentenMember())
+Procenten::Procenten() : RunForm(member(QStringLiteral("procenten")))
 {
     for (int speler = 1; speler <= 2; ++speler) {
         std::array<ui::Label*, 3> r{};

@@ -10,27 +10,13 @@
 
 namespace {
 
-RunForm::Member sommenMember()
-{
-    RunForm::Member m;
-    m.formName = QStringLiteral("sommen");
-    m.captionPrefix = QStringLiteral("Sommen    ");
-    m.summaryTitle = QStringLiteral("Sommen");
-    m.option = 3;
-    m.windowWidth1 = 4000;
-    m.windowWidth2 = 7590;
-    m.buttonWidth1 = 3500;
-    m.buttonWidth2 = 7125;
-    return m;
-}
-
 constexpr int rowTop = RunForm::opgaveTop + 420;
 constexpr int rowHeight = 450;
 constexpr int historyMargin = 60;
 
 } // namespace
 
-Sommen::Sommen() : RunForm(sommenMember())
+Sommen::Sommen() : RunForm(member(QStringLiteral("sommen")))
 {
     QFont big = font();
     big.setPointSizeF(11);
