@@ -1,10 +1,15 @@
+#include "app/formlist.h"
+#include "ui/formregistry.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget w;
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Telkompas"));
+    registerForms();
+    ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
+    const int code = app.exec();
+    ui::FormRegistry::instance().unloadAll();
+    return code;
 }

@@ -19,6 +19,6 @@ struct Registrar {
 
 } // namespace tktest
 
-#define TK_TEST(Class)                                                                       \
-    static const tktest::Registrar tkRegistrar_##Class{                                     \
+#define TK_TEST(Class)                                                                             \
+    static const tktest::Registrar tkRegistrar_##Class{                                            \
         [] { return std::unique_ptr<QObject>(new Class); }};

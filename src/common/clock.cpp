@@ -23,7 +23,10 @@ std::unique_ptr<Clock>& current()
 }
 } // namespace
 
-Clock& clock() { return *current(); }
+Clock& clock()
+{
+    return *current();
+}
 
 std::unique_ptr<Clock> setClock(std::unique_ptr<Clock> c)
 {

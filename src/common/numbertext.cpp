@@ -52,9 +52,15 @@ QString numberText(double x, int digits)
 
 } // namespace
 
-QString Str(double x) { return numberText(x, 15); }
+QString Str(double x)
+{
+    return numberText(x, 15);
+}
 
-QString StrSingle(float x) { return numberText(static_cast<double>(x), 7); }
+QString StrSingle(float x)
+{
+    return numberText(static_cast<double>(x), 7);
+}
 
 double Val(const QString& text)
 {

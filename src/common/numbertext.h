@@ -15,8 +15,7 @@ namespace common {
 QString Str(double x);
 QString StrSingle(float x);
 
-template <std::integral T>
-QString Str(T x)
+template <std::integral T> QString Str(T x)
 {
     return Str(static_cast<double>(x));
 }

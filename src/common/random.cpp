@@ -9,7 +9,10 @@ double SeededRandom::rnd()
     return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
 }
 
-ClockRandom::ClockRandom() { randomize(); }
+ClockRandom::ClockRandom()
+{
+    randomize();
+}
 
 void ClockRandom::randomize()
 {
@@ -33,7 +36,10 @@ std::unique_ptr<Random>& current()
 }
 } // namespace
 
-Random& random() { return *current(); }
+Random& random()
+{
+    return *current();
+}
 
 std::unique_ptr<Random> setRandom(std::unique_ptr<Random> source)
 {

@@ -1,0 +1,337 @@
+#include "common/numbertext.h"
+#include "common/random.h"
+#include "exercises/metric/metriccheck.h"
+#include "exercises/metric/metricexplanation.h"
+#include "exercises/metric/metricproblem.h"
+#include "exercises/metric/metricunits.h"
+#include "testmain.h"
+
+#include <cmath>
+#include <set>
+
+using namespace metric;
+using common::ScriptedRandom;
+
+namespace {
+
+const QString cr(QChar(13));
+
+// Scripts the four draws of one problem: from-unit, to-unit, digits, power.
+void script(ScriptedRandom& r, int niveau, int van, int naar, int g, int e)
+{
+    const int n = aantalEenheden(niveau);
+    r.addDraw(van - 1, n);
+    r.addDraw(naar - 1, n);
+    r.addDraw(g - 1, 1000);
+    r.addDraw(e, 6);
+}
+
+Opgave opgave(int niveau, int van, int naar, int g, int e)
+{
+    ScriptedRandom r;
+    script(r, niveau, van, naar, g, e);
+    Opgave o = maakopgave(niveau, r);
+    if (r.used() != 4)
+        qFatal("scripted problem was not accepted");
+    return o;
+}
+
+// Each unit's size in mm, mm² or mm³, written out independently of the tables.
+double inMillimeters(int niveau, const QString& unit)
+{
+    static const QHash<QString, double> lengths{{"mm", 1},    {"cm", 10},  {"dm", 100}, {"m", 1e3},
+                                                {"dam", 1e4}, {"hm", 1e5}, {"km", 1e6}};
+    static const QHash<QString, double> areas{
+        {"mm²", 1},    {"cm²", 1e2},  {"dm²", 1e4}, {"m²", 1e6},  {"dam²", 1e8},
+        {"hm²", 1e10}, {"km²", 1e12}, {"are", 1e8}, {"ha", 1e10}, {"ca", 1e6}};
+    static const QHash<QString, double> volumes{{"mm³", 1},  {"cm³", 1e3},   {"dm³", 1e6},
+                                                {"m³", 1e9}, {"liter", 1e6}, {"cl", 1e4},
+                                                {"ml", 1e3}, {"cc", 1e3}};
+    const auto& table = niveau == 1 ? lengths : niveau == 2 ? areas : volumes;
+    if (!table.contains(unit))
+        qFatal("unknown unit");
+    return table.value(unit);
+}
+
+const QString lengthRuler = cr + cr + cr + "mm      cm      dm      m      dam      hm      km" +
+                            cr + QString(39, '_') + cr + cr;
+const QString areaRuler =
+    cr + cr + cr + "mm²       cm²       dm²       m²       dam²       hm²       km²";
+const QString volumeRuler = cr + cr + cr + "mm³           cm³           dm³           m³";
+const QString line49 = cr + QString(49, '_') + cr + cr;
+
+} // namespace
+
+class MetricLogicTest : public QObject {
+    Q_OBJECT
+private slots:
+    void generatedProblemsKeepTheRules_data()
+    {
+        QTest::addColumn<int>("niveau");
+        QTest::newRow("lengths") << 1;
+        QTest::newRow("areas") << 2;
+        QTest::newRow("volumes") << 3;
+    }
+    void generatedProblemsKeepTheRules()
+    {
+        QFETCH(int, niveau);
+        common::SeededRandom random(20261206 + niveau);
+        std::set<QString> unitsSeen;
+        for (int i = 0; i < 20000; ++i) {
+            const Opgave o = maakopgave(niveau, random);
+            QVERIFY(o.van >= 1 && o.van <= aantalEenheden(niveau));
+            QVERIFY(o.naar >= 1 && o.naar <= aantalEenheden(niveau));
+            QVERIFY2(o.vanEenheid != o.naarEenheid, qPrintable(o.vanEenheid));
+            const double from = inMillimeters(niveau, o.vanEenheid);
+            const double to = inMillimeters(niveau, o.naarEenheid);
+            QVERIFY2(from != to,
+                     qPrintable(o.vanEenheid + " " + o.naarEenheid)); // are/dam², liter/dm³
+            const QString shown = common::Str(o.uitkomst);
+            QVERIFY2(shown.size() < 10 && !shown.contains('E'), qPrintable(shown));
+            // The answer is the given number converted.
+            const double expected = common::Val(o.getal) * from / to;
+            QVERIFY(std::fabs(o.uitkomst - expected) <= 1e-12 * expected);
+            unitsSeen.insert(o.vanEenheid);
+            unitsSeen.insert(o.naarEenheid);
+        }
+        // The rules must not shut any unit out.
+        QCOMPARE(int(unitsSeen.size()), aantalEenheden(niveau));
+    }
+
+    void acceptance_data()
+    {
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("van");
+        QTest::addColumn<int>("naar");
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("e");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("same length unit twice") << 1 << 3 << 3 << 25 << 0 << false;
+        QTest::newRow("answer of ten characters: 100 km in mm") << 1 << 7 << 1 << 100 << 0 << false;
+        QTest::newRow("answer of nine characters: 10 km in mm") << 1 << 7 << 1 << 10 << 0 << true;
+        QTest::newRow("answer in exponent form") << 1 << 1 << 7 << 1 << 5 << false;
+        QTest::newRow("small answer in fixed form") << 1 << 1 << 7 << 1 << 0 << true;
+        QTest::newRow("are with dam2") << 2 << 8 << 5 << 25 << 0 << false;
+        QTest::newRow("are with ha") << 2 << 8 << 9 << 25 << 0 << false;
+        QTest::newRow("ha with km2") << 2 << 9 << 7 << 25 << 0 << false;
+        QTest::newRow("ca with dam2") << 2 << 10 << 5 << 25 << 0 << true;
+        QTest::newRow("same area unit twice") << 2 << 1 << 1 << 25 << 0 << false;
+        QTest::newRow("liter with dm3") << 3 << 5 << 3 << 25 << 0 << false;
+        QTest::newRow("liter with m3") << 3 << 5 << 4 << 25 << 0 << true;
+        QTest::newRow("ml with cm3") << 3 << 7 << 2 << 25 << 0 << false;
+        QTest::newRow("ml with dm3") << 3 << 7 << 3 << 25 << 0 << false;
+        QTest::newRow("cc with mm3") << 3 << 8 << 1 << 25 << 0 << true;
+    }
+    void acceptance()
+    {
+        QFETCH(int, niveau);
+        QFETCH(int, van);
+        QFETCH(int, naar);
+        QFETCH(int, g);
+        QFETCH(int, e);
+        QFETCH(bool, accepted);
+        ScriptedRandom r;
+        script(r, niveau, van, naar, g, e);
+        script(r, niveau, 2, 1, 25, 0); // a fit problem to fall back on
+        const Opgave o = maakopgave(niveau, r);
+        QCOMPARE(int(r.used()), accepted ? 4 : 8);
+        QCOMPARE(o.van, accepted ? van : 2);
+    }
+
+    void numberTexts()
+    {
+        const Opgave small = opgave(1, 2, 1, 5, 2); // 0.05 cm in mm
+        QCOMPARE(small.getal, QString("0.05"));
+        QCOMPARE(small.juist, QString("0.5"));
+        QCOMPARE(small.vanEenheid, QString("cm"));
+        const Opgave whole = opgave(2, 4, 3, 25, 0); // 25 m² in dm²
+        QCOMPARE(whole.getal, QString(" 25"));
+        QCOMPARE(whole.juist, QString(" 2500"));
+        QCOMPARE(whole.naarEenheid, QString("dm²"));
+        QCOMPARE(opgave(3, 4, 3, 25, 0).vanEenheid, QString("m³"));
+    }
+
+    void onePointOneKilometreInCentimetres()
+    {
+        const Opgave o = opgave(1, 7, 2, 11, 1);
+        QCOMPARE(o.getal, QString(" 1.1"));
+        QCOMPARE(o.juist, QString(" 110000"));
+        QVERIFY(o.uitkomst != 110000.0); // the binary value is a hair off
+        QVERIFY(beoordeel(o, "110000").goed);
+        QVERIFY(beoordeel(o, "110000,0").goed);
+        QVERIFY(!beoordeel(o, "110001").goed);
+        QVERIFY(!beoordeel(o, "11000").goed);
+    }
+
+    void shownAnswerTypedBackIsRight()
+    {
+        int offByAHair = 0;
+        for (int niveau = 1; niveau <= 3; ++niveau) {
+            common::SeededRandom random(77 + niveau);
+            for (int i = 0; i < 20000; ++i) {
+                const Opgave o = maakopgave(niveau, random);
+                const QString typed = o.juist.trimmed();
+                QVERIFY2(beoordeel(o, typed).goed, qPrintable(o.getal + " " + o.vanEenheid));
+                QVERIFY(beoordeel(o, QString(typed).replace('.', ',')).goed);
+                if (std::fabs(o.uitkomst - common::Val(typed)) >= 1e-12)
+                    ++offByAHair;
+            }
+        }
+        QVERIFY(offByAHair > 0); // the sweep meets the values an absolute margin rejects
+    }
+
+    void typedForms_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("goed");
+        QTest::newRow("comma") << "0,5" << true;
+        QTest::newRow("trailing zero") << "0.50" << true;
+        QTest::newRow("no zero before the point") << ".5" << true;
+        QTest::newRow("blanks around") << " 0.5 " << true;
+        QTest::newRow("point moved the wrong way") << "5" << false;
+        QTest::newRow("text reads as 0") << "half" << false;
+    }
+    void typedForms()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, goed);
+        QCOMPARE(beoordeel(opgave(1, 1, 2, 5, 0), typed).goed, goed); // 5 mm in cm
+    }
+
+    void lines()
+    {
+        const Opgave o = opgave(1, 2, 1, 25, 0); // 25 cm in mm
+        const Beoordeling right = beoordeel(o, "250");
+        QVERIFY(right.goed);
+        QCOMPARE(right.geschiedenis, QString(" 25 cm = 250 mm   Goed"));
+        QCOMPARE(right.verslagregel, QString(" 25 cm = 250 mm   Goed"));
+
+        const Beoordeling wrong = beoordeel(o, "2,5");
+        QVERIFY(!wrong.goed);
+        QCOMPARE(wrong.terugmelding, QString("nee, het is  250"));
+        QCOMPARE(wrong.geschiedenis, " 25 cm = 2.5 mm" + cr + " Fout ,het is  250 mm");
+        QCOMPARE(wrong.verslagregel, QString(" 25 cm = 2.5 mm       Fout ,het is  250 mm"));
+    }
+
+    void mixedLevelTurns()
+    {
+        QCOMPARE(gemengdNiveau(0), 1);
+        QCOMPARE(gemengdNiveau(1), 2);
+        QCOMPARE(gemengdNiveau(2), 3);
+        QCOMPARE(gemengdNiveau(3), 1);
+    }
+
+    void explanations_data()
+    {
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("van");
+        QTest::addColumn<int>("naar");
+        QTest::addColumn<int>("g");
+        QTest::addColumn<int>("e");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("length to the right, whole number")
+            << 1 << 1 << 4 << 25 << 0
+            << " 25 mm = ........... m" + lengthRuler +
+                   "Van   mm   naar   m   is  3 stapjes naar rechts," + cr +
+                   "dus delen door  1000 (de komma  3 naar links," + cr +
+                   "zet eerst een komma achter het getal)" + cr + cr + "Het antwoord is :  0.025";
+        QTest::newRow("length to the right, one step, with a point")
+            << 1 << 2 << 3 << 25 << 1
+            << " 2.5 cm = ........... dm" + lengthRuler +
+                   "Van   cm   naar   dm   is  1 stapje naar rechts," + cr +
+                   "dus delen door  10 (de komma  1 naar links," + cr +
+                   "vul het getal voor aan met nullen)" + cr + cr + "Het antwoord is :  0.25";
+        QTest::newRow("length to the left, whole number")
+            << 1 << 7 << 4 << 25 << 0
+            << " 25 km = ........... m" + lengthRuler +
+                   "Van   km   naar   m   is  3 stapjes naar links," + cr +
+                   "dus vermenigvuldigen met  1000 (de komma  3 naar rechts," + cr +
+                   "zet eerst een komma achter het getal en vul aan met nullen)" + cr + cr +
+                   "Het antwoord is :   25000";
+        QTest::newRow("length to the left, with a point, answer ends in 0")
+            << 1 << 3 << 1 << 25 << 1
+            << " 2.5 dm = ........... mm" + lengthRuler +
+                   "Van   dm   naar   mm   is  2 stapjes naar links," + cr +
+                   "dus vermenigvuldigen met  100 (de komma  2 naar rechts," + cr +
+                   "vul het getal achter eerst aan met nullen)" + cr + cr +
+                   "Het antwoord is :   250";
+        QTest::newRow("length to the left, with a point, answer not ending in 0")
+            << 1 << 3 << 2 << 255 << 2
+            << " 2.55 dm = ........... cm" + lengthRuler +
+                   "Van   dm   naar   cm   is  1 stapje naar links," + cr +
+                   "dus vermenigvuldigen met  10 (de komma  1 naar rechts)" + cr + cr +
+                   "Het antwoord is :   25.5";
+        QTest::newRow("area to the right, are")
+            << 2 << 8 << 6 << 25 << 1
+            << " 2.5 are = ........... hm²" + areaRuler + cr + "1 are = 1 dam²" + line49 +
+                   "Van   are   naar   hm²   is  1 stapje naar rechts." + cr +
+                   "Elk stapje telt voor 100, dus delen door  100" + cr +
+                   "(de komma  2 naar links, vul het getal voor aan met nullen)" + cr + cr +
+                   "Het antwoord is :  0.025";
+        QTest::newRow("area to the left, whole number, ha")
+            << 2 << 9 << 4 << 3 << 0
+            << " 3 ha = ........... m²" + areaRuler + cr + "1 ha = 100 are = 100 dam² = 1 hm²" +
+                   line49 + "Van   ha   naar   m²   is  2 stapjes naar links." + cr +
+                   "Elk stapje telt voor 100, dus vermenigvuldigen met  10000" + cr + cr +
+                   "(de komma  4 naar rechts, zet eerst een komma achter het getal en vul aan met "
+                   "nullen)" +
+                   cr + cr + "Het antwoord is :   30000";
+        QTest::newRow("area to the left, with a point, ends in 0, ca")
+            << 2 << 5 << 10 << 15 << 1
+            << " 1.5 dam² = ........... ca" + areaRuler + cr +
+                   "1 ca = 0.01 are = 0.01 dam² = 1 m²" + line49 +
+                   "Van   dam²   naar   ca   is  1 stapje naar links." + cr +
+                   "Elk stapje telt voor 100, dus vermenigvuldigen met  100" + cr + cr +
+                   "(de komma  2 naar rechts, vul het getal achter eerst aan met nullen)" + cr +
+                   cr + "Het antwoord is :   150";
+        QTest::newRow("area to the left, with a point, not ending in 0")
+            << 2 << 4 << 3 << 125 << 2
+            << " 1.25 m² = ........... dm²" + areaRuler + line49 +
+                   "Van   m²   naar   dm²   is  1 stapje naar links." + cr +
+                   "Elk stapje telt voor 100, dus vermenigvuldigen met  100" + cr + cr +
+                   "(de komma  2 naar rechts)" + cr + cr + "Het antwoord is :   125";
+        QTest::newRow("volume from cl")
+            << 3 << 6 << 2 << 25 << 0
+            << " 25 cl = ........... cm³" + volumeRuler + cr + "1 cl = 0.01 liter = 0.01 dm³" +
+                   line49 + "Van   cl   naar   cm³   is  1 stapje naar links." + cr +
+                   "Elk stapje telt voor 1000, dus vermenigvuldigen met  1000" + cr + cr +
+                   "(de komma  3 naar rechts, zet eerst een komma achter het getal en vul aan met "
+                   "nullen)" +
+                   cr + "Dan nog delen door 100 omdat 1 cl = 0.01 dm³" + cr + cr +
+                   "Het antwoord is :   250";
+        QTest::newRow("volume to cl")
+            << 3 << 2 << 6 << 5 << 0
+            << " 5 cm³ = ........... cl" + volumeRuler + cr + "1 cl = 0.01 liter = 0.01 dm³" +
+                   line49 + "Van   cm³   naar   cl   is  1 stapje naar rechts." + cr +
+                   "Elk stapje telt voor 1000, dus delen door  1000" + cr +
+                   "(de komma  3 naar links, zet eerst een komma achter het getal)" + cr +
+                   "Dan nog vermenigvuldigen met 100 omdat 1 dm³ = 100 cl" + cr + cr +
+                   "Het antwoord is :  0.5";
+        QTest::newRow("volume from liter, with a point, ends in 0")
+            << 3 << 5 << 2 << 15 << 1
+            << " 1.5 liter = ........... cm³" + volumeRuler + cr + "1 liter = 1 dm³" + line49 +
+                   "Van   liter   naar   cm³   is  1 stapje naar links." + cr +
+                   "Elk stapje telt voor 1000, dus vermenigvuldigen met  1000" + cr + cr +
+                   "(de komma  3 naar rechts, vul het getal achter eerst aan met nullen)" + cr +
+                   cr + "Het antwoord is :   1500";
+    }
+    void explanations()
+    {
+        QFETCH(int, niveau);
+        QFETCH(int, van);
+        QFETCH(int, naar);
+        QFETCH(int, g);
+        QFETCH(int, e);
+        QFETCH(QString, text);
+        const QString actual = uitleg(opgave(niveau, van, naar, g, e));
+        qsizetype i = 0;
+        while (i < actual.size() && i < text.size() && actual[i] == text[i])
+            ++i;
+        QVERIFY2(actual == text, qPrintable("differs from: " + actual.mid(i).replace(cr, "<CR>") +
+                                            "\nexpected: " + text.mid(i).replace(cr, "<CR>")));
+    }
+};
+
+TK_TEST(MetricLogicTest)
+#include "metric_logic_test.moc"

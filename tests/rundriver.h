@@ -1,0 +1,87 @@
+#pragma once
+// Playing an exercise form as pupils do: the shared state as the menu leaves
+// it, a fixed clock and random source, typing into a box and pressing Enter,
+// firing the timer, and reading the results file back.
+
+#include "app/module1.h"
+#include "common/clock.h"
+#include "common/random.h"
+#include "ui/form.h"
+#include "ui/formregistry.h"
+#include "ui/messagebox.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+
+namespace tktest {
+
+// Sets what the menu would set on OK.
+inline void choose(int players, const QString& name1, const QString& name2, int niveau,
+                   const QString& keuzeTitel)
+{
+    Module1& m = module1();
+    m.aantalSpelers = players;
+    m.naam1 = name1;
+    m.naam2 = name2;
+    m.niveau = static_cast<std::int16_t>(niveau);
+    m.keuzeTitel = keuzeTitel;
+}
+
+// Installs a fixed clock and a random source for the life of the object, and
+// a message recorder; unloads every form at the end.
+struct Session {
+    explicit Session(
+        std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
+    {
+        auto fixed = std::make_unique<common::FixedClock>();
+        clock = fixed.get();
+        oldClock = common::setClock(std::move(fixed));
+        oldRandom = common::setRandom(std::move(random));
+    }
+    ~Session()
+    {
+        ui::FormRegistry::instance().unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        common::setClock(std::move(oldClock));
+        common::setRandom(std::move(oldRandom));
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    common::FixedClock* clock;
+    ui::MessageRecorder messages;
+    std::unique_ptr<common::Clock> oldClock;
+    std::unique_ptr<common::Random> oldRandom;
+};
+
+// Shows a registered form as the menu does and returns it.
+template <class T> T* open(const QString& name)
+{
+    auto* form = qobject_cast<T*>(ui::FormRegistry::instance().show(name));
+    return form;
+}
+
+// Types the text into the box and presses Enter.
+inline void type(QLineEdit* box, const QString& text)
+{
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Deletes forms that were unloaded.
+inline void flushUnloads()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QByteArray readFile(const QString& name)
+{
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+} // namespace tktest

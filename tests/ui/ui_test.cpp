@@ -1,0 +1,148 @@
+#include "testmain.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/formregistry.h"
+#include "ui/messagebox.h"
+#include "ui/picturebox.h"
+#include "ui/timer.h"
+#include "ui/twips.h"
+
+class UiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsArePlacedInTwips()
+    {
+        QWidget parent;
+        ui::Label label(&parent, "x", 270, 1770, 2500, 375);
+        QCOMPARE(label.geometry(), QRect(18, 118, 167, 25));
+        QCOMPARE(ui::leftTw(&label), 270);
+    }
+
+    void enterRunsTheHandlerAndOtherKeysReachTheBox()
+    {
+        QWidget parent;
+        ui::TextBox box(&parent, 0, 0, 1500, 300);
+        int enters = 0;
+        box.onEnter = [&] { ++enters; };
+        QTest::keyClicks(&box, "12,5");
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClick(&box, Qt::Key_Enter);
+        QCOMPARE(box.text(), QString("12,5"));
+        QCOMPARE(enters, 2);
+    }
+
+    void enterOnAButtonClicksIt()
+    {
+        QWidget parent;
+        ui::Button b(&parent, "OK", 0, 0, 1000, 375);
+        int clicks = 0;
+        b.onClick = [&] { ++clicks; };
+        QTest::keyClick(&b, Qt::Key_Return);
+        b.setEnabled(false);
+        QTest::keyClick(&b, Qt::Key_Return);
+        QCOMPARE(clicks, 1);
+    }
+
+    void optionButtonsCanBeClearedTogether()
+    {
+        QWidget parent;
+        ui::OptionButton a(&parent, "1", 0, 0, 500, 300), b(&parent, "2", 600, 0, 500, 300);
+        QTest::mouseClick(&a, Qt::LeftButton);
+        QVERIFY(a.isChecked());
+        a.clear();
+        QVERIFY(!a.isChecked() && !b.isChecked());
+    }
+
+    void timerFiresOnlyWhileEnabled()
+    {
+        QObject owner;
+        ui::Timer t(&owner, 2000);
+        int ticks = 0;
+        t.onTick = [&] { ++ticks; };
+        QVERIFY(!t.fire());
+        t.setEnabled(true);
+        QVERIFY(t.fire());
+        t.setEnabled(false);
+        QVERIFY(!t.fire());
+        QCOMPARE(ticks, 1);
+    }
+
+    void recorderTakesTheBoxesInsteadOfShowingThem()
+    {
+        ui::MessageRecorder rec;
+        ui::messageBox("Telkompas", "regel 1\rregel 2");
+        QCOMPARE(rec.count(), 1);
+        QCOMPARE(rec.last().title, QString("Telkompas"));
+        QCOMPARE(rec.last().text, QString("regel 1\rregel 2"));
+    }
+
+    void printMovesToTheNextLineForEachCr()
+    {
+        QWidget parent;
+        ui::PictureBox pic(&parent, 0, 0, 3000, 3000);
+        pic.setScale(0, 0, 1000, 1000);
+        pic.clear();
+        const double h = pic.textHeight();
+        pic.print(" naam:\r");
+        QCOMPARE(pic.currentY, 2 * h);
+        QCOMPARE(pic.currentX, 0.0);
+        pic.print("a\r\nb");
+        QCOMPARE(pic.currentY, 4 * h);
+    }
+
+    void historyKeepsTheNewestLineInView()
+    {
+        QWidget parent;
+        ui::PictureBox pic(&parent, 0, 0, 3000, 600); // room for about two lines
+        pic.setKeepNewestInView(true);
+        pic.clear();
+        for (int i = 0; i < 10; ++i)
+            pic.print(QString("regel %1").arg(i));
+        QVERIFY(pic.currentY <= 600);
+        QVERIFY(pic.currentY > 0);
+    }
+
+    void pieSectorRunsCounterClockwiseFromTheRight()
+    {
+        QWidget parent;
+        ui::PictureBox pic(&parent, 0, 0, 3000, 3000); // 200 x 200 pixels
+        pic.setScale(0, 0, 1000, 1000);
+        pic.setBackColour(Qt::white);
+        pic.pie(500, 500, 400, 30, 60, Qt::red, Qt::red); // 30..90 degrees, above the centre
+        QCOMPARE(pic.pixelAt(500 + 200, 500 - 250), QColor(Qt::red));   // at about 51 degrees
+        QCOMPARE(pic.pixelAt(500 + 200, 500 + 250), QColor(Qt::white)); // mirrored below
+        QCOMPARE(pic.pixelAt(500 + 300, 500 - 50), QColor(Qt::white));  // about 10 degrees
+    }
+
+    void registryMakesOneInstanceAndAFreshOneAfterUnload()
+    {
+        struct Probe : ui::Form {
+            Probe() : ui::Form("probe") {}
+            int activations = 0;
+            void activate() override { ++activations; }
+        };
+        auto& reg = ui::FormRegistry::instance();
+        int made = 0;
+        reg.add("probe", [&] {
+            ++made;
+            return new Probe;
+        });
+        auto* first = static_cast<Probe*>(reg.show("probe"));
+        QCOMPARE(reg.show("probe"), first);
+        QCOMPARE(first->activations, 2);
+        QCOMPARE(made, 1);
+        QPointer<ui::Form> gone = first;
+        reg.unload(first);
+        QVERIFY(!reg.find("probe"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(gone.isNull());
+        auto* second = static_cast<Probe*>(reg.show("probe"));
+        QCOMPARE(made, 2);
+        QCOMPARE(second->activations, 1);
+        QVERIFY(!reg.show("no such form"));
+        reg.unloadAll();
+    }
+};
+
+TK_TEST(UiTest)
+#include "ui_test.moc"
