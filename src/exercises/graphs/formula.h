@@ -31,17 +31,22 @@ struct Token {
     bool operator==(const Token&) const = default;
 };
 
-// The token list compiled for evaluation: no texts, one step per token.
+// The token list compiled for evaluation: no texts. Constant parts are worked
+// out once, and a constant or the variable as right-hand operand is built
+// into its operator's step.
 struct CompiledFormula {
     enum class Op : std::uint8_t {
         Value,
         Variable,
+        Undefined, // a constant part that is undefined: so is the whole formula
+        // binary operators
         Add,
         Sub,
         Mul,
         Div,
         DivLast, // a division that is the outermost operation
         Pow,
+        // functions
         Sin,
         Cos,
         Tan,
@@ -53,9 +58,12 @@ struct CompiledFormula {
         Atn,
         Log,
     };
+    // Where a binary operator finds its right-hand operand.
+    enum class Source : std::uint8_t { Stack, Constant, Variable };
     struct Step {
         Op op;
-        double value; // for Value
+        Source right = Source::Stack;
+        double value = 0; // of Value, or of a constant right-hand operand
     };
     std::vector<Step> steps;
 };
