@@ -1,5 +1,6 @@
 #include "formlist.h"
 
+#include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "ui/formregistry.h"
 
@@ -9,4 +10,5 @@ void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
     forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
+    forms.add(QStringLiteral("grafieken"), [] { return new Grafieken; });
 }
