@@ -114,6 +114,7 @@ void Grafieken::activate()
 
     const Functie f = genereerfunctie(m.niveau, doorElkaar, gebruikt1, common::random());
     formule = f.formule;
+    soort = f.soort;
     as = {f.xschaal, f.yschaal, f.variabele, f.functieletter};
     Text2->setText(f.text2());
 
@@ -256,6 +257,7 @@ void Grafieken::nieuweFunctie()
     }
 
     formule = f.formule;
+    soort = f.soort;
     as = {f.xschaal, f.yschaal, f.variabele, f.functieletter};
     Text2->setText(f.text2());
     doelformule = formule;

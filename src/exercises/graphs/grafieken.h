@@ -54,6 +54,7 @@ public:
     std::int16_t hulpPagina = 0;
     bool doorElkaar = false;
     graphs::GebruikteSoorten gebruikt1{}, gebruikt2{};
+    int soort = 0; // kind of the function being played
 
     // Plot state.
     QString formule;
