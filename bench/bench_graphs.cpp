@@ -1,9 +1,12 @@
 // The graph form reads a formula once and evaluates it at 2001 points per
 // curve. Times that against muparser on the same formulas.
 
+#include "exercises/graphs/axes.h"
 #include "exercises/graphs/formula.h"
 #include "exercises/graphs/rows.h"
+#include "ui/picturebox.h"
 
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #ifdef TK_HAVE_MUPARSER
@@ -62,6 +65,25 @@ void RowsOfACurve(benchmark::State& state)
 }
 BENCHMARK(RowsOfACurve);
 
+// What the form does for a new function: fresh axes and the given curve, on
+// a picture of the form's size.
+void DrawAxesAndCurve(benchmark::State& state)
+{
+    ui::PictureBox picture(nullptr, 0, 0, 7800, 7800);
+    const graphs::Reading r =
+        graphs::prefix_suffix(QString::fromLatin1(cases[2].ours), QLatin1Char('x'));
+    graphs::Rijen rows;
+    const graphs::AsLetters as{1, 1, QLatin1Char('x'), QLatin1Char('y')};
+    for (auto _ : state) {
+        picture.clear();
+        graphs::assen(picture, as);
+        graphs::berekenRijen(r.program, as.xschaal, as.yschaal, rows);
+        graphs::tekenCurve(picture, rows, Qt::blue, 1);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(DrawAxesAndCurve)->Unit(benchmark::kMillisecond);
+
 #ifdef TK_HAVE_MUPARSER
 void MuparserReadAndEvaluate2001(benchmark::State& state)
 {
@@ -100,4 +122,11 @@ BENCHMARK(MuparserReadOnly)->DenseRange(0, std::size(cases) - 1);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv); // the picture is a widget
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -17,21 +17,39 @@ float funktiewaarde(const CompiledFormula& formula, double xwaarde)
     int top = 0;
     for (const CompiledFormula::Step& s : formula.steps) {
         double r;
-        if (s.op == Op::Value) {
+        switch (s.op) {
+        case Op::Value:
             stack[++top] = s.value;
-        } else if (s.op == Op::Variable) {
+            continue;
+        case Op::Variable:
             stack[++top] = xwaarde;
-        } else if (isBinary(s.op)) {
+            continue;
+        case Op::Undefined:
+            return onbepaald;
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul:
+        case Op::Div:
+        case Op::DivLast:
+        case Op::Pow: {
             const double b = s.right == Source::Constant   ? s.value
                              : s.right == Source::Variable ? xwaarde
                                                            : stack[top--];
-            if (!binary(s.op, stack[top], b, r) || !single(r, stack[top]))
+            double& a = stack[top];
+            if (s.op == Op::Mul)
+                r = a * b; // the common cases without a guard first
+            else if (s.op == Op::Add)
+                r = a + b;
+            else if (!binary(s.op, a, b, r))
                 return onbepaald;
-        } else if (s.op == Op::Undefined) {
-            return onbepaald;
-        } else {
+            if (!single(r, a))
+                return onbepaald;
+            continue;
+        }
+        default:
             if (!function(s.op, stack[top], r) || !single(r, stack[top]))
                 return onbepaald;
+            continue;
         }
     }
     const double result = stack[1];
