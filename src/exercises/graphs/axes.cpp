@@ -36,10 +36,13 @@ void printAt(ui::PictureBox& picture, double x, double y, const QString& text)
 // Grid lines every 100 units over the given part of the picture.
 void grid(ui::PictureBox& picture, int right, int bottom)
 {
+    // The lines on the picture's right and bottom edges go one unit inwards,
+    // or they would fall just outside the last pixel.
+    auto inside = [](int p) { return p == beeld ? beeld - 1 : p; };
     for (int p = 0; p <= right; p += 100)
-        picture.line(p, 0, p, bottom);
+        picture.line(inside(p), 0, inside(p), bottom);
     for (int p = 0; p <= bottom; p += 100)
-        picture.line(0, p, right, p);
+        picture.line(0, inside(p), right, inside(p));
 }
 
 void redAxes(ui::PictureBox& picture, QPointF origin, int right, int bottom, const AsLetters& as,
