@@ -144,9 +144,15 @@ private:
     void generate(int index, std::vector<Step>& steps) const
     {
         const Node& n = nodes_[index];
+        Step s = n.step;
+        if (n.right >= 0 && isConstant(n.left) && nodes_[n.right].step.op == Op::Variable) {
+            s.right = Source::ConstantAndVariable;
+            s.value = nodes_[n.left].step.value;
+            steps.push_back(s);
+            return;
+        }
         if (n.left >= 0)
             generate(n.left, steps);
-        Step s = n.step;
         if (n.right >= 0) {
             const Step& right = nodes_[n.right].step;
             if (right.op == Op::Value) {

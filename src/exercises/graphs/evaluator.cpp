@@ -32,9 +32,16 @@ float funktiewaarde(const CompiledFormula& formula, double xwaarde)
         case Op::Div:
         case Op::DivLast:
         case Op::Pow: {
-            const double b = s.right == Source::Constant   ? s.value
-                             : s.right == Source::Variable ? xwaarde
-                                                           : stack[top--];
+            double b;
+            if (s.right == Source::Stack) {
+                b = stack[top--];
+            } else if (s.right == Source::Constant) {
+                b = s.value;
+            } else {
+                b = xwaarde;
+                if (s.right == Source::ConstantAndVariable)
+                    stack[++top] = s.value;
+            }
             double& a = stack[top];
             if (s.op == Op::Mul)
                 r = a * b; // the common cases without a guard first

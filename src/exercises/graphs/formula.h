@@ -58,12 +58,14 @@ struct CompiledFormula {
         Atn,
         Log,
     };
-    // Where a binary operator finds its right-hand operand.
-    enum class Source : std::uint8_t { Stack, Constant, Variable };
+    // Where a binary operator finds its operands: both on the stack, a
+    // constant or the variable on the right, or a constant on the left and
+    // the variable on the right (as in 3x; the result is pushed).
+    enum class Source : std::uint8_t { Stack, Constant, Variable, ConstantAndVariable };
     struct Step {
         Op op;
         Source right = Source::Stack;
-        double value = 0; // of Value, or of a constant right-hand operand
+        double value = 0; // of Value, or of a constant operand
     };
     std::vector<Step> steps;
 };
