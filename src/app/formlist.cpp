@@ -6,6 +6,7 @@
 #include "exercises/algebra/ontbindenform.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
+#include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
@@ -25,4 +26,5 @@ void registerForms()
     forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
     forms.add(QStringLiteral("haakjes"), [] { return new Haakjes; });
     forms.add(QStringLiteral("ontbinden"), [] { return new Ontbinden; });
+    forms.add(QStringLiteral("grafieken"), [] { return new Grafieken; });
 }

@@ -1,0 +1,12 @@
+#pragma once
+// Turns a postfix token list into the compact program that funktiewaarde runs.
+
+#include "formula.h"
+
+namespace graphs {
+
+// Fails (returns false) for a list whose operators would reach below the
+// bottom of the value stack; every other list that the reader accepts compiles.
+bool compile(const std::vector<Token>& postfix, QChar variabele, CompiledFormula& out);
+
+} // namespace graphs

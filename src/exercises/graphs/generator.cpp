@@ -1,0 +1,285 @@
+#include "generator.h"
+
+#include "common/numbertext.h"
+
+#include <cmath>
+
+namespace graphs {
+
+using common::Str;
+
+namespace {
+
+constexpr int mixedKinds[] = {3, 4, 6, 7, 8};
+
+// Int(r * n) + m with a fresh draw.
+int draw(common::Random& random, int n, int m)
+{
+    return random.draw(n, m);
+}
+// Int(r * f + add) for the draws that add a fraction before rounding down.
+int drawShifted(common::Random& random, double f, double add)
+{
+    return static_cast<int>(std::floor(random.rnd() * f + add));
+}
+
+QString drawSign(common::Random& random)
+{
+    return draw(random, 2, 0) == 1 ? QStringLiteral(" + ") : QStringLiteral(" - ");
+}
+
+int chooseMixedKind(GebruikteSoorten& used, common::Random& random)
+{
+    int count = 0;
+    for (int k : mixedKinds)
+        count += used[k] ? 0 : 1;
+    if (count == 0) {
+        for (int k = 1; k <= 8; ++k)
+            used[k] = false;
+        count = 5;
+    }
+    const int n = draw(random, count, 1);
+    int seen = 0;
+    for (int k : mixedKinds) {
+        if (!used[k] && ++seen == n) {
+            used[k] = true;
+            return k;
+        }
+    }
+    return mixedKinds[0]; // not reached: n lies within the count
+}
+
+void drawLetters(Functie& f, common::Random& random)
+{
+    static const char pairs[4][2] = {{'x', 'y'}, {'t', 'z'}, {'a', 'b'}, {'q', 'p'}};
+    const int k = draw(random, 4, 0);
+    f.variabele = QLatin1Char(pairs[k][0]);
+    f.functieletter = QLatin1Char(pairs[k][1]);
+}
+
+void drawScales(Functie& f, common::Random& random)
+{
+    static const double scales[3][2] = {{2, 1}, {1, 2}, {2, 5}};
+    const int k = draw(random, 3, 0);
+    f.xschaal = scales[k][0];
+    f.yschaal = scales[k][1];
+}
+
+void line(Functie& f, common::Random& random)
+{
+    int drawn;
+    do
+        drawn = drawShifted(random, 10, 0.8);
+    while (drawn == 7);
+    double s = drawn;
+    if (drawn == 10)
+        s = 0.5;
+    else if (drawn > 5)
+        s = 1.0 / (drawn - 4);
+    if (draw(random, 2, 0) == 1)
+        s = -s;
+    const int m = drawShifted(random, 9, 0.8);
+    const QString sign = drawSign(random);
+    f.formule = nulof1(float(s)) + f.variabele;
+    if (m != 0)
+        f.formule += sign + Str(m);
+}
+
+// "+ 3" for a positive shift, " - " and the size otherwise (also for 0).
+QString shift(double v)
+{
+    return v > 0 ? QStringLiteral("+") + Str(v) : QStringLiteral(" - ") + Str(std::fabs(v));
+}
+
+void parabola(Functie& f, common::Random& random)
+{
+    int p, q, e, a;
+    double m;
+    float top;
+    for (;;) {
+        p = draw(random, 18, -9);
+        q = draw(random, 18, -9);
+        e = draw(random, 10, -4);
+        if (e % 5 == 0)
+            e = 0;
+        a = draw(random, 4, 1);
+        if (a == 4)
+            a = -1;
+        m = (p + q) / 2.0;
+        top = static_cast<float>(a * (m - p) * (m - q) + e);
+        if (top > -10 && top < 10 && (e == 0 || top == std::floor(top)))
+            break;
+    }
+    const QString x = f.variabele;
+    if (e == 0) {
+        f.formule = nulof1(float(a)) + "(" + x + shift(p) + ")(" + x + shift(q) + ")";
+    } else {
+        f.formule = nulof1(float(a)) + "(" + x + shift(m) + ")^2";
+        if (top > 0)
+            f.formule += QStringLiteral(" + ") + common::StrSingle(top);
+        else if (top < 0)
+            f.formule += QStringLiteral(" - ") + common::StrSingle(-top);
+    }
+}
+
+int changedCount(double a, double d, double b, double c)
+{
+    return (a != 1) + (d != 0) + (b != 1) + (c != 0);
+}
+
+void trigonometric(Functie& f, int soort, common::Random& random)
+{
+    constexpr double piMarker = 5; // b drawn as 5 stands for pi
+    double a, d, b;
+    int c;
+    const bool halfScale = f.yschaal == 0.5;
+    const int wanted = soort == 4 ? 2 : 3;
+    do {
+        a = halfScale ? drawShifted(random, 3, 1) : drawShifted(random, 6, 1);
+        d = halfScale ? drawShifted(random, 7, -3) : drawShifted(random, 10, -3);
+        b = drawShifted(random, 5, 1);
+        if (b == 4)
+            b = 0.5;
+        c = draw(random, 8, 0);
+        if (c > 3)
+            c = 0;
+        if (c != 0)
+            b = 1;
+    } while (changedCount(a, d, b, c) != wanted);
+
+    const QString sign = drawSign(random);
+    const int w = draw(random, 10, 0);
+    const QString factor = b == piMarker ? QStringLiteral(" pi ") : nulof1(float(b));
+    QString argument = (c != 0 ? QStringLiteral("(") : QString()) + factor + f.variabele;
+    if (c != 0)
+        argument += sign + Str(c) + ")";
+    if (w >= 3) {
+        f.formule = (d != 0 ? Str(d) + "+" : QString()) + nulof1(float(a)) + "sin" + argument;
+    } else if (w == 2) {
+        double bt = drawShifted(random, 5, 1);
+        if (bt == 4)
+            bt = 0.5;
+        f.formule = QStringLiteral("tan ") +
+                    (bt == piMarker ? QStringLiteral(" 0.5pi ") : nulof1(float(bt))) + f.variabele;
+    } else {
+        f.formule = nulof1(float(a)) + "cos" + argument;
+    }
+}
+
+void squareRoot(Functie& f, common::Random& random)
+{
+    double a, d, b;
+    int c;
+    for (;;) {
+        a = drawShifted(random, 8, -4);
+        if (a == -4)
+            a = -0.5;
+        d = drawShifted(random, 10, -5);
+        b = draw(random, 2, 0);
+        if (b == 0)
+            b = -1;
+        c = draw(random, 10, -5);
+        const int n = changedCount(a, d, b, c);
+        if (a != 0 && d != 0 && (n == 2 || n == 3))
+            break;
+    }
+    QString sign = drawSign(random);
+    if (c < 0) {
+        sign = sign == QStringLiteral(" + ") ? QStringLiteral(" - ") : QStringLiteral(" + ");
+        c = -c;
+    }
+    f.formule = Str(d) + (a > 0 ? "+" : "-") + nulof1(float(std::fabs(a))) + "sqr(" +
+                nulof1(float(b)) + f.variabele;
+    if (c != 0)
+        f.formule += sign + Str(c);
+    f.formule += ")";
+}
+
+// "a/ (x + p)  + q" and "2 ^ (x + p)  + q".
+void shifted(Functie& f, int soort, common::Random& random)
+{
+    int a = 1, p, q;
+    for (;;) {
+        if (soort == 7)
+            a = drawShifted(random, 6, -2);
+        p = drawShifted(random, 10, -5);
+        q = drawShifted(random, 10, -5);
+        if (soort == 7 ? (a != 0 && (a != 1) + (p != 0) + (q != 0) >= 2) : (p != 0 || q != 0))
+            break;
+    }
+    const QString first = drawSign(random);
+    const QString second = drawSign(random);
+    const QString head = soort == 7 ? Str(a) + "/ (" : QStringLiteral("2 ^ (");
+    f.formule = head + f.variabele + first + Str(p) + ") " + second + Str(q);
+}
+
+} // namespace
+
+QString nulof1(float c)
+{
+    if (c == 0 || c == 1)
+        return QString();
+    if (c == -1)
+        return QStringLiteral("-");
+    return common::StrSingle(c);
+}
+
+int eersteSoortDoorElkaar(GebruikteSoorten& gebruikt1, common::Random& random)
+{
+    int k;
+    do
+        k = draw(random, 6, 3);
+    while (k == 5);
+    gebruikt1[k] = true;
+    return k;
+}
+
+Functie genereerfunctie(int soort, bool doorElkaar, GebruikteSoorten& gebruikt,
+                        common::Random& random)
+{
+    random.randomize();
+    Functie f;
+    if (doorElkaar)
+        soort = chooseMixedKind(gebruikt, random);
+    if (soort < 1 || soort > 8)
+        soort = 1;
+    f.soort = soort;
+    drawLetters(f, random);
+    drawScales(f, random);
+    if (soort != 2 && soort != 5) {
+        f.xschaal = 1;
+        f.yschaal = 1;
+    }
+    if (soort == 4) {
+        f.variabele = QLatin1Char('x');
+        f.functieletter = QLatin1Char('y');
+    }
+    if (soort == 5) {
+        if (f.yschaal == 5)
+            f.yschaal = 1;
+        else if (f.yschaal == 2)
+            f.yschaal = 0.5;
+    }
+    switch (soort) {
+    case 1:
+    case 2:
+        line(f, random);
+        break;
+    case 3:
+        parabola(f, random);
+        break;
+    case 4:
+    case 5:
+        trigonometric(f, soort, random);
+        break;
+    case 6:
+        squareRoot(f, random);
+        break;
+    default:
+        shifted(f, soort, random);
+        break;
+    }
+    return f;
+}
+
+} // namespace graphs

@@ -1,0 +1,87 @@
+#pragma once
+// The graph form ("Functies raden"): the program draws a random function and
+// the pupil types its formula. The answer is drawn over the given curve and
+// is right when it lies on it. Points fall with every attempt. The form has
+// its own run, driven by its buttons.
+
+#include "axes.h"
+#include "formula.h"
+#include "generator.h"
+#include "rows.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/picturebox.h"
+
+#include <cstdint>
+
+class Grafieken : public ui::Form {
+    Q_OBJECT
+public:
+    Grafieken();
+
+    void activate() override;
+    bool closeRequested() override;
+
+    // Controls.
+    ui::PictureBox* Picture1;
+    ui::Label* Image1;
+    ui::TextBox* Text2;
+    ui::TextBox* Text1;
+    ui::Button* bVolgende;
+    ui::Button* bUitleg;
+    ui::Button* bNaarmenu;
+    ui::Label* lGoedzo;
+    ui::Label* lGoedzo1;
+    ui::Label* lGoedzo2;
+    ui::Label* lResultaat;
+
+    // Run state.
+    int functieNr = 1;
+    int aantalOpgaven = 10;
+    int beurt = 1;
+    QString huidigeNaam;
+    int poging = 0;
+    std::int16_t puntenNu = 0;
+    int punten1 = 0, punten2 = 0;
+    int gehad1 = 0, gehad2 = 0;
+    QString verslag1, verslag2;
+    QString doelformule;
+    graphs::Rijen doelrijen{};
+    QString vorigeInvoer;
+    bool klopt = true;
+    bool goedBeantwoord = false;
+    bool afgesloten = false;
+    std::int16_t hulpPagina = 0;
+    bool doorElkaar = false;
+    graphs::GebruikteSoorten gebruikt1{}, gebruikt2{};
+    int soort = 0; // kind of the function being played
+
+    // Plot state.
+    QString formule;
+    graphs::AsLetters as; // xschaal, yschaal, variabele, functieletter
+    graphs::Rijen rijen{};
+    int kleur = 0;
+
+    // Ends the run: summary, results file, back to the menu. Runs once.
+    void sluitRun();
+
+private:
+    void tekst1Enter();
+    void bVolgendeClick();
+    void bUitlegClick();
+
+    // Reads `formule`; shows the error box when it cannot be read.
+    bool prefix_suffix();
+    // Draws the formula last read and fills rijen; 0: the given function in
+    // blue, above 0: a pupil's answer in the next colour.
+    void grafiek(std::int16_t nieuwekleur,
+                 const QRectF& grens = QRectF(0, 0, graphs::beeld, graphs::beeld));
+    // The given function alone on fresh axes.
+    void toonDoelfunctie();
+    void nieuweFunctie();
+    void vraagAntwoord();
+    void toonHulpPagina();
+    void updateResultaat();
+
+    graphs::Reading gelezen_;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// Where a curve lies on the 2000 x 2000 picture, column by column, and how an
+// answer is judged against the given curve.
+
+#include "formula.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace graphs {
+
+inline constexpr int kolommen = 2001; // columns 0 to 2000, one sample each
+inline constexpr int beeld = 2000;    // picture size in its own units
+
+using Rijen = std::array<double, kolommen>;
+
+// The value of the variable in column i.
+double kolomX(int i, double xschaal);
+
+// The picture row of the value y, computed in single precision; far outside
+// 0..2000 for onbepaald.
+double rij(float y, double yschaal);
+
+bool opHetBeeld(double row);
+
+// The rows of the formula in every column.
+void berekenRijen(const CompiledFormula& formula, double xschaal, double yschaal, Rijen& rijen);
+
+// An answer is right when its row lies within 2 of the given row in every
+// column 1 to 2000 (column 0 is not compared).
+bool rijenKloppen(const Rijen& doelrijen, const Rijen& rijen);
+
+// The pieces of the curve that are drawn: runs of consecutive columns whose
+// rows lie on the picture, as (first column, last column).
+std::vector<std::pair<int, int>> stukken(const Rijen& rijen);
+
+// The colour number of the next pupil curve: 1, 2, ..., 14, 1, 2, ...
+int volgendeKleur(int kleur);
+
+} // namespace graphs

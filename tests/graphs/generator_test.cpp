@@ -1,0 +1,352 @@
+#include "exercises/graphs/formula.h"
+#include "exercises/graphs/generator.h"
+#include "testmain.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+using namespace graphs;
+using common::ScriptedRandom;
+using common::SeededRandom;
+
+namespace {
+
+// The value r that makes Int(r * f + add) give k.
+double shiftedPick(int k, double f, double add)
+{
+    return (k + 0.5 - add) / f;
+}
+
+bool matches(const QString& pattern, const QString& text, QRegularExpressionMatch* m = nullptr)
+{
+    static QHash<QString, QRegularExpression> compiled;
+    auto it = compiled.find(pattern);
+    if (it == compiled.end())
+        it = compiled.insert(pattern,
+                             QRegularExpression(QRegularExpression::anchoredPattern(pattern)));
+    const QRegularExpressionMatch found = it->match(text);
+    if (m)
+        *m = found;
+    return found.hasMatch();
+}
+
+constexpr int seeds = 1500;
+
+} // namespace
+
+class GeneratorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void coefficientText_data()
+    {
+        QTest::addColumn<float>("c");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero writes nothing") << 0.0f << "";
+        QTest::newRow("one writes nothing") << 1.0f << "";
+        QTest::newRow("minus one writes the sign") << -1.0f << "-";
+        QTest::newRow("two") << 2.0f << " 2";
+        QTest::newRow("a quarter in single precision") << -0.25f << "-.25";
+        QTest::newRow("a fifth in single precision") << 0.2f << " .2";
+    }
+    void coefficientText()
+    {
+        QFETCH(float, c);
+        QFETCH(QString, text);
+        QCOMPARE(nulof1(c), text);
+    }
+
+    void exactFormulas_data()
+    {
+        using S = ScriptedRandom;
+        QTest::addColumn<int>("soort");
+        QTest::addColumn<std::vector<double>>("draws");
+        QTest::addColumn<QString>("formule");
+        QTest::addColumn<QString>("text2");
+        QTest::addColumn<double>("xschaal");
+        QTest::addColumn<double>("yschaal");
+        QTest::newRow("line: slope 7 drawn again, minus sign")
+            << 1
+            << std::vector<double>{S::pick(0, 4),          S::pick(2, 3), shiftedPick(7, 10, .8),
+                                   shiftedPick(3, 10, .8), S::pick(1, 2), shiftedPick(4, 9, .8),
+                                   S::pick(1, 2)}
+            << "-3x +  4"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("line with drawn letters and scales, slope 8 is a quarter")
+            << 2
+            << std::vector<double>{S::pick(3, 4), S::pick(2, 3),         shiftedPick(8, 10, .8),
+                                   S::pick(0, 2), shiftedPick(0, 9, .8), S::pick(0, 2)}
+            << " .25q"
+            << "p = " << 2.0 << 5.0;
+        QTest::newRow("line with slope drawn 0 has slope 1")
+            << 2
+            << std::vector<double>{S::pick(1, 4), S::pick(0, 3),         shiftedPick(0, 10, .8),
+                                   S::pick(1, 2), shiftedPick(3, 9, .8), S::pick(1, 2)}
+            << "t +  3"
+            << "z = " << 2.0 << 1.0;
+        QTest::newRow("line slope 10 is a half")
+            << 1
+            << std::vector<double>{S::pick(0, 4), S::pick(0, 3),         shiftedPick(10, 10, .8),
+                                   S::pick(0, 2), shiftedPick(2, 9, .8), S::pick(0, 2)}
+            << " .5x -  2"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("parabola, factored; a top too high drawn again")
+            << 3
+            << std::vector<double>{S::pick(0, 4),  S::pick(0, 3), S::pick(0, 18),  S::pick(17, 18),
+                                   S::pick(4, 10), S::pick(0, 4), S::pick(10, 18), S::pick(7, 18),
+                                   S::pick(4, 10), S::pick(1, 4)}
+            << " 2(x+ 1)(x -  2)"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("parabola, vertex form")
+            << 3 << std::vector<double>{S::pick(2, 4),   S::pick(2, 3),  S::pick(10, 18),
+                                        S::pick(12, 18), S::pick(6, 10), S::pick(0, 4)}
+            << "(a+ 2)^2 +  1"
+            << "b = " << 1.0 << 1.0;
+        QTest::newRow("parabola, a drawn 4 is -1; e drawn 5 is 0")
+            << 3 << std::vector<double>{S::pick(0, 4),  S::pick(0, 3),  S::pick(9, 18),
+                                        S::pick(9, 18), S::pick(9, 10), S::pick(3, 4)}
+            << "-(x -  0)(x -  0)"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("sine, three changes drawn again for level 1")
+            << 4 << std::vector<double>{S::pick(2, 4),        S::pick(1, 3),
+                                        shiftedPick(2, 6, 1), shiftedPick(1, 10, -3),
+                                        shiftedPick(1, 5, 1), S::pick(1, 8),
+                                        shiftedPick(2, 6, 1), shiftedPick(0, 10, -3),
+                                        shiftedPick(1, 5, 1), S::pick(2, 8),
+                                        S::pick(0, 2),        S::pick(5, 10)}
+            << " 2sin(x -  2)"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("sine with pi and d")
+            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
+                                        shiftedPick(1, 6, 1), shiftedPick(-2, 10, -3),
+                                        shiftedPick(5, 5, 1), S::pick(6, 8),
+                                        S::pick(0, 2),        S::pick(9, 10)}
+            << "-2+sin pi x"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("tangent with a fresh b")
+            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
+                                        shiftedPick(3, 6, 1), shiftedPick(0, 10, -3),
+                                        shiftedPick(5, 5, 1), S::pick(0, 8),
+                                        S::pick(1, 2),        S::pick(2, 10),
+                                        shiftedPick(4, 5, 1)}
+            << "tan  .5x"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("tangent of half pi")
+            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
+                                        shiftedPick(3, 6, 1), shiftedPick(0, 10, -3),
+                                        shiftedPick(5, 5, 1), S::pick(0, 8),
+                                        S::pick(1, 2),        S::pick(2, 10),
+                                        shiftedPick(5, 5, 1)}
+            << "tan  0.5pi x"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("cosine drops d")
+            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
+                                        shiftedPick(1, 6, 1), shiftedPick(3, 10, -3),
+                                        shiftedPick(2, 5, 1), S::pick(5, 8),
+                                        S::pick(1, 2),        S::pick(1, 10)}
+            << "cos 2x"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("level 2 sine on half scale")
+            << 5 << std::vector<double>{S::pick(1, 4),        S::pick(1, 3),
+                                        shiftedPick(3, 3, 1), shiftedPick(-1, 7, -3),
+                                        shiftedPick(1, 5, 1), S::pick(3, 8),
+                                        S::pick(1, 2),        S::pick(3, 10)}
+            << "-1+ 3sin(t +  3)"
+            << "z = " << 1.0 << 0.5;
+        QTest::newRow("square root: four changes drawn again; c below 0 flips the sign")
+            << 6 << std::vector<double>{S::pick(0, 4),         S::pick(0, 3),
+                                        shiftedPick(2, 8, -4), shiftedPick(-3, 10, -5),
+                                        S::pick(0, 2),         S::pick(7, 10),
+                                        shiftedPick(2, 8, -4), shiftedPick(-3, 10, -5),
+                                        S::pick(1, 2),         S::pick(3, 10),
+                                        S::pick(1, 2)}
+            << "-3+ 2sqr(x -  2)"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("square root: a drawn -4 is -.5")
+            << 6
+            << std::vector<double>{S::pick(0, 4),          S::pick(0, 3), shiftedPick(-4, 8, -4),
+                                   shiftedPick(2, 10, -5), S::pick(0, 2), S::pick(5, 10),
+                                   S::pick(0, 2)}
+            << " 2- .5sqr(-x)"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("hyperbola")
+            << 7 << std::vector<double>{S::pick(0, 4),          S::pick(0, 3),
+                                        shiftedPick(2, 6, -2),  shiftedPick(-3, 10, -5),
+                                        shiftedPick(4, 10, -5), S::pick(1, 2),
+                                        S::pick(0, 2)}
+            << " 2/ (x + -3)  -  4"
+            << "y = " << 1.0 << 1.0;
+        QTest::newRow("power of two: both shifts 0 drawn again")
+            << 8 << std::vector<double>{S::pick(3, 4),          S::pick(0, 3),
+                                        shiftedPick(0, 10, -5), shiftedPick(0, 10, -5),
+                                        shiftedPick(1, 10, -5), shiftedPick(0, 10, -5),
+                                        S::pick(1, 2),          S::pick(1, 2)}
+            << "2 ^ (q +  1)  +  0"
+            << "p = " << 1.0 << 1.0;
+    }
+    void exactFormulas()
+    {
+        QFETCH(int, soort);
+        QFETCH(std::vector<double>, draws);
+        QFETCH(QString, formule);
+        QFETCH(QString, text2);
+        QFETCH(double, xschaal);
+        QFETCH(double, yschaal);
+        ScriptedRandom random(draws);
+        GebruikteSoorten used{};
+        const Functie f = genereerfunctie(soort, false, used, random);
+        QCOMPARE(f.formule, formule);
+        QCOMPARE(f.text2(), text2);
+        QCOMPARE(f.xschaal, xschaal);
+        QCOMPARE(f.yschaal, yschaal);
+        QCOMPARE(random.used(), draws.size()); // no draw more, none less
+    }
+
+    void everyFormulaReads()
+    {
+        for (int soort = 1; soort <= 8; ++soort) {
+            SeededRandom random(soort);
+            GebruikteSoorten used{};
+            for (int i = 0; i < seeds; ++i) {
+                const Functie f = genereerfunctie(soort, false, used, random);
+                const Reading r = prefix_suffix(f.formule, f.variabele);
+                QVERIFY2(!r.foutief, qPrintable(f.formule));
+                QVERIFY(r.varteller > 0);
+                QVERIFY(QStringList({"xy", "tz", "ab", "qp"})
+                            .contains(QString(f.variabele) + f.functieletter));
+            }
+        }
+    }
+
+    void linesAndScales()
+    {
+        QSet<QString> slopes;
+        SeededRandom random(7);
+        GebruikteSoorten used{};
+        for (int i = 0; i < seeds; ++i) {
+            const Functie f = genereerfunctie(2, false, used, random);
+            QRegularExpressionMatch m;
+            QVERIFY2(matches(R"((.*)([xtaq])(?: [+-]  [1-9])?)", f.formule, &m),
+                     qPrintable(f.formule));
+            slopes << m.captured(1);
+            const QList<QPair<double, double>> scales{{2, 1}, {1, 2}, {2, 5}};
+            QVERIFY(scales.contains(qMakePair(f.xschaal, f.yschaal)));
+        }
+        const QSet<QString> allowed{"",   "-",  " 2",  "-2",  " 3",   "-3",   " 4",  "-4",
+                                    " 5", "-5", " .5", "-.5", " .25", "-.25", " .2", "-.2"};
+        QCOMPARE(slopes, allowed); // never 7, 6 or a third; each of the others occurs
+    }
+
+    void parabolas()
+    {
+        SeededRandom random(3);
+        GebruikteSoorten used{};
+        int vertex = 0;
+        for (int i = 0; i < seeds; ++i) {
+            const Functie f = genereerfunctie(3, false, used, random);
+            const QString a = R"((?:-| 2| 3)?)", x = "[xtaq]", s = R"((?:\+ \d| -  \d))";
+            if (f.formule.contains("^2")) {
+                ++vertex; // top with whole coordinates, its height within -9..9 and not 0
+                QVERIFY2(matches(a + "\\(" + x + s + R"(\)\^2(?: [+-]  [1-9])?)", f.formule),
+                         qPrintable(f.formule));
+            } else {
+                QVERIFY2(matches(a + "\\(" + x + s + "\\)\\(" + x + s + "\\)", f.formule),
+                         qPrintable(f.formule));
+                const Reading r = prefix_suffix(f.formule, f.variabele);
+                float lowest = 1e9f, highest = -1e9f;
+                for (int k = -18; k <= 18; ++k) { // the top lies on a half
+                    lowest = std::min(lowest, funktiewaarde(r.program, k / 2.0));
+                    highest = std::max(highest, funktiewaarde(r.program, k / 2.0));
+                }
+                QVERIFY(lowest > -10.01f || highest < 10.01f); // the top lies between -10 and 10
+            }
+        }
+        QVERIFY(vertex > 100);
+    }
+
+    void trigonometry()
+    {
+        for (int soort : {4, 5}) {
+            SeededRandom random(soort * 11);
+            GebruikteSoorten used{};
+            QSet<QString> kinds;
+            for (int i = 0; i < seeds; ++i) {
+                const Functie f = genereerfunctie(soort, false, used, random);
+                QRegularExpressionMatch m;
+                if (f.formule.startsWith("tan")) {
+                    kinds << "tan";
+                    QVERIFY2(matches(R"(tan ( 0\.5pi | \.5| 2| 3)?[xtaq])", f.formule),
+                             qPrintable(f.formule));
+                } else if (
+                    matches(
+                        R"((?:(-?\s?\d)\+)?( \d)?sin(?:\([xtaq] [+-]  (\d)\)|( pi | \.5| \d)?[xtaq]))",
+                        f.formule, &m)) {
+                    kinds << "sin";
+                    int changed = 0;
+                    for (int k = 1; k <= 4; ++k)
+                        changed += m.captured(k).isEmpty() ? 0 : 1;
+                    QCOMPARE(changed, soort == 4 ? 2 : 3);
+                } else {
+                    kinds << "cos";
+                    QVERIFY2(
+                        matches(R"(( \d)?cos(?:\([xtaq] [+-]  [1-3]\)|( pi | \.5| \d)?[xtaq]))",
+                                f.formule),
+                        qPrintable(f.formule));
+                }
+                if (soort == 4) {
+                    QCOMPARE(f.variabele, QChar('x'));
+                    QCOMPARE(f.yschaal, 1.0);
+                } else {
+                    QVERIFY(f.yschaal == 1 || f.yschaal == 0.5);
+                }
+            }
+            QCOMPARE(kinds.size(), 3);
+        }
+    }
+
+    void squareRootsHyperbolasPowers()
+    {
+        const QString number = R"((-?\s?\d))", x = "[xtaq]";
+        const QString patterns[] = {
+            number + R"([+-]( \.5| \d)?sqr\(-?)" + x + R"((?: [+-]  \d)?\))",
+            number + "/ \\(" + x + " [+-] " + number + "\\)  [+-] " + number,
+            "2 \\^ \\(" + x + " [+-] " + number + "\\)  [+-] " + number};
+        for (int soort : {6, 7, 8}) {
+            SeededRandom random(soort);
+            GebruikteSoorten used{};
+            for (int i = 0; i < seeds; ++i) {
+                const Functie f = genereerfunctie(soort, false, used, random);
+                QRegularExpressionMatch m;
+                QVERIFY2(matches(patterns[soort - 6], f.formule, &m), qPrintable(f.formule));
+                if (soort != 8)
+                    QVERIFY(m.captured(1) != " 0"); // d of the root, a of the hyperbola
+                if (soort == 8)
+                    QVERIFY(m.captured(1) != " 0" || m.captured(2) != " 0");
+                QCOMPARE(f.xschaal, 1.0);
+            }
+        }
+    }
+
+    void mixedLevelUsesEachKindOnce()
+    {
+        for (int seed = 1; seed <= 300; ++seed) {
+            SeededRandom random(seed);
+            GebruikteSoorten used1{}, used2{};
+            const int first = eersteSoortDoorElkaar(used1, random);
+            QVERIFY(QList<int>({3, 4, 6, 7, 8}).contains(first));
+            QSet<int> round1{first}, round2;
+            for (int i = 0; i < 4; ++i)
+                round1 << genereerfunctie(first, true, used1, random).soort;
+            for (int i = 0; i < 5; ++i)
+                round2 << genereerfunctie(first, true, used1, random).soort;
+            QCOMPARE(round1, (QSet<int>{3, 4, 6, 7, 8}));
+            QCOMPARE(round2, (QSet<int>{3, 4, 6, 7, 8}));
+            QSet<int> player2;
+            for (int i = 0; i < 5; ++i)
+                player2 << genereerfunctie(first, true, used2, random).soort;
+            QCOMPARE(player2, (QSet<int>{3, 4, 6, 7, 8}));
+        }
+    }
+};
+
+TK_TEST(GeneratorTest)
+#include "generator_test.moc"

@@ -1,0 +1,125 @@
+#include "exercises/graphs/rows.h"
+#include "testmain.h"
+
+using namespace graphs;
+
+namespace {
+
+Rijen rowsOf(const QString& formula, double xschaal = 1, double yschaal = 1)
+{
+    const Reading r = prefix_suffix(formula, QLatin1Char('x'));
+    if (r.foutief)
+        qFatal("formula not read: %s", qPrintable(formula));
+    Rijen rows;
+    berekenRijen(r.program, xschaal, yschaal, rows);
+    return rows;
+}
+
+using Pieces = std::vector<std::pair<int, int>>;
+
+} // namespace
+
+class RowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowOfAValue_data()
+    {
+        QTest::addColumn<float>("y");
+        QTest::addColumn<double>("yschaal");
+        QTest::addColumn<double>("row");
+        QTest::addColumn<bool>("onPicture");
+        QTest::newRow("top edge is drawn") << 10.0f << 1.0 << 0.0 << true;
+        QTest::newRow("just above the top is left out") << 10.01f << 1.0 << -1.0 << false;
+        QTest::newRow("bottom edge is drawn") << -10.0f << 1.0 << 2000.0 << true;
+        QTest::newRow("origin") << 0.0f << 1.0 << 1000.0 << true;
+        QTest::newRow("half rounds up") << 0.005f << 1.0 << 1000.0 << true;
+        QTest::newRow("scaled") << 25.0f << 5.0 << 500.0 << true;
+        QTest::newRow("half scale") << 2.0f << 0.5 << 600.0 << true;
+        QTest::newRow("undefined is far below") << onbepaald << 1.0 << -2999000.0 << false;
+    }
+    void rowOfAValue()
+    {
+        QFETCH(float, y);
+        QFETCH(double, yschaal);
+        QFETCH(double, row);
+        QFETCH(bool, onPicture);
+        QCOMPARE(rij(y, yschaal), row);
+        QCOMPARE(opHetBeeld(row), onPicture);
+    }
+
+    void hugeValuesKeepTheirSide()
+    {
+        QVERIFY(rij(3e38f, 0.5) < -1e30);
+        QVERIFY(rij(-3e38f, 0.5) > 1e30);
+        QVERIFY(!opHetBeeld(rij(3e38f, 0.5)));
+    }
+
+    void columnsRunAcrossTheScale()
+    {
+        QCOMPARE(kolomX(0, 2), -20.0);
+        QCOMPARE(kolomX(1000, 2), 0.0);
+        QCOMPARE(kolomX(2000, 0.5), 5.0);
+    }
+
+    void curveAtTheEdges()
+    {
+        QCOMPARE(stukken(rowsOf("10")), (Pieces{{0, 2000}}));
+        QCOMPARE(stukken(rowsOf("10.01")), Pieces{});
+        QCOMPARE(rowsOf("x", 1, 1)[0], 2000.0);
+        QCOMPARE(rowsOf("x", 2, 1)[250], 2500.0); // x = -15 lies below the picture
+        QCOMPARE(stukken(rowsOf("x", 2, 1)), (Pieces{{500, 1500}}));
+    }
+
+    void undefinedSampleBreaksTheCurve()
+    {
+        const Rijen rows = rowsOf("x/x");
+        QCOMPARE(rows[1000], rij(onbepaald, 1)); // stored, though not drawn
+        QCOMPARE(stukken(rows), (Pieces{{0, 999}, {1001, 2000}}));
+        QCOMPARE(stukken(rowsOf("1/x")), (Pieces{{0, 990}, {1010, 2000}}));
+        QCOMPARE(stukken(rowsOf("sqr(x)")), (Pieces{{1000, 2000}}));
+    }
+
+    void judging_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("same line written otherwise") << "2(x+1)"
+                                                     << "2x+2" << true;
+        QTest::newRow("two rows apart still right") << "x"
+                                                    << "x+0.02" << true;
+        QTest::newRow("three rows apart wrong") << "x"
+                                                << "x+0.03" << false;
+        QTest::newRow("both beyond the picture, apart") << "20"
+                                                        << "30" << false;
+        QTest::newRow("beyond the edge the curves part") << "x^2"
+                                                         << "x^2+(x/5)^40" << false;
+        QTest::newRow("undefined in the same columns") << "1/x"
+                                                       << "2/(2x)" << true;
+        QTest::newRow("undefined in one of them") << "x/x"
+                                                  << "1" << false;
+        QTest::newRow("column 0 is not compared") << "(x+10)/(x+10)"
+                                                  << "1" << true;
+        QTest::newRow("column 2000 is compared") << "(x-10)/(x-10)"
+                                                 << "1" << false;
+    }
+    void judging()
+    {
+        QFETCH(QString, given);
+        QFETCH(QString, answer);
+        QFETCH(bool, right);
+        QCOMPARE(rijenKloppen(rowsOf(given), rowsOf(answer)), right);
+    }
+
+    void colourSequence()
+    {
+        int kleur = 0;
+        QList<int> colours;
+        for (int i = 0; i < 15; ++i)
+            colours << (kleur = volgendeKleur(kleur));
+        QCOMPARE(colours, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1}));
+    }
+};
+
+TK_TEST(RowsTest)
+#include "rows_test.moc"
