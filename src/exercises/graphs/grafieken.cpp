@@ -81,6 +81,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
     Text2->setFocusPolicy(Qt::NoFocus);
     Text2->setFrame(false);
     Text2->setAlignment(Qt::AlignRight);
+    Text2->setAccessibleName(QStringLiteral("Begin van de formule: y ="));
     Text1 = new ui::TextBox(this, paneelLinks + 600, y, paneelBreedte - 600, regel);
     Text1->setAccessibleName(QStringLiteral("Formule"));
     Text1->onEnter = [this] { tekst1Enter(); };
