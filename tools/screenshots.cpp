@@ -12,6 +12,8 @@
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "exercises/angles/hoeken.h"
+#include "exercises/equations/vergelijkingen.h"
+#include "exercises/graphs/grafieken.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
@@ -125,6 +127,39 @@ void anglesScene()
     ui::FormRegistry::instance().unloadAll();
 }
 
+// A quadratic equation: two answer boxes per player.
+void quadraticScene()
+{
+    Boxes boxes;
+    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 5,
+           QStringLiteral("Kwadr. verg. niveau 1"));
+    auto* f = qobject_cast<Vergelijkingen*>(show(QStringLiteral("vergelijkingen")));
+    f->Timer1->fire();
+    answer(f->tAntwoord1, QStringLiteral("3"));
+    answer(f->tAntwoordl2, QStringLiteral("-2"));
+    f->Timer1->fire();
+    QTest::keyClicks(f->tAntwoord2, QStringLiteral("4"));
+    save(f, QStringLiteral("vergelijkingen-kwadratisch"));
+    boxes.saveLast(QStringLiteral("vergelijkingen-kwadratisch-uitleg"));
+    ui::FormRegistry::instance().unloadAll();
+}
+
+void graphsScene()
+{
+    Boxes boxes;
+    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 3, QStringLiteral("Parabolen      "));
+    auto* f = qobject_cast<Grafieken*>(show(QStringLiteral("grafieken")));
+    save(f, QStringLiteral("grafieken-start"));
+    const QString v = f->as.variabele;
+    answer(f->Text1, v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
+    save(f, QStringLiteral("grafieken"));
+    for (int page = 1; page <= 3; ++page) {
+        f->bUitleg->click();
+        save(f, QStringLiteral("grafieken-hulp%1").arg(page));
+    }
+    ui::FormRegistry::instance().unloadAll();
+}
+
 void viewerScene()
 {
     auto* v = qobject_cast<Bekijken*>(show(QStringLiteral("bekijken")));
@@ -140,7 +175,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    out = QDir(QDir::current().absoluteFilePath(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                                         : QStringLiteral("docs/screenshots")));
     out.mkpath(QStringLiteral("."));
     common::setRandom(std::make_unique<common::SeededRandom>(2026));
     auto clock = std::make_unique<common::FixedClock>();
@@ -158,6 +194,12 @@ int main(int argc, char** argv)
              {QStringLiteral("-7"), QStringLiteral("12")});
     runScene(QStringLiteral("vergelijkingen"), 1, QStringLiteral("Bordjesmanier niv. 1 "),
              {QStringLiteral("3")});
+    quadraticScene();
+    runScene(QStringLiteral("haakjes"), 3, QStringLiteral("Twee stellen haakjes niv 1"),
+             {QStringLiteral("6x^2+15x"), QStringLiteral("x^2+3x")});
+    runScene(QStringLiteral("ontbinden"), 2, QStringLiteral("Drietermen ontbinden niv 1"),
+             {QStringLiteral("(x+2)(x+3)")});
+    graphsScene();
     viewerScene();
     return 0;
 }
