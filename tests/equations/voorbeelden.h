@@ -1,187 +1,83 @@
 #pragma once
-// The example equations of the equation tests, each with the draws that make
-// it. A draw is the value that makes ⌊r × n⌋ yield k, or for the level-6
-// draws ⌊r × 9 + 0.5⌋ the value that yields k.
+// The example equations of the equation tests, each with exactly the draws
+// that make it: T(k, n) makes ⌊r × n⌋ yield k, N(k) makes the level-6 draw
+// ⌊r × 9 + 0.5⌋ yield k.
 
 #include "common/random.h"
 #include "exercises/equations/vergelijking.h"
 
 #include <QtTest>
-#include <initializer_list>
 #include <vector>
 
 namespace eqtest {
 
-struct Trek {
-    double waarde;
-    Trek(int k, int n) : waarde(common::ScriptedRandom::pick(k, n)) {}
-    static Trek negen(int k) { return Trek((k + 0.1) / 9); }
-
-private:
-    explicit Trek(double w) : waarde(w) {}
-};
-
-// Letters: 0 "x", 1 "p", 2 "a", 3 "t".
-inline Trek letter(int i)
-{
-    return Trek(i, 4);
-}
-// Operator draws; A's sign at level 6 uses them too (0 makes A negative).
-inline Trek plus()
-{
-    return Trek(1, 2);
-}
-inline Trek min()
-{
-    return Trek(0, 2);
-}
-// The sign draw that keeps a number positive / negates it.
-inline Trek houd()
-{
-    return Trek(0, 2);
-}
-inline Trek negeer()
-{
-    return Trek(1, 2);
-}
+inline const auto T = [](int k, int n) { return common::ScriptedRandom::pick(k, n); };
+inline const auto N = [](int k) { return (k + 0.1) / 9; };
+// Letters x, p, a, t; operators + and -; HOUD keeps a number's sign, NEG
+// negates it; at level 6 MIN also makes A negative.
+inline const double X = T(0, 4), P = T(1, 4), A = T(2, 4), TL = T(3, 4);
+inline const double PLUS = T(1, 2), MIN = T(0, 2), HOUD = MIN, NEG = PLUS;
 
 struct Voorbeeld {
     int niveau;
     int opgaveNr;
     std::vector<double> trek;
-    Voorbeeld(int n, int nr, std::initializer_list<Trek> t) : niveau(n), opgaveNr(nr)
-    {
-        for (const Trek& x : t)
-            trek.push_back(x.waarde);
-    }
 };
 
-// Makes the equation from exactly its draws; fails the test when the
-// generator takes more or fewer.
+// Makes the equation; fails the test when the generator takes more or fewer
+// draws than the example lists.
 inline equations::Vergelijking maak(const Voorbeeld& vb)
 {
     common::ScriptedRandom rnd(vb.trek);
     const auto v = equations::vergelijking(vb.niveau, vb.opgaveNr, rnd);
     if (rnd.used() != vb.trek.size())
-        QTest::qFail(qPrintable(QStringLiteral("generator took %1 draws, script has %2")
-                                    .arg(rnd.used())
-                                    .arg(vb.trek.size())),
-                     __FILE__, __LINE__);
+        QTest::qFail("the generator took another number of draws", __FILE__, __LINE__);
     return v;
 }
 
 // 3x - 7 = 14
-inline Voorbeeld drieXMinZeven()
-{
-    return {1, 1, {letter(0), Trek(2, 10), Trek(1, 3), Trek(6, 49), Trek(64, 100), min()}};
-}
+inline const Voorbeeld drieXMinZeven{1, 1, {X, T(2, 10), T(1, 3), T(6, 49), T(64, 100), MIN}};
 // -4p + 3 = 2, p = .25
-inline Voorbeeld kwart()
-{
-    return {2, 1, {letter(1), Trek(3, 10), Trek(0, 3), Trek(2, 99), Trek(102, 200), plus()}};
-}
+inline const Voorbeeld kwart{2, 1, {P, T(3, 10), T(0, 3), T(2, 99), T(102, 200), PLUS}};
 // 4x - 3 = 2, x = 1.25
-inline Voorbeeld eenKwart()
-{
-    return {2, 1, {letter(0), Trek(3, 10), Trek(1, 3), Trek(2, 99), Trek(102, 200), min()}};
-}
+inline const Voorbeeld eenKwart{2, 1, {X, T(3, 10), T(1, 3), T(2, 99), T(102, 200), MIN}};
 // 5x + 3 = 1, x = -.4
-inline Voorbeeld minVierTiende()
-{
-    return {2, 1, {letter(0), Trek(4, 10), Trek(1, 3), Trek(2, 99), Trek(101, 200), plus()}};
-}
+inline const Voorbeeld minVierTiende{2, 1, {X, T(4, 10), T(1, 3), T(2, 99), T(101, 200), PLUS}};
 // 20 / (x - 6) = -4 (the letter drawn is replaced by x)
-inline Voorbeeld breukNiveau1()
-{
-    return {1, 2, {letter(3), Trek(70, 100), Trek(5, 9), Trek(6, 20), min()}};
-}
+inline const Voorbeeld breukNiveau1{1, 2, {TL, T(70, 100), T(5, 9), T(6, 20), MIN}};
 // 40 / (2x + 4) = 4
-inline Voorbeeld breukNiveau2()
-{
-    return {2, 6, {letter(1), Trek(90, 100), Trek(3, 9), Trek(14, 20), Trek(0, 3), houd(), plus()}};
-}
+inline const Voorbeeld breukNiveau2{2, 6, {P, T(90, 100), T(3, 9), T(14, 20), T(0, 3), HOUD, PLUS}};
 // 3x - 7 = -8x + 26
-inline Voorbeeld weegschaal()
-{
-    return {3,
-            1,
-            {letter(0), Trek(2, 10), houd(), Trek(5, 25), min(), Trek(7, 10), negeer(),
-             Trek(24, 25), plus()}};
-}
+inline const Voorbeeld weegschaal{
+    3, 1, {X, T(2, 10), HOUD, T(5, 25), MIN, T(7, 10), NEG, T(24, 25), PLUS}};
 // 2t - 3(2t + 1) = t + 5, t = -1.6
-inline Voorbeeld haakjes()
-{
-    return {4,
-            1,
-            {letter(3), Trek(1, 10), houd(), min(), Trek(1, 4), Trek(1, 10), houd(), Trek(0, 10),
-             plus(), Trek(0, 10), houd(), Trek(3, 25), plus()}};
-}
+inline const Voorbeeld haakjes{4,
+                               1,
+                               {TL, T(1, 10), HOUD, MIN, T(1, 4), T(1, 10), HOUD, T(0, 10), PLUS,
+                                T(0, 10), HOUD, T(3, 25), PLUS}};
 // x² - x - 6 = 0, x = 3 or x = -2
-inline Voorbeeld uitgewerkt(int opgaveNr = 1)
-{
-    return {5, opgaveNr, {letter(0), Trek(2, 10), min(), Trek(1, 10), plus()}};
-}
-// x² - 9 = 0
-inline Voorbeeld zonderLetterterm()
-{
-    return {5, 4, {letter(0), Trek(2, 10), min(), Trek(2, 10), plus()}};
-}
+inline const Voorbeeld uitgewerkt{5, 1, {X, T(2, 10), MIN, T(1, 10), PLUS}};
 // x² + 6x + 9 = 0, x = -3 twice
-inline Voorbeeld dubbel()
-{
-    return {5, 1, {letter(0), Trek(2, 10), plus(), Trek(2, 10), plus()}};
-}
+inline const Voorbeeld dubbel{5, 1, {X, T(2, 10), PLUS, T(2, 10), PLUS}};
 // (p + 4)(p - 1) = 0
-inline Voorbeeld ontbonden()
-{
-    return {5, 3, {letter(1), Trek(3, 10), plus(), Trek(0, 10), min()}};
-}
+inline const Voorbeeld ontbonden{5, 3, {P, T(3, 10), PLUS, T(0, 10), MIN}};
 // a² - 3a + 10 = 2a + 4, a = 2 or a = 3
-inline Voorbeeld tweeKanten()
-{
-    return {5,
-            2,
-            {letter(2), Trek(1, 10), min(), Trek(2, 10), min(), Trek(1, 10), Trek(3, 10), plus()}};
-}
+inline const Voorbeeld tweeKanten{
+    5, 2, {A, T(1, 10), MIN, T(2, 10), MIN, T(1, 10), T(3, 10), PLUS}};
 // 3x² + (x + 2)(x - 3) = x + 6, x = -1.5 or x = 2 (e·B = 1)
-inline Voorbeeld metHalf()
-{
-    return {6,
-            1,
-            {letter(0), Trek::negen(1), Trek::negen(2), plus(), min(), Trek(2, 4), plus(),
-             Trek(0, 4), plus(), Trek(1, 9), plus(), Trek(2, 9), min()}};
-}
+inline const Voorbeeld metHalf{
+    6, 1, {X, N(1), N(2), PLUS, MIN, T(2, 4), PLUS, T(0, 4), PLUS, T(1, 9), PLUS, T(2, 9), MIN}};
 // 2x² + 2(x + 1)(x + 1) = -24x - 47, x = -3.5 twice
-inline Voorbeeld dubbeleHalf()
-{
-    return {6,
-            5,
-            {letter(0), Trek::negen(3), Trek::negen(3), plus(), plus(), Trek(1, 4), plus(),
-             Trek(1, 4), plus(), Trek(0, 9), plus(), Trek(0, 9), plus()}};
-}
+inline const Voorbeeld dubbeleHalf{
+    6, 5, {X, N(3), N(3), PLUS, PLUS, T(1, 4), PLUS, T(1, 4), PLUS, T(0, 9), PLUS, T(0, 9), PLUS}};
 // x² + 2(x + 4)(x + 1) = -11x - 22, x = -2 or x = -5
-inline Voorbeeld tweeHele()
-{
-    return {6,
-            3,
-            {letter(0), Trek::negen(2), Trek::negen(5), min(), min(), Trek(0, 4), plus(),
-             Trek(1, 4), plus(), Trek(3, 9), plus(), Trek(0, 9), plus()}};
-}
+inline const Voorbeeld tweeHele{
+    6, 3, {X, N(2), N(5), MIN, MIN, T(0, 4), PLUS, T(1, 4), PLUS, T(3, 9), PLUS, T(0, 9), PLUS}};
 // 2x² - (x + 3)(x - 2) = -5x + 6, x = 0 or x = -4
-inline Voorbeeld eersteNul()
-{
-    return {6,
-            2,
-            {letter(0), Trek::negen(0), Trek::negen(4), min(), min(), Trek(1, 4), plus(),
-             Trek(0, 4), min(), Trek(2, 9), plus(), Trek(1, 9), min()}};
-}
+inline const Voorbeeld eersteNul{
+    6, 2, {X, N(0), N(4), MIN, MIN, T(1, 4), PLUS, T(0, 4), MIN, T(2, 9), PLUS, T(1, 9), MIN}};
 // 2x² - 3(x + 1)(x - 1) = 3x + 3, x = -3 or x = 0
-inline Voorbeeld tweedeNul()
-{
-    return {6,
-            2,
-            {letter(0), Trek::negen(3), Trek::negen(0), min(), min(), Trek(1, 4), plus(),
-             Trek(2, 4), min(), Trek(0, 9), plus(), Trek(0, 9), min()}};
-}
+inline const Voorbeeld tweedeNul{
+    6, 2, {X, N(3), N(0), MIN, MIN, T(1, 4), PLUS, T(2, 4), MIN, T(0, 9), PLUS, T(0, 9), MIN}};
 
 } // namespace eqtest
