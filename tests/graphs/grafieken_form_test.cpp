@@ -274,20 +274,6 @@ private slots:
         QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
     }
 
-    void helpAfterARightAnswerGoesOn()
-    {
-        Session s;
-        choose(1, "Anna", "", 1, "Lijnen niveau 1");
-        auto* f = open<Grafieken>("grafieken");
-        answer(f, f->doelformule);
-        help(f);
-        help(f);
-        help(f); // "Terug" starts the next function
-        QCOMPARE(f->functieNr, 2);
-        QVERIFY(f->Text1->isEnabled());
-        QCOMPARE(f->Text1->text(), QString());
-    }
-
     void twoPlayersTakeTurns()
     {
         Session s;
