@@ -1,3 +1,4 @@
+// Factoring problems: exact draws and rejections, judging and the explanation.
 #include "exercises/algebra/ontbinden.h"
 #include "testmain.h"
 
@@ -5,49 +6,76 @@
 
 using namespace ontbinden;
 
+Q_DECLARE_METATYPE(ontbinden::Opgave)
+
 namespace {
 
-// A problem from scripted draws, each given as (k, n): draw(n, m) gives m + k.
-Opgave maak(int niveau, int opgaveNr, std::initializer_list<std::pair<int, int>> trekkingen)
+// A problem from scripted draws given as pairs k, n: draw(n, m) gives m + k.
+Opgave maak(int niveau, int opgaveNr, std::initializer_list<int> kn)
 {
     common::ScriptedRandom r;
-    for (auto [k, n] : trekkingen)
-        r.addDraw(k, n);
+    for (auto i = kn.begin(); i != kn.end(); i += 2)
+        r.addDraw(i[0], i[1]);
     Opgave o = maakformule(niveau, opgaveNr, r);
-    if (r.used() != trekkingen.size())
-        qWarning("%zu of %zu draws used", r.used(), trekkingen.size());
+    if (2 * r.used() != kn.size())
+        qFatal("draws not used up");
     return o;
 }
 
-// Level 1, kind 2, x, c = 3, a = 2, b = 5, s = +1: 6x² + 15x.
-Opgave zesX()
+// The problems judged below, each with its text and right answer.
+const Opgave& opgave(int i)
 {
-    return maak(1, 1, {{0, 4}, {1, 10}, {4, 9}, {13, 20}, {1, 2}});
+    static const Opgave opgaven[] = {
+        maak(1, 1, {0, 4, 1, 10, 4, 9, 13, 20, 1, 2}), // 6x² + 15x
+        maak(1, 4, {0, 4, 1, 10, 4, 9, 7, 20, 1, 2}),  // -6x - 15
+        maak(2, 4,
+             {0, 4, 3, 10, 0, 2, 2, 80, 0, 2, 1, 10, 0, 2, 4, 80, 0, 2}), // p = 4, q = 3 redrawn
+        maak(2, 1, {0, 4, 0, 10, 1, 2, 7, 10, 0, 2}),                     // p = -1, q = 9
+        maak(3, 3, {0, 4, 1, 10, 0, 2, 1, 10, 0, 2, 1, 6, 0, 2}),         // rising powers
+        maak(3, 4, {0, 4, 0, 10, 0, 2, 0, 10, 0, 2, 2, 10, 0, 2}),        // only a factor
+        maak(2, 1, {0, 4, 4, 10, 0, 2, 3, 10, 1, 2}),                     // p + q = 0
+        // a = 4, b = 2 share a factor; a = 1 is no factor; c = 0: drawn again.
+        maak(1, 1, {0, 4, 3,  10, 1, 9,  13, 20, 1, 2, 0,  10, 4, 9,  13, 20, 1,
+                    2, 1, 10, 4,  9, 10, 20, 1,  2, 1, 10, 4,  9, 13, 20, 1,  2}),
+        // Kind 4 with a negative constant term (c = 2, s = -1) is drawn again.
+        maak(1, 3, {0, 4, 1, 10, 2, 9, 12, 20, 0, 2, 1, 10, 2, 9, 12, 20, 1, 2})};
+    return opgaven[i];
 }
-// Level 1, kind 1, x, c = -3, a = 2, b = 5, s = +1: -6x - 15.
-Opgave minZesX()
+
+Opgave metGetallen(int niveau, int soort, char letter, std::vector<int> cabpqk)
 {
-    return maak(1, 4, {{0, 4}, {1, 10}, {4, 9}, {7, 20}, {1, 2}});
+    Opgave o;
+    o.niveau = niveau, o.soort = soort, o.letter = QLatin1Char(letter);
+    cabpqk.resize(6);
+    o.c = cabpqk[0], o.a = cabpqk[1], o.b = cabpqk[2];
+    o.p = cabpqk[3], o.q = cabpqk[4], o.k = cabpqk[5];
+    o.tekst = "T", o.antw = "A"; // repeated as they are by the explanation
+    return o;
 }
-// Level 2, kind 2: x² + 2x + 5, after a factorable draw (p = 4, q = 3).
-Opgave nietTeOntbinden()
+
+const QString streep = QString(51, QLatin1Char('_'));
+
+QString niveau1(char L, const QString& getal, const QString& variabele, const QString& slot)
 {
-    return maak(2, 4, {{0, 4}, {3, 10}, {0, 2}, {2, 80}, {0, 2}, {1, 10}, {0, 2}, {4, 80}, {0, 2}});
+    return "T\r" + streep + "\r\rKijk eerst of je alle termen door eenzelfde getal kunt delen. \r" +
+           getal +
+           QString("\r\rKijk dan of in alle termen de variabele L voorkomt of misschien L² of "
+                   "misschien L³ of zoiets.\r")
+               .replace(QLatin1Char('L'), QLatin1Char(L)) +
+           variabele +
+           "\r\rAls de eerste term negatief is haal je meestal ook een - buiten "
+           "haakjes\r" +
+           slot;
 }
-// Level 2, kind 1, x, p = -1, q = 9: x² + 8x - 9.
-Opgave xKwadraatPlus8x()
+
+QString niveau3(char L, const QString& voor, const QString& rest)
 {
-    return maak(2, 1, {{0, 4}, {0, 10}, {1, 2}, {7, 10}, {0, 2}});
-}
-// Level 3, kind 3, x, p = 2, q = 3, k = 2: in rising powers.
-Opgave stijgend()
-{
-    return maak(3, 3, {{0, 4}, {1, 10}, {0, 2}, {1, 10}, {0, 2}, {1, 6}, {0, 2}});
-}
-// Level 3, kind 4, x, p = q = 1, k = 3: 3x³ + 3x² + 3x.
-Opgave alleenFactor()
-{
-    return maak(3, 4, {{0, 4}, {0, 10}, {0, 2}, {0, 10}, {0, 2}, {2, 10}, {0, 2}});
+    return "T\r" + streep + voor +
+           QString("\r\rKijk of je alle termen door eenzelfde getal kunt delen. \rEn kijk of in "
+                   "alle termen de variabele L voorkomt of misschien L² of misschien L³ of "
+                   "zoiets.\rAls de eerste term negatief is haal je ook een - buiten haakjes")
+               .replace(QLatin1Char('L'), QLatin1Char(L)) +
+           rest + "\r\rHet antwoord is dus:  A";
 }
 
 } // namespace
@@ -55,115 +83,68 @@ Opgave alleenFactor()
 class OntbindenTest : public QObject {
     Q_OBJECT
 private slots:
+    void opgaven_data()
+    {
+        QTest::addColumn<int>("i");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("antw");
+        auto rij = [](const char* naam, int i, const char* tekst, const char* antw) {
+            QTest::newRow(naam) << i << QString(tekst) << QString(antw);
+        };
+        rij("level 1 kind 2", 0, "  6x² +  15x", " 3x( 2x +  5)");
+        rij("level 1 kind 1, negative factor", 1, " -6x -  15", "-3( 2x +  5)");
+        rij("not factorable: answer is the problem", 2, " x² +  2x +  5", " x² +  2x +  5");
+        rij("level 2 kind 1", 3, " x² +  8x -  9", "(x -  1)(x +  9)");
+        rij("level 3 kind 3 in rising powers", 4, "  12x +  10x² +  2x³", " 2x(x +  2)(x +  3)");
+        rij("level 3 kind 4", 5, "  3x³ +  3x² +  3x", " 3x(x² + x +  1)");
+        rij("no middle term, no sign for it", 6, " x² -  25", "(x +  5)(x -  5)");
+        rij("coprime a, b and c not 0 or 1 redrawn", 7, "  6x² +  15x", " 3x( 2x +  5)");
+        rij("kind 4 negative constant redrawn", 8, "  4x² +  6", " 2( 2x² +  3)");
+    }
     void opgaven()
     {
-        QCOMPARE(zesX().tekst, QString("  6x² +  15x"));
-        QCOMPARE(zesX().antw, QString(" 3x( 2x +  5)"));
-        QCOMPARE(minZesX().tekst, QString(" -6x -  15"));
-        QCOMPARE(minZesX().antw, QString("-3( 2x +  5)"));
-        QCOMPARE(nietTeOntbinden().tekst, QString(" x² +  2x +  5"));
-        QCOMPARE(nietTeOntbinden().antw, nietTeOntbinden().tekst);
-        QCOMPARE(xKwadraatPlus8x().tekst, QString(" x² +  8x -  9"));
-        QCOMPARE(xKwadraatPlus8x().antw, QString("(x -  1)(x +  9)"));
-        QCOMPARE(stijgend().tekst, QString("  12x +  10x² +  2x³"));
-        QCOMPARE(stijgend().antw, QString(" 2x(x +  2)(x +  3)"));
-        QCOMPARE(alleenFactor().tekst, QString("  3x³ +  3x² +  3x"));
-        QCOMPARE(alleenFactor().antw, QString(" 3x(x² + x +  1)"));
-    }
-
-    void middentermValtWeg()
-    {
-        // p + q = 0: no middle term, and no sign left standing for it.
-        const Opgave o = maak(2, 1, {{0, 4}, {4, 10}, {0, 2}, {3, 10}, {1, 2}});
-        QCOMPARE(o.tekst, QString(" x² -  25"));
-        QCOMPARE(o.antw, QString("(x +  5)(x -  5)"));
-        QVERIFY(beoordeel(o, "(x-5)(x+5)").goed);
-    }
-
-    void afwijzingen()
-    {
-        // a = 4 and b = 2 share a factor; a = 1 is no factor; c = 0.
-        const Opgave o = maak(1, 1,
-                              {{0, 4},
-                               {3, 10},
-                               {1, 9},
-                               {13, 20},
-                               {1, 2},
-                               {0, 10},
-                               {4, 9},
-                               {13, 20},
-                               {1, 2},
-                               {1, 10},
-                               {4, 9},
-                               {10, 20},
-                               {1, 2},
-                               {1, 10},
-                               {4, 9},
-                               {13, 20},
-                               {1, 2}});
-        QCOMPARE(o.tekst, QString("  6x² +  15x"));
-        // Kind 4 with a negative constant term (c = 2, s = -1) is drawn again.
-        const Opgave v = maak(
-            1, 3, {{0, 4}, {1, 10}, {2, 9}, {12, 20}, {0, 2}, {1, 10}, {2, 9}, {12, 20}, {1, 2}});
-        QCOMPARE(v.tekst, QString("  4x² +  6"));
-        QCOMPARE(v.antw, QString(" 2( 2x² +  3)"));
+        QFETCH(int, i);
+        QFETCH(QString, tekst);
+        QFETCH(QString, antw);
+        QCOMPARE(opgave(i).tekst, tekst);
+        QCOMPARE(opgave(i).antw, antw);
     }
 
     void oordeel_data()
     {
-        QTest::addColumn<int>("opgave");
+        QTest::addColumn<int>("i");
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<bool>("goed");
         QTest::addColumn<bool>("beterIs");
-        QTest::newRow("common factor taken out") << 0 << "3x(2x+5)" << true << false;
-        QTest::newRow("factor 2 left inside") << 0 << "x(6x+15)" << false << false;
-        QTest::newRow("not factored") << 0 << "6x^2+15x" << false << false;
-        QTest::newRow("negative factor") << 1 << "-3(2x+5)" << true << false;
-        QTest::newRow("positive factor where negative was meant")
-            << 1 << "3(-2x-5)" << true << true;
-        QTest::newRow("typed back unchanged") << 2 << "x²+2x+5" << true << false;
-        QTest::newRow("typed back with powers") << 2 << "x^2 + 2x + 5" << true << false;
-        QTest::newRow("not factorable written otherwise") << 2 << "(x+1)^2+4" << false << false;
-        QTest::newRow("two brackets") << 3 << "(x+9)(x-1)" << true << false;
-        QTest::newRow("two brackets other order") << 3 << "(x-1)(x+9)" << true << false;
-        QTest::newRow("trinomial not factored") << 3 << "x^2+8x-9" << false << false;
-        QTest::newRow("rising powers factored") << 4 << "2x(x+2)(x+3)" << true << false;
-        QTest::newRow("only x taken out") << 4 << "x(2x²+10x+12)" << false << false;
-        QTest::newRow("common factor only") << 5 << "3x(x²+x+1)" << true << false;
-        QTest::newRow("no bracket") << 5 << "3x^3+3x^2+3x" << false << false;
+        auto rij = [](const char* naam, int i, const char* getypt, bool goed, bool beter) {
+            QTest::newRow(naam) << i << QString(getypt) << goed << beter;
+        };
+        rij("common factor taken out", 0, "3x(2x+5)", true, false);
+        rij("factor 2 left inside", 0, "x(6x+15)", false, false);
+        rij("not factored", 0, "6x^2+15x", false, false);
+        rij("negative factor", 1, "-3(2x+5)", true, false);
+        rij("positive factor where negative was meant", 1, "3(-2x-5)", true, true);
+        rij("not factorable typed back unchanged", 2, "x²+2x+5", true, false);
+        rij("two brackets", 3, "(x+9)(x-1)", true, false);
+        rij("two brackets other order", 3, "(x-1)(x+9)", true, false);
+        rij("trinomial not factored", 3, "x^2+8x-9", false, false);
+        rij("rising powers factored", 4, "2x(x+2)(x+3)", true, false);
+        rij("only x taken out", 4, "x(2x²+10x+12)", false, false);
+        rij("common factor only", 5, "3x(x²+x+1)", true, false);
+        rij("difference of squares", 6, "(x-5)(x+5)", true, false);
     }
     void oordeel()
     {
-        QFETCH(int, opgave);
+        QFETCH(int, i);
         QFETCH(QString, getypt);
         QFETCH(bool, goed);
         QFETCH(bool, beterIs);
-        const Opgave opgaven[] = {zesX(),     minZesX(),     nietTeOntbinden(), xKwadraatPlus8x(),
-                                  stijgend(), alleenFactor()};
-        const Oordeel u = beoordeel(opgaven[opgave], getypt);
+        const Oordeel u = beoordeel(opgave(i), getypt);
         QCOMPARE(u.goed, goed);
         QCOMPARE(u.beterIs, beterIs);
     }
 
-    void beterIsTeksten()
-    {
-        QCOMPARE(beterMelding(minZesX()), QString("Het is goed, maar beter is:  -3( 2x +  5)"));
-        QCOMPARE(beterRegel(minZesX()), QString(" maar beter is: -3( 2x +  5)"));
-        QCOMPARE(beterTitel, QString("ontbinden"));
-    }
-
-    void gemengdeNiveaus()
-    {
-        QList<int> speler1, speler2;
-        for (int k = 1; k <= 6; ++k) {
-            speler1 << niveauInMenging(k - 1);
-            speler2 << niveauInMenging(k);
-        }
-        QCOMPARE(speler1, (QList<int>{1, 2, 3, 1, 2, 3}));
-        QCOMPARE(speler2, (QList<int>{2, 3, 1, 2, 3, 1}));
-    }
-
-    // Over many draws: the right answer is the same function, typed without
+    // Over many draws: the answer is the problem's function, typed without
     // blanks it is right, and the draws keep their promises.
     void generatorOverVeleTrekkingen()
     {
@@ -172,34 +153,116 @@ private slots:
             const int niveau = n % 3 + 1;
             const int nr = n / 3 % 10 + 1;
             const Opgave o = maakformule(niveau, nr, r);
-            const QString uitleg = o.tekst + " / " + o.antw;
-            QVERIFY2(o.waarden == algebra::waardenVanOpgave(o.antw, o.letter), qPrintable(uitleg));
-            QVERIFY2(beoordeel(o, QString(o.antw).remove(' ')).goed, qPrintable(uitleg));
-            switch (niveau) {
-            case 1:
+            const QByteArray uitleg = (o.tekst + " / " + o.antw).toUtf8();
+            QVERIFY2(o.waarden == algebra::waardenVanOpgave(o.antw, o.letter), uitleg);
+            QVERIFY2(beoordeel(o, QString(o.antw).remove(' ')).goed, uitleg);
+            if (niveau == 1) {
                 QCOMPARE(o.soort, nr % 4 + 1);
                 QVERIFY(o.a >= 2 && o.a <= 10 && o.b >= 1 && o.b <= 9);
                 QVERIFY(std::gcd(o.a, o.b) == 1);
                 QVERIFY(o.c >= -10 && o.c <= 9 && o.c != 0);
-                if (o.soort == 4)
-                    QVERIFY2(o.s == 1, qPrintable(uitleg)); // constant term positive
-                break;
-            case 2:
+                QVERIFY2(o.soort != 4 || o.s == 1, uitleg); // constant term positive
+            } else if (niveau == 2) {
                 QCOMPARE(o.soort, nr % 4 == 0 ? 2 : 1);
                 if (o.soort == 2)
-                    QVERIFY2(o.p * o.p - 4 * o.q < 0, qPrintable(uitleg));
+                    QVERIFY2(o.p * o.p - 4 * o.q < 0, uitleg);
                 else
                     QVERIFY(std::abs(o.q) >= 2 && std::abs(o.q) <= 11);
-                break;
-            default:
+            } else {
                 QVERIFY(o.k != 0 && o.k != 1);
                 if (o.soort == 4)
                     QVERIFY(o.p * o.p - 4 * o.q < 0);
                 else
                     QVERIFY(o.k >= -6 && o.k <= 6);
-                break;
             }
         }
+    }
+
+    void voorbeeldUitleg()
+    {
+        QCOMPARE(ontbinden::uitleg(opgave(0)),
+                 QString(niveau1('x', "Dat is hier het getal  3", "Dat is hier x",
+                                 "\rJe haalt dan het volgende buiten haakjes:   3x\r"
+                                 "\rVervolgens deel je alles daardoor, en dat komt tussen de "
+                                 "haakjes  \r\rHet antwoord is dus:   3x( 2x +  5)"))
+                     .replace("T\r", "  6x² +  15x\r"));
+        QCOMPARE(uitlegTitel(opgave(0)), QString("Ontbinden"));
+        const Opgave o = maak(2, 8, {2, 4, 1, 10, 0, 2, 4, 80, 0, 2});
+        QCOMPARE(ontbinden::uitleg(o),
+                 " a² +  2a +  5\r" + streep +
+                     "\r\rZoek twee getallen waarvan de som  2 is en het product  5"
+                     "\rDie zijn er niet !\rHet is dus niet te ontbinden"
+                     "\r\rHet antwoord is dus:   a² +  2a +  5");
+        QCOMPARE(uitlegTitel(o), QString("Ontbinden"));
+    }
+
+    void uitleg_data()
+    {
+        QTest::addColumn<Opgave>("o");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("titel");
+        const QString niet = "Dat is hier niet het geval";
+        const QString delen = "\rVervolgens deel je alles daardoor, en dat komt tussen de "
+                              "haakjes  \r\rHet antwoord is dus:  A";
+        QTest::newRow("level 1 kind 1, c = 1: nothing to take out")
+            << metGetallen(1, 1, 'x', {1, 2, 5})
+            << niveau1('x', niet, niet,
+                       "\rHier valt dus niets buiten haakjes te halen\r\rHet antwoord is dus:  A")
+            << "Ontbinden";
+        QTest::newRow("level 1 kind 3, factor -1")
+            << metGetallen(1, 3, 't', {-1, 2, 3})
+            << niveau1('t', niet, "Dat is hier t²",
+                       "\rJe haalt dan het volgende buiten haakjes:  -t²\r" + delen)
+            << "Ontbinden";
+        QTest::newRow("level 1 kind 4")
+            << metGetallen(1, 4, 'p', {2, 2, 3})
+            << niveau1('p', "Dat is hier het getal  2", niet,
+                       "\rJe haalt dan het volgende buiten haakjes:   2" + delen)
+            << "Ontbinden";
+        QTest::newRow("level 2 kind 1")
+            << metGetallen(2, 1, 'x', {0, 0, 0, -1, 9})
+            << "T\r" + streep +
+                   "\r\rZoek twee getallen waarvan de som  8 is en het product -9\rDat zijn -1 "
+                   "en  9\rJe krijgt dan  (x + -1)(x +  9)\r\rHet antwoord is dus:  A"
+            << "ontbinden";
+        QTest::newRow("level 3 kind 1")
+            << metGetallen(3, 1, 'a', {0, 0, 0, 3, -4, -2})
+            << niveau3('a', "",
+                       "\r\rJe haalt dus het volgende buiten haakjes:  -2\r\rJe krijgt dan:  "
+                       "-2(a² - a -  12)\r\rZoek dan twee getallen waarvan de som -1 is en het "
+                       "product -12\rDat zijn  3 en -4")
+            << "ontbinden";
+        QTest::newRow("level 3 kind 2")
+            << metGetallen(3, 2, 'x', {0, 0, 0, 1, 2, 3})
+            << niveau3('x', "",
+                       "\r\rJe haalt dus het volgende buiten haakjes:   3x\r\rJe krijgt dan:   "
+                       "3x(x² +  3x +  2)\r\rZoek dan twee getallen waarvan de som  3 is en het "
+                       "product  2\rDat zijn  1 en  2")
+            << "ontbinden";
+        QTest::newRow("level 3 kind 3: put in order first")
+            << metGetallen(3, 3, 'x', {0, 0, 0, 2, 3, 2})
+            << niveau3('x',
+                       "\rZet de termen eerst in de juiste volgorde.\rJe krijgt dan:   2x³ +  "
+                       "10x² +  12x",
+                       "\r\rJe haalt dus het volgende buiten haakjes:   2x\r\rJe krijgt dan:   "
+                       "2x(x² +  5x +  6)\r\rZoek dan twee getallen waarvan de som  5 is en het "
+                       "product  6\rDat zijn  2 en  3")
+            << "ontbinden";
+        QTest::newRow("level 3 kind 4")
+            << metGetallen(3, 4, 't', {0, 0, 0, 1, 1, -1})
+            << niveau3('t', "",
+                       "\r\rJe haalt dus het volgende buiten haakjes:  -t\r\rJe krijgt dan:  "
+                       "-t(t² + t +  1)\r\rZoek dan twee getallen waarvan de som  1 is en het "
+                       "product  1\rDie zijn er niet")
+            << "ontbinden";
+    }
+    void uitleg()
+    {
+        QFETCH(Opgave, o);
+        QFETCH(QString, tekst);
+        QFETCH(QString, titel);
+        QCOMPARE(ontbinden::uitleg(o), tekst);
+        QCOMPARE(uitlegTitel(o), titel);
     }
 };
 

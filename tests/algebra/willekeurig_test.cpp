@@ -17,28 +17,24 @@ namespace {
 class Maker {
 public:
     explicit Maker(unsigned seed) : gen_(seed) {}
-
     int kies(int n) { return std::uniform_int_distribution<int>(0, n - 1)(gen_); }
 
+    // Pure noise, or a random expression now and then damaged by edits.
     QString maak(QChar letter)
     {
         QString s;
-        switch (kies(4)) {
-        case 0:
+        if (kies(4) == 0) {
             for (int i = kies(30); i > 0; --i)
                 s += teken();
             return s;
-        default:
-            s = expressie(letter, kies(5));
-            for (int i = kies(3) == 0 ? kies(4) : 0; i > 0; --i) {
-                const int pos = kies(int(s.size()) + 1);
-                if (kies(2) == 0 || s.isEmpty())
-                    s.insert(pos, teken());
-                else
-                    s.remove(std::min(pos, int(s.size()) - 1), 1);
-            }
-            return s;
         }
+        s = expressie(letter, kies(5));
+        for (int i = kies(3) == 0 ? kies(4) : 0; i > 0; --i) {
+            const int pos = kies(int(s.size()) + 1);
+            kies(2) == 0 || s.isEmpty() ? s.insert(pos, teken())
+                                        : s.remove(std::min(pos, int(s.size()) - 1), 1);
+        }
+        return s;
     }
 
 private:
@@ -48,31 +44,19 @@ private:
         return kies(20) == 0 ? QChar(char16_t(kies(0x300))) : tekens[kies(int(tekens.size()))];
     }
 
-    QString getal()
-    {
-        static const char* getallen[] = {"2", "3", "15", "0", "1", "2.5", "9999999", ".5", "100"};
-        return QString::fromLatin1(getallen[kies(9)]);
-    }
-
     QString expressie(QChar letter, int diepte)
     {
-        if (diepte == 0 || kies(4) == 0) {
-            QString s = kies(3) == 0 ? getal() : getal() + letter;
-            if (kies(3) == 0)
-                s = QString(letter);
-            if (kies(4) == 0)
-                s += kies(2) ? QStringLiteral("^2") : QStringLiteral("\u00B3");
-            if (kies(8) == 0)
-                s = QStringLiteral("-") + s;
-            return s;
-        }
+        static const char* getallen[] = {"2", "3", "15", "0", "1", "2.5", "9999999", ".5", "100"};
+        static const char* machten[] = {"", "", "", "", "", "", "^2", "\u00B3"};
         static const char* ops[] = {"+", "-", "*", "", " - ", "^", "/"};
+        if (diepte == 0 || kies(4) == 0) {
+            const QString getal = QString::fromLatin1(getallen[kies(9)]);
+            const QString term = kies(3) == 0 ? QString(letter) : kies(2) ? getal + letter : getal;
+            return (kies(8) == 0 ? "-" : "") + term + QString::fromUtf8(machten[kies(8)]);
+        }
         const QString op = QString::fromLatin1(ops[kies(kies(10) == 0 ? 7 : 5)]);
-        QString links = expressie(letter, diepte - 1);
-        QString rechts = expressie(letter, diepte - 1);
-        if (kies(3) == 0)
-            rechts = QStringLiteral("(") + rechts + QStringLiteral(")");
-        return links + op + rechts;
+        const QString rechts = expressie(letter, diepte - 1);
+        return expressie(letter, diepte - 1) + op + (kies(3) == 0 ? "(" + rechts + ")" : rechts);
     }
 
     std::mt19937 gen_;

@@ -37,46 +37,30 @@ private slots:
         QTest::newRow("sqr of 0") << "sqr(x)" << 0.0 << 0.0f;
         QTest::newRow("ln at the limit") << "ln(x)" << 0.000001 << onbepaald;
         QTest::newRow("ln of 0") << "ln(x)" << 0.0 << onbepaald;
-        QTest::newRow("ln of e") << "ln(e)" << 0.0 << 1.0f;
         QTest::newRow("log at the limit") << "log(x)" << 0.000001 << onbepaald;
-        QTest::newRow("log of 100") << "log(x)" << 100.0 << 2.0f;
         QTest::newRow("negative base, half power") << "(-8)^0.5" << 0.0 << onbepaald;
-        QTest::newRow("negative base, third power") << "(-8)^(1/3)" << 0.0 << onbepaald;
         QTest::newRow("negative base, power 0") << "(-2)^0" << 0.0 << onbepaald;
         QTest::newRow("negative base, whole power") << "(-2)^3" << 0.0 << -8.0f;
         QTest::newRow("0 to a negative power") << "0^(-1)" << 0.0 << onbepaald;
         QTest::newRow("0 to the power 0") << "0^0" << 0.0 << 1.0f;
         QTest::newRow("power left-associative") << "2^3^2" << 0.0 << 64.0f;
         QTest::newRow("arcsin 1") << "arcsin(1)" << 0.0 << float(pi / 2);
-        QTest::newRow("arcsin -1") << "asn(-1)" << 0.0 << float(-pi / 2);
         QTest::newRow("arcsin beyond 1") << "arcsin(x)" << 1.01 << onbepaald;
-        QTest::newRow("arcsin .5") << "arcsin(x)" << 0.5 << float(std::asin(0.5));
         QTest::newRow("arccos -1") << "arccos(-1)" << 0.0 << float(pi);
-        QTest::newRow("arccos 0") << "acs(x)" << 0.0 << float(pi / 2);
-        QTest::newRow("arccos 1") << "acs(x)" << 1.0 << 0.0f;
-        QTest::newRow("arccos -.5") << "arccos(x)" << -0.5 << float(std::acos(-0.5));
         QTest::newRow("arccos beyond -1") << "arccos(x)" << -1.5 << onbepaald;
         QTest::newRow("arctan") << "arctan(x)" << 1.0 << float(pi / 4);
         QTest::newRow("tan near its asymptote is large")
             << "tan(x)" << 1.5707963 << float(std::tan(1.5707963));
-        QTest::newRow("abs") << "abs(x)" << -2.5 << 2.5f;
-        QTest::newRow("e") << "e" << 0.0 << float(std::exp(1.0));
-        QTest::newRow("pi") << "2pi" << 0.0 << float(2 * pi);
         QTest::newRow("each step in single precision") << "16777216+1-16777216" << 0.0 << 0.0f;
         QTest::newRow("variable kept in single precision") << "x" << 0.1 << 0.1f;
         QTest::newRow("too large for single precision") << "10^39" << 0.0 << onbepaald;
-        QTest::newRow("large but fitting") << "10^38" << 0.0 << 1e38f;
         QTest::newRow("typed number too large")
             << "1000000000000000000000000000000000000000" << 0.0 << onbepaald;
         QTest::newRow("product too large") << "10^30*10^30" << 0.0 << onbepaald;
         QTest::newRow("1/2x is 1/(2x)") << "1/2x" << 2.0 << 0.25f;
-        QTest::newRow("a/b*c is a/(b*c)") << "8/2*4" << 0.0 << 1.0f;
         QTest::newRow("sin(x)*2 is sin(2x)") << "sin(x)*2" << 1.0 << float(std::sin(2.0));
-        QTest::newRow("sin(x)^2 is sin(x^2)") << "sin(x)^2" << 3.0 << float(std::sin(9.0));
-        QTest::newRow("2sin(x)") << "2sin(x)" << 1.0 << float(2 * double(float(std::sin(1.0))));
         QTest::newRow("2^-x is (2^-1)x") << "2^-x" << 3.0 << 1.5f;
         QTest::newRow("-x^2") << "-x^2" << 3.0 << -9.0f;
-        QTest::newRow("number with two points") << "1.2.3" << 0.0 << 1.2f;
         QTest::newRow("zero below the stack") << "x^sin2" << 0.5 << float(std::sin(2.0));
     }
     void values()
@@ -86,12 +70,6 @@ private slots:
         QFETCH(float, value);
         const float got = valueAt(formula, x);
         QVERIFY2(got == value, qPrintable(QString::number(got, 'g', 9))); // exact, not fuzzy
-    }
-
-    void variableLetter()
-    {
-        QCOMPARE(valueAt(QStringLiteral("tan(t)"), 1.0, QLatin1Char('t')), float(std::tan(1.0)));
-        QCOMPARE(valueAt(QStringLiteral("2q+pi"), 1.0, QLatin1Char('q')), float(2 + pi));
     }
 
     void everyEvaluationStartsAfresh()

@@ -32,157 +32,70 @@ bool matches(const QString& pattern, const QString& text, QRegularExpressionMatc
 
 constexpr int seeds = 1500;
 
+void row(const char* name, int soort, std::vector<double> draws, const char* formule,
+         const char* text2, double xschaal, double yschaal)
+{
+    QTest::newRow(name) << soort << draws << QString(formule) << QString(text2) << xschaal
+                        << yschaal;
+}
+
 } // namespace
 
 class GeneratorTest : public QObject {
     Q_OBJECT
 private slots:
-    void coefficientText_data()
-    {
-        QTest::addColumn<float>("c");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero writes nothing") << 0.0f << "";
-        QTest::newRow("one writes nothing") << 1.0f << "";
-        QTest::newRow("minus one writes the sign") << -1.0f << "-";
-        QTest::newRow("two") << 2.0f << " 2";
-        QTest::newRow("a quarter in single precision") << -0.25f << "-.25";
-        QTest::newRow("a fifth in single precision") << 0.2f << " .2";
-    }
-    void coefficientText()
-    {
-        QFETCH(float, c);
-        QFETCH(QString, text);
-        QCOMPARE(nulof1(c), text);
-    }
-
     void exactFormulas_data()
     {
-        using S = ScriptedRandom;
+        const auto p = &ScriptedRandom::pick;
+        const auto s = &shiftedPick;
         QTest::addColumn<int>("soort");
         QTest::addColumn<std::vector<double>>("draws");
         QTest::addColumn<QString>("formule");
         QTest::addColumn<QString>("text2");
         QTest::addColumn<double>("xschaal");
         QTest::addColumn<double>("yschaal");
-        QTest::newRow("line: slope 7 drawn again, minus sign")
-            << 1
-            << std::vector<double>{S::pick(0, 4),          S::pick(2, 3), shiftedPick(7, 10, .8),
-                                   shiftedPick(3, 10, .8), S::pick(1, 2), shiftedPick(4, 9, .8),
-                                   S::pick(1, 2)}
-            << "-3x +  4"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("line with drawn letters and scales, slope 8 is a quarter")
-            << 2
-            << std::vector<double>{S::pick(3, 4), S::pick(2, 3),         shiftedPick(8, 10, .8),
-                                   S::pick(0, 2), shiftedPick(0, 9, .8), S::pick(0, 2)}
-            << " .25q"
-            << "p = " << 2.0 << 5.0;
-        QTest::newRow("line with slope drawn 0 has slope 1")
-            << 2
-            << std::vector<double>{S::pick(1, 4), S::pick(0, 3),         shiftedPick(0, 10, .8),
-                                   S::pick(1, 2), shiftedPick(3, 9, .8), S::pick(1, 2)}
-            << "t +  3"
-            << "z = " << 2.0 << 1.0;
-        QTest::newRow("line slope 10 is a half")
-            << 1
-            << std::vector<double>{S::pick(0, 4), S::pick(0, 3),         shiftedPick(10, 10, .8),
-                                   S::pick(0, 2), shiftedPick(2, 9, .8), S::pick(0, 2)}
-            << " .5x -  2"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("parabola, factored; a top too high drawn again")
-            << 3
-            << std::vector<double>{S::pick(0, 4),  S::pick(0, 3), S::pick(0, 18),  S::pick(17, 18),
-                                   S::pick(4, 10), S::pick(0, 4), S::pick(10, 18), S::pick(7, 18),
-                                   S::pick(4, 10), S::pick(1, 4)}
-            << " 2(x+ 1)(x -  2)"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("parabola, vertex form")
-            << 3 << std::vector<double>{S::pick(2, 4),   S::pick(2, 3),  S::pick(10, 18),
-                                        S::pick(12, 18), S::pick(6, 10), S::pick(0, 4)}
-            << "(a+ 2)^2 +  1"
-            << "b = " << 1.0 << 1.0;
-        QTest::newRow("parabola, a drawn 4 is -1; e drawn 5 is 0")
-            << 3 << std::vector<double>{S::pick(0, 4),  S::pick(0, 3),  S::pick(9, 18),
-                                        S::pick(9, 18), S::pick(9, 10), S::pick(3, 4)}
-            << "-(x -  0)(x -  0)"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("sine, three changes drawn again for level 1")
-            << 4 << std::vector<double>{S::pick(2, 4),        S::pick(1, 3),
-                                        shiftedPick(2, 6, 1), shiftedPick(1, 10, -3),
-                                        shiftedPick(1, 5, 1), S::pick(1, 8),
-                                        shiftedPick(2, 6, 1), shiftedPick(0, 10, -3),
-                                        shiftedPick(1, 5, 1), S::pick(2, 8),
-                                        S::pick(0, 2),        S::pick(5, 10)}
-            << " 2sin(x -  2)"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("sine with pi and d")
-            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
-                                        shiftedPick(1, 6, 1), shiftedPick(-2, 10, -3),
-                                        shiftedPick(5, 5, 1), S::pick(6, 8),
-                                        S::pick(0, 2),        S::pick(9, 10)}
-            << "-2+sin pi x"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("tangent with a fresh b")
-            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
-                                        shiftedPick(3, 6, 1), shiftedPick(0, 10, -3),
-                                        shiftedPick(5, 5, 1), S::pick(0, 8),
-                                        S::pick(1, 2),        S::pick(2, 10),
-                                        shiftedPick(4, 5, 1)}
-            << "tan  .5x"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("tangent of half pi")
-            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
-                                        shiftedPick(3, 6, 1), shiftedPick(0, 10, -3),
-                                        shiftedPick(5, 5, 1), S::pick(0, 8),
-                                        S::pick(1, 2),        S::pick(2, 10),
-                                        shiftedPick(5, 5, 1)}
-            << "tan  0.5pi x"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("cosine drops d")
-            << 4 << std::vector<double>{S::pick(0, 4),        S::pick(0, 3),
-                                        shiftedPick(1, 6, 1), shiftedPick(3, 10, -3),
-                                        shiftedPick(2, 5, 1), S::pick(5, 8),
-                                        S::pick(1, 2),        S::pick(1, 10)}
-            << "cos 2x"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("level 2 sine on half scale")
-            << 5 << std::vector<double>{S::pick(1, 4),        S::pick(1, 3),
-                                        shiftedPick(3, 3, 1), shiftedPick(-1, 7, -3),
-                                        shiftedPick(1, 5, 1), S::pick(3, 8),
-                                        S::pick(1, 2),        S::pick(3, 10)}
-            << "-1+ 3sin(t +  3)"
-            << "z = " << 1.0 << 0.5;
-        QTest::newRow("square root: four changes drawn again; c below 0 flips the sign")
-            << 6 << std::vector<double>{S::pick(0, 4),         S::pick(0, 3),
-                                        shiftedPick(2, 8, -4), shiftedPick(-3, 10, -5),
-                                        S::pick(0, 2),         S::pick(7, 10),
-                                        shiftedPick(2, 8, -4), shiftedPick(-3, 10, -5),
-                                        S::pick(1, 2),         S::pick(3, 10),
-                                        S::pick(1, 2)}
-            << "-3+ 2sqr(x -  2)"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("square root: a drawn -4 is -.5")
-            << 6
-            << std::vector<double>{S::pick(0, 4),          S::pick(0, 3), shiftedPick(-4, 8, -4),
-                                   shiftedPick(2, 10, -5), S::pick(0, 2), S::pick(5, 10),
-                                   S::pick(0, 2)}
-            << " 2- .5sqr(-x)"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("hyperbola")
-            << 7 << std::vector<double>{S::pick(0, 4),          S::pick(0, 3),
-                                        shiftedPick(2, 6, -2),  shiftedPick(-3, 10, -5),
-                                        shiftedPick(4, 10, -5), S::pick(1, 2),
-                                        S::pick(0, 2)}
-            << " 2/ (x + -3)  -  4"
-            << "y = " << 1.0 << 1.0;
-        QTest::newRow("power of two: both shifts 0 drawn again")
-            << 8 << std::vector<double>{S::pick(3, 4),          S::pick(0, 3),
-                                        shiftedPick(0, 10, -5), shiftedPick(0, 10, -5),
-                                        shiftedPick(1, 10, -5), shiftedPick(0, 10, -5),
-                                        S::pick(1, 2),          S::pick(1, 2)}
-            << "2 ^ (q +  1)  +  0"
-            << "p = " << 1.0 << 1.0;
+        row("line: slope 7 drawn again, minus sign", 1,
+            {p(0, 4), p(2, 3), s(7, 10, .8), s(3, 10, .8), p(1, 2), s(4, 9, .8), p(1, 2)},
+            "-3x +  4", "y = ", 1.0, 1.0);
+        row("line with drawn letters and scales, slope 8 is a quarter", 2,
+            {p(3, 4), p(2, 3), s(8, 10, .8), p(0, 2), s(0, 9, .8), p(0, 2)}, " .25q", "p = ", 2.0,
+            5.0);
+        row("parabola, factored; a top too high drawn again", 3,
+            {p(0, 4), p(0, 3), p(0, 18), p(17, 18), p(4, 10), p(0, 4), p(10, 18), p(7, 18),
+             p(4, 10), p(1, 4)},
+            " 2(x+ 1)(x -  2)", "y = ", 1.0, 1.0);
+        row("parabola, vertex form", 3, {p(2, 4), p(2, 3), p(10, 18), p(12, 18), p(6, 10), p(0, 4)},
+            "(a+ 2)^2 +  1", "b = ", 1.0, 1.0);
+        row("parabola, a drawn 4 is -1; e drawn 5 is 0", 3,
+            {p(0, 4), p(0, 3), p(9, 18), p(9, 18), p(9, 10), p(3, 4)}, "-(x -  0)(x -  0)",
+            "y = ", 1.0, 1.0);
+        row("sine, three changes drawn again for level 1", 4,
+            {p(2, 4), p(1, 3), s(2, 6, 1), s(1, 10, -3), s(1, 5, 1), p(1, 8), s(2, 6, 1),
+             s(0, 10, -3), s(1, 5, 1), p(2, 8), p(0, 2), p(5, 10)},
+            " 2sin(x -  2)", "y = ", 1.0, 1.0);
+        row("tangent with a fresh b", 4,
+            {p(0, 4), p(0, 3), s(3, 6, 1), s(0, 10, -3), s(5, 5, 1), p(0, 8), p(1, 2), p(2, 10),
+             s(4, 5, 1)},
+            "tan  .5x", "y = ", 1.0, 1.0);
+        row("cosine drops d", 4,
+            {p(0, 4), p(0, 3), s(1, 6, 1), s(3, 10, -3), s(2, 5, 1), p(5, 8), p(1, 2), p(1, 10)},
+            "cos 2x", "y = ", 1.0, 1.0);
+        row("level 2 sine on half scale", 5,
+            {p(1, 4), p(1, 3), s(3, 3, 1), s(-1, 7, -3), s(1, 5, 1), p(3, 8), p(1, 2), p(3, 10)},
+            "-1+ 3sin(t +  3)", "z = ", 1.0, 0.5);
+        row("square root: four changes drawn again; c below 0 flips the sign", 6,
+            {p(0, 4), p(0, 3), s(2, 8, -4), s(-3, 10, -5), p(0, 2), p(7, 10), s(2, 8, -4),
+             s(-3, 10, -5), p(1, 2), p(3, 10), p(1, 2)},
+            "-3+ 2sqr(x -  2)", "y = ", 1.0, 1.0);
+        row("hyperbola", 7,
+            {p(0, 4), p(0, 3), s(2, 6, -2), s(-3, 10, -5), s(4, 10, -5), p(1, 2), p(0, 2)},
+            " 2/ (x + -3)  -  4", "y = ", 1.0, 1.0);
+        row("power of two: both shifts 0 drawn again", 8,
+            {p(3, 4), p(0, 3), s(0, 10, -5), s(0, 10, -5), s(1, 10, -5), s(0, 10, -5), p(1, 2),
+             p(1, 2)},
+            "2 ^ (q +  1)  +  0", "p = ", 1.0, 1.0);
     }
+
     void exactFormulas()
     {
         QFETCH(int, soort);

@@ -1,3 +1,5 @@
+// The summary and results texts where the runs through the form do not reach:
+// a tie, a winner in second place, a rounded percentage and no functions.
 #include "exercises/graphs/runtexts.h"
 #include "testmain.h"
 
@@ -6,32 +8,6 @@ using namespace graphs;
 class RunTextsTest : public QObject {
     Q_OBJECT
 private slots:
-    void pointsFallWithEveryAttempt()
-    {
-        const QList<int> expected{10, 5, 3, 1, 0, 0};
-        for (int poging = 0; poging < expected.size(); ++poging)
-            QCOMPARE(puntenVoorPoging(poging), expected[poging]);
-    }
-
-    void scoreLine()
-    {
-        const Speler anna{"Anna", 15, 2}, bram{"Bram", 0, 1};
-        QCOMPARE(scoreTekst(anna, nullptr), QString("Anna:  15 punten uit  2\r"));
-        QCOMPARE(scoreTekst(anna, &bram),
-                 QString("Anna:  15 punten uit  2\rBram: 0 punten uit  1"));
-    }
-
-    void summaryOnePlayer()
-    {
-        const QString line(45, '_');
-        QCOMPARE(samenvatting({"Anna", 59, 10}, nullptr),
-                 "Anna:\rJe hebt  10 functies gehad.\rJe hebt  59 punten gehaald.\r"
-                 "Dat is  59 procent!\r" +
-                     line);
-        QCOMPARE(samenvatting({"Anna", 0, 0}, nullptr),
-                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" + line);
-    }
-
     void summaryTwoPlayers_data()
     {
         QTest::addColumn<int>("punten1");
@@ -48,13 +24,15 @@ private slots:
         QFETCH(QString, last);
         const Speler bram{"Bram", punten2, 3};
         const QString text = samenvatting({"Anna", punten1, 3}, &bram);
-        QVERIFY(text.endsWith(QString(45, '_') + "\r\r" + last));
-        QVERIFY(text.contains(QString(45, '_') + "\r\rBram:\r"));
         QVERIFY(text.startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
+        QVERIFY(text.endsWith(QString(45, '_') + "\r\r" + last));
     }
 
-    void endResult()
+    void endResults()
     {
+        QCOMPARE(samenvatting({"Anna", 0, 0}, nullptr),
+                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" +
+                     QString(45, '_'));
         QCOMPARE(eindresultaat({"Anna", 27, 4}),
                  QString("\r\n\r\neindresultaat:  27 punten uit  4\r\nDat is  67 procent"));
         QCOMPARE(eindresultaat({"Anna", 0, 0}), QString("\r\n\r\neindresultaat:  0 punten uit  0"));
