@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPainterPath>
@@ -63,12 +64,25 @@ QPixmap iconPixmap(int size)
 }
 } // namespace
 
+namespace {
+// Draws the icon only when a size of it is asked for.
+class IconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawPixmap(rect, iconPixmap(std::max(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return iconPixmap(std::max(size.width(), size.height()));
+    }
+    QIconEngine* clone() const override { return new IconEngine; }
+};
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(iconPixmap(size));
-    return icon;
+    return QIcon(new IconEngine);
 }
 
 void setUpApplication(QApplication& app)

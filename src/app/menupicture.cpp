@@ -12,12 +12,16 @@ const QColor ink(0x33, 0x3F, 0x55);
 
 void drawGraphPaper(QPainter& p, const QRectF& r, qreal step)
 {
+    // Grid lines on whole pixels: crisp, and much quicker than smoothed ones.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(r, paper);
     p.setPen(QPen(grid, 1));
     for (qreal x = r.left() + step / 2; x < r.right(); x += step)
         p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
     for (qreal y = r.top() + step / 2; y < r.bottom(); y += step)
         p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    p.restore();
 }
 
 // A half protractor standing on its straight edge, with an angle of 50
