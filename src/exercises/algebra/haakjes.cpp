@@ -25,7 +25,8 @@ QString tweeterm(int a, QChar L, int s, int b)
     return QStringLiteral("(") + ct(a) + L + tekenTekst(s) + nt(b) + QStringLiteral(")");
 }
 
-void niveau1(Opgave& o, int opgaveNr, common::Random& r)
+// The draws that the two one-bracket levels share, in their order.
+void trekEenStel(Opgave& o, int opgaveNr, common::Random& r)
 {
     o.soort = opgaveNr % 4 + 1;
     o.a = rnd(r, 10) + 1;
@@ -34,6 +35,11 @@ void niveau1(Opgave& o, int opgaveNr, common::Random& r)
     o.s1 = trekTeken(r);
     o.d = rnd(r, 9) + 1;
     o.s2 = trekTeken(r);
+}
+
+void niveau1(Opgave& o, int opgaveNr, common::Random& r)
+{
+    trekEenStel(o, opgaveNr, r);
     const QChar L = o.letter;
     const QString begin = QStringLiteral(" ") + ct(o.c) + L;
     switch (o.soort) {
@@ -56,13 +62,7 @@ void niveau1(Opgave& o, int opgaveNr, common::Random& r)
 
 void niveau2(Opgave& o, int opgaveNr, common::Random& r)
 {
-    o.soort = opgaveNr % 4 + 1;
-    o.a = rnd(r, 10) + 1;
-    o.b = rnd(r, 9) + 1;
-    o.c = trekC(r);
-    o.s1 = trekTeken(r);
-    o.d = rnd(r, 9) + 1;
-    o.s2 = trekTeken(r);
+    trekEenStel(o, opgaveNr, r);
     o.e = rnd(r, 9) + 1;
     o.s3 = trekTeken(r);
     o.f = rnd(r, 9) + 1;
