@@ -39,15 +39,34 @@ xdotool key Return           # focus to OK
 sleep 0.2
 xdotool key Return           # OK
 form=$(wait_window "metriek    Lengten") || fail "the metric form did not open"
-sleep 2.6                    # the first problem comes after one timer interval
-xdotool mousemove --window "$form" 100 100
-xdotool type --delay 50 "1"
-xdotool key Return           # a wrong answer: the explanation opens
-box=$(wait_window "metriek$") || fail "no explanation box"
+# The first problem comes after one timer interval; until then the box
+# ignores typing. Answer "1" (wrong) until the explanation opens.
+box=""
+for _ in $(seq 20); do
+  sleep 0.5
+  xdotool mousemove --window "$form" 100 100
+  xdotool type --delay 30 "1"
+  xdotool key Return
+  for _ in $(seq 10); do
+    box=$(xdotool search --onlyvisible --name "^metriek$" 2>/dev/null | head -1)
+    [ -n "$box" ] && break 2
+    sleep 0.2
+  done
+done
+[ -n "$box" ] || fail "no explanation box"
 key_to "$box" Return
-sleep 2.6                    # the next problem
-click "$form" 128 378        # "Naar menu"
-box=$(wait_window "metriek$") || fail "no summary box"
+# "Naar menu" works once the next problem waits (two seconds later): try
+# until the summary box shows.
+box=""
+for _ in $(seq 40); do
+  click "$form" 128 378
+  for _ in $(seq 5); do
+    box=$(xdotool search --onlyvisible --name "^metriek$" 2>/dev/null | head -1)
+    [ -n "$box" ] && break 2
+    sleep 0.2
+  done
+done
+[ -n "$box" ] || fail "no summary box"
 key_to "$box" Return
 wait_window "Menu wiskunde" >/dev/null || fail "the menu did not come back"
 kill $pid 2>/dev/null
