@@ -65,8 +65,8 @@ build/fuzz/build.ninja:
 
 FUZZ_RUNS ?= 10000000
 fuzz: deps-fuzz build/fuzz/build.ninja
-	cmake --build build/fuzz -j $(JOBS)
-	cd build/fuzz && for f in fuzz/fuzz_*; do [ -x "$$f" ] || continue; \
+	cmake --build build/fuzz -j $(JOBS) --target fuzzers
+	cd build/fuzz && for f in fuzz/fuzz_*; do [ -f "$$f" ] && [ -x "$$f" ] || continue; \
 	  echo "== $$f"; ./$$f -runs=$(FUZZ_RUNS) -max_len=200 || exit 1; done
 
 # A Debian package of the release build: build/release/telkompas_*.deb
