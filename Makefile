@@ -57,7 +57,7 @@ build/bench/build.ninja:
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTK_BENCH=ON
 
 bench: deps-bench build/bench/build.ninja
-	cmake --build build/bench -j $(JOBS)
+	cmake --build build/bench -j $(JOBS) --target benchmarks
 	cd build/bench && ./bench/run_benchmarks.sh
 
 build/fuzz/build.ninja:
