@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 for b in ./bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $b"
   "$b"
 done
