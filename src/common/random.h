@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <random>
 #include <vector>
@@ -45,6 +46,12 @@ public:
     explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}
     void add(double v) { values_.push_back(v); }
     void addDraw(int k, int n) { values_.push_back(pick(k, n)); }
+    // Draws given as pairs k, n.
+    void addDraws(std::initializer_list<int> kn)
+    {
+        for (auto i = kn.begin(); i + 1 < kn.end(); i += 2)
+            addDraw(i[0], i[1]);
+    }
     static double pick(int k, int n) { return (k + 0.5) / n; }
     double rnd() override;
     void randomize() override {}

@@ -47,8 +47,7 @@ QString zonderSpaties(QString s)
 std::unique_ptr<common::ScriptedRandom> trekkingen(std::initializer_list<int> kn)
 {
     auto r = std::make_unique<common::ScriptedRandom>();
-    for (auto i = kn.begin(); i != kn.end(); i += 2)
-        r->addDraw(i[0], i[1]);
+    r->addDraws(kn);
     return r;
 }
 

@@ -14,8 +14,7 @@ namespace {
 Opgave maak(int niveau, int opgaveNr, std::initializer_list<int> kn)
 {
     common::ScriptedRandom r;
-    for (auto i = kn.begin(); i != kn.end(); i += 2)
-        r.addDraw(i[0], i[1]);
+    r.addDraws(kn);
     Opgave o = maakformule(niveau, opgaveNr, r);
     if (2 * r.used() != kn.size())
         qFatal("draws not used up");

@@ -39,34 +39,31 @@ xdotool key Return           # focus to OK
 sleep 0.2
 xdotool key Return           # OK
 form=$(wait_window "metriek    Lengten") || fail "the metric form did not open"
-# The first problem comes after one timer interval; until then the box
-# ignores typing. Answer "1" (wrong) until the explanation opens.
-box=""
-for _ in $(seq 20); do
-  sleep 0.5
+# Repeats an action until a box titled "metriek" shows, and prints its id.
+until_box() {
+  local tries=$1; shift
+  for _ in $(seq "$tries"); do
+    "$@"
+    for _ in $(seq 5); do
+      w=$(xdotool search --onlyvisible --name "^metriek$" 2>/dev/null | head -1)
+      [ -n "$w" ] && { echo "$w"; return 0; }
+      sleep 0.2
+    done
+  done
+  return 1
+}
+answer_one() {
   xdotool mousemove --window "$form" 100 100
   xdotool type --delay 30 "1"
   xdotool key Return
-  for _ in $(seq 10); do
-    box=$(xdotool search --onlyvisible --name "^metriek$" 2>/dev/null | head -1)
-    [ -n "$box" ] && break 2
-    sleep 0.2
-  done
-done
-[ -n "$box" ] || fail "no explanation box"
+}
+
+# The first problem comes after one timer interval; until then the box
+# ignores typing. Answer "1" (wrong) until the explanation opens.
+box=$(until_box 20 answer_one) || fail "no explanation box"
 key_to "$box" Return
-# "Naar menu" works once the next problem waits (two seconds later): try
-# until the summary box shows.
-box=""
-for _ in $(seq 40); do
-  click "$form" 128 378
-  for _ in $(seq 5); do
-    box=$(xdotool search --onlyvisible --name "^metriek$" 2>/dev/null | head -1)
-    [ -n "$box" ] && break 2
-    sleep 0.2
-  done
-done
-[ -n "$box" ] || fail "no summary box"
+# "Naar menu" works once the next problem waits (two seconds later).
+box=$(until_box 40 click "$form" 128 378) || fail "no summary box"
 key_to "$box" Return
 wait_window "Menu wiskunde" >/dev/null || fail "the menu did not come back"
 kill $pid 2>/dev/null
