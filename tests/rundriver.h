@@ -1,15 +1,16 @@
 #pragma once
-// Playing an exercise form as pupils do: the shared state as the menu leaves
-// it, a fixed clock and random source, typing into a box and pressing Enter,
-// firing the timer, and reading the results file back.
+// Playing an exercise form as pupils do: the session as the menu hands it
+// over, a fixed clock and random source, typing into a box and pressing
+// Enter, firing the timer, and reading the results file back.
 
-#include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
+#include "run/session.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
@@ -17,16 +18,38 @@
 
 namespace tktest {
 
-// Sets what the menu would set on OK.
+// The choice the next exercise form is made with.
+inline run::Session& chosen()
+{
+    static run::Session session;
+    return session;
+}
+
+// Sets what the menu would hand over on OK.
 inline void choose(int players, const QString& name1, const QString& name2, int niveau,
                    const QString& keuzeTitel)
 {
-    Module1& m = module1();
-    m.aantalSpelers = players;
-    m.naam1 = name1;
-    m.naam2 = name2;
-    m.niveau = static_cast<std::int16_t>(niveau);
-    m.keuzeTitel = keuzeTitel;
+    chosen() = {QString(), niveau, players, {name1, name2}, keuzeTitel};
+}
+
+// Registers an exercise form, made with the choice of the moment, and a
+// stand-in for the menu it goes back to.
+template <class T> void registerExercise(const QString& name)
+{
+    ui::FormRegistry::instance().add(name, [name] {
+        run::Session s = chosen();
+        s.oefening = name;
+        return new T(s);
+    });
+    ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
+}
+
+// Removes the results files of earlier tests.
+inline void removeResultsFiles()
+{
+    QDir dir(QDir::currentPath());
+    for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
+        dir.remove(f);
 }
 
 // Installs a fixed clock and a random source for the life of the object, and

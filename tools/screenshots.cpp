@@ -6,12 +6,12 @@
 #include "app/bekijken.h"
 #include "app/formlist.h"
 #include "app/module1.h"
-#include "app/runform.h"
 #include "app/wismenu.h"
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "exercises/angles/hoeken.h"
+#include "exercises/common/runform.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
 #include "ui/formregistry.h"
@@ -65,6 +65,7 @@ struct Boxes {
 
 ui::Form* show(const QString& name)
 {
+    module1().oefening = name; // as the menu leaves it on OK
     return ui::FormRegistry::instance().show(name);
 }
 

@@ -1,6 +1,7 @@
 #include "formlist.h"
 
 #include "app/bekijken.h"
+#include "app/module1.h"
 #include "app/wismenu.h"
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
@@ -12,19 +13,28 @@
 #include "exercises/sums/sommen.h"
 #include "ui/formregistry.h"
 
+namespace {
+// An exercise form is made afresh for every run, with the menu's choices as
+// its session.
+template <class Exercise> ui::FormRegistry::Factory exercise()
+{
+    return [] { return new Exercise(module1().session()); };
+}
+} // namespace
+
 // One line per form: its name and how to make it. The menu opens exercise
 // forms by these names; a name without a line here does nothing on OK.
 void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
-    forms.add(QStringLiteral("hoeken"), [] { return new Hoeken; });
-    forms.add(QStringLiteral("metriek"), [] { return new Metriek; });
-    forms.add(QStringLiteral("procenten"), [] { return new Procenten; });
-    forms.add(QStringLiteral("sommen"), [] { return new Sommen; });
-    forms.add(QStringLiteral("vergelijkingen"), [] { return new Vergelijkingen; });
+    forms.add(QStringLiteral("hoeken"), exercise<Hoeken>());
+    forms.add(QStringLiteral("metriek"), exercise<Metriek>());
+    forms.add(QStringLiteral("procenten"), exercise<Procenten>());
+    forms.add(QStringLiteral("sommen"), exercise<Sommen>());
+    forms.add(QStringLiteral("vergelijkingen"), exercise<Vergelijkingen>());
     forms.add(QStringLiteral("wismenu"), [] { return new Wismenu; });
     forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
-    forms.add(QStringLiteral("haakjes"), [] { return new Haakjes; });
-    forms.add(QStringLiteral("ontbinden"), [] { return new Ontbinden; });
-    forms.add(QStringLiteral("grafieken"), [] { return new Grafieken; });
+    forms.add(QStringLiteral("haakjes"), exercise<Haakjes>());
+    forms.add(QStringLiteral("ontbinden"), exercise<Ontbinden>());
+    forms.add(QStringLiteral("grafieken"), exercise<Grafieken>());
 }

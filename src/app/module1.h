@@ -1,7 +1,9 @@
 #pragma once
-// The program-wide shared state: the only data that passes between forms.
-// The menu writes it on OK; exercise forms with a mixed level change niveau
-// while they run.
+// The menu's choices: what the pupils picked and typed, kept while the
+// program runs. The menu writes them on OK; each exercise form is handed
+// them as its session when it is made, and no run writes them back.
+
+#include "run/session.h"
 
 #include <QString>
 #include <cstdint>
@@ -12,6 +14,10 @@ struct Module1 {
     QString naam1;
     QString naam2;
     QString keuzeTitel;
+    QString oefening; // form name of the chosen exercise
+
+    // The session of a run opened now.
+    run::Session session() const;
 };
 
 // The one instance.

@@ -106,6 +106,21 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
     Picture2->setForeColour(lineText);
     Picture2->setAccessibleName(QStringLiteral("Telkompas, over het programma"));
 
+    makeChoiceControls();
+
+    // Created last so that it lies over the name controls when it shows.
+    tInfo = new ui::TextArea(this);
+    tInfo->setAccessibleName(QStringLiteral("Informatie over het programma"));
+    QFont infoFont = font();
+    infoFont.setPointSizeF(9); // the longest lines fit without scrolling sideways
+    tInfo->setFont(infoFont);
+    tInfo->hide();
+}
+
+// The player count, the names, OK and the keyboard hint, in this order (the
+// order of the keyboard focus).
+void Wismenu::makeChoiceControls()
+{
     Lhoeveel = new ui::Label(this, QStringLiteral("  Ben je alleen of met twee ?"), pictureLeft,
                              rowTops[0], promptWidth, buttonHeight);
     for (int i = 0; i < 2; ++i) {
@@ -144,14 +159,6 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
             "Je hoeft de muis niet te gebruiken, druk na elk antwoord op de entertoets !"),
         leftEven, 4110, wideWidth, 600);
     Label1->setWordWrap(true);
-
-    // Created last so that it lies over the name controls when it shows.
-    tInfo = new ui::TextArea(this);
-    tInfo->setAccessibleName(QStringLiteral("Informatie over het programma"));
-    QFont infoFont = font();
-    infoFont.setPointSizeF(9); // the longest lines fit without scrolling sideways
-    tInfo->setFont(infoFont);
-    tInfo->hide();
 }
 
 void Wismenu::activate()
@@ -341,6 +348,7 @@ void Wismenu::okClick()
         return;
     if (exercise->niveau)
         m.niveau = static_cast<std::int16_t>(*exercise->niveau);
+    m.oefening = exercise->form;
     if (exercise->penAndPaper)
         ui::messageBox(QStringLiteral("Telkompas"), penAndPaperText());
     // Showing the exercise form hides every other form, this one included.

@@ -54,6 +54,7 @@ public:
     int opgaveKeuze = 0;
 
 private:
+    void makeChoiceControls();
     void menuClick(int index);
     void optionClick(int index);
     void okClick();

@@ -213,11 +213,6 @@ private slots:
             << niveau1('t', niet, "Dat is hier t²",
                        "\rJe haalt dan het volgende buiten haakjes:  -t²\r" + delen)
             << "Ontbinden";
-        QTest::newRow("level 1 kind 4")
-            << metGetallen(1, 4, 'p', {2, 2, 3})
-            << niveau1('p', "Dat is hier het getal  2", niet,
-                       "\rJe haalt dan het volgende buiten haakjes:   2" + delen)
-            << "Ontbinden";
         QTest::newRow("level 2 kind 1")
             << metGetallen(2, 1, 'x', {0, 0, 0, -1, 9})
             << "T\r" + streep +
@@ -230,13 +225,6 @@ private slots:
                        "\r\rJe haalt dus het volgende buiten haakjes:  -2\r\rJe krijgt dan:  "
                        "-2(a² - a -  12)\r\rZoek dan twee getallen waarvan de som -1 is en het "
                        "product -12\rDat zijn  3 en -4")
-            << "ontbinden";
-        QTest::newRow("level 3 kind 2")
-            << metGetallen(3, 2, 'x', {0, 0, 0, 1, 2, 3})
-            << niveau3('x', "",
-                       "\r\rJe haalt dus het volgende buiten haakjes:   3x\r\rJe krijgt dan:   "
-                       "3x(x² +  3x +  2)\r\rZoek dan twee getallen waarvan de som  3 is en het "
-                       "product  2\rDat zijn  1 en  2")
             << "ontbinden";
         QTest::newRow("level 3 kind 3: put in order first")
             << metGetallen(3, 3, 'x', {0, 0, 0, 2, 3, 2})

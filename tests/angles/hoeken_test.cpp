@@ -1,8 +1,7 @@
-#include "app/formlist.h"
-#include "app/module1.h"
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "exercises/angles/hoeken.h"
+#include "rundriver.h"
 #include "testmain.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -32,9 +31,7 @@ class HoekenTest : public QObject {
     // 30, size `size` (after a first draw that does not fit).
     Hoeken* open(int spelers, int size = 60, int hoeken = 15)
     {
-        module1().aantalSpelers = spelers;
-        module1().naam1 = "Anna";
-        module1().naam2 = "Bram";
+        tktest::choose(spelers, "Anna", "Bram", 1, "Hoeken raden");
         auto rnd = std::make_unique<common::ScriptedRandom>();
         rnd->addDraw(1, 360); // starts too close to the right: drawn again
         rnd->addDraw(0, 160);
@@ -85,7 +82,7 @@ class HoekenTest : public QObject {
 private slots:
     void initTestCase()
     {
-        registerForms();
+        tktest::registerExercise<Hoeken>("hoeken");
         ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
     }
     void init()

@@ -67,41 +67,6 @@ private slots:
         QCOMPARE(s[first - 2], QString(" resultaten opgeslagen in het bestand OEFSET6_1.TXT"));
     }
 
-    void quotedLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        const QString sq = QString(QChar(178));
-        const char* quoted[] = {
-            " Als het aantal graden precies goed is worden er 10 punten voor ",
-            " gegeven. Zit het antwoord er één naast dan 9 punten, enz.",
-            " Zit het antwoord er 10 of meer graden naast dan worden er geen ",
-            " punten gegeven.",
-            " Wie het eerst 100 punten heeft gewonnen.",
-            " Dat wordt uitgelegd m.b.v. een verhoudingstabel en ",
-            " kruisproducten",
-            " De getallen zitten tussen -20 en 20",
-            " De oplossingen zijn in 75 % van de gevallen gehele getallen en",
-            " in 25 % van de gevallen kommagetallen (op te lossen met de ",
-            " abc-formule)",
-            " punten voor gegeven. Bij de tweede poging 5 punten, bij de derde ",
-            " poging 3 punten en bij de vierde poging nog 1 punt.",
-            " Na vijf of meer pogingen worden er geen punten meer gegeven.",
-            " de wortel uit x invoeren als sqr(x)",
-            " het getal pi (=3.14) intypen als pi",
-            " 3 gedeeld door (x+5) intypen als 3/(x+5)",
-            "  y = a sqr(x-c) + d",
-            " resultaten opgeslagen in het bestand OEFSET6_1.TXT",
-        };
-        for (const char* q : quoted)
-            QTest::newRow(q) << QString::fromUtf8(q);
-        QTest::newRow("x squared") << " x" + sq + "moet worden ingevoerd als x^2";
-    }
-    void quotedLines()
-    {
-        QFETCH(QString, line);
-        QVERIFY(lines.contains(line));
-    }
-
     void scoringLinesFollowEachOther()
     {
         const int i = int(
@@ -111,20 +76,6 @@ private slots:
                  QString(" Na vijf of meer pogingen worden er geen punten meer gegeven."));
         const int p = int(lines.indexOf(" Dat wordt uitgelegd m.b.v. een verhoudingstabel en "));
         QCOMPARE(lines[p + 1], QString(" kruisproducten"));
-    }
-
-    void partsOfLines_data()
-    {
-        QTest::addColumn<QString>("part");
-        QTest::newRow("sums alternate") << "(om en om)";
-        QTest::newRow("sine form") << " y = a sin b(x-c) + d";
-        QTest::newRow("graph buttons") << "-Dezelfde nog eens-";
-        QTest::newRow("mixed graphs") << "2^(x-c) + d";
-    }
-    void partsOfLines()
-    {
-        QFETCH(QString, part);
-        QVERIFY(infotext::text().contains(part));
     }
 
     void trigonometricAndRootParagraphsAreIndentedTwice()

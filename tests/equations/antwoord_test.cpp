@@ -8,7 +8,7 @@ using namespace eqtest;
 namespace {
 
 // What the pupil typed, with | between the two boxes of a quadratic equation.
-Beoordeling oordeel(const Vergelijking& v, int speler, const QString& getypt)
+run::Verdict oordeel(const Vergelijking& v, int speler, const QString& getypt)
 {
     const QStringList vak = getypt.split('|');
     return equations::beoordeel(v, speler, vak[0], vak.value(1));
@@ -88,11 +88,11 @@ private slots:
         QFETCH(QString, nee);
         QFETCH(QString, regel);
         QFETCH(QString, verslag);
-        const Beoordeling b = oordeel(v, speler, getypt);
+        const run::Verdict b = oordeel(v, speler, getypt);
         QCOMPARE(b.goed, nee.isEmpty());
-        QCOMPARE(b.nee, nee);
-        QCOMPARE(b.regel, regel);
-        QCOMPARE(b.verslagregel, verslag);
+        QCOMPARE(b.fout, nee);
+        QCOMPARE(b.historie, regel);
+        QCOMPARE(b.verslag, verslag);
     }
 };
 

@@ -33,8 +33,7 @@ std::unique_ptr<common::ScriptedRandom> kmToCm(int times)
 
 void registerMetric()
 {
-    ui::FormRegistry::instance().add("metriek", [] { return new Metriek; });
-    ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
+    registerExercise<Metriek>("metriek");
 }
 } // namespace
 
@@ -42,12 +41,7 @@ class MetriekFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerMetric(); }
-    void init()
-    {
-        QDir dir(QDir::currentPath());
-        for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
-            dir.remove(f);
-    }
+    void init() { removeResultsFiles(); }
 
     void onePlayerPlaysTenProblemsAndTheFileGetsTheBlock()
     {
@@ -97,64 +91,27 @@ private slots:
         QVERIFY(!ui::FormRegistry::instance().find("metriek")); // unloaded
     }
 
-    void winnerRule_data()
-    {
-        QTest::addColumn<bool>("right1");
-        QTest::addColumn<bool>("right2");
-        QTest::addColumn<double>("time1");
-        QTest::addColumn<double>("time2");
-        QTest::addColumn<QString>("ending");
-        QTest::newRow("more right wins") << true << false << 9.0 << 1.0 << " An heeft gewonnen !";
-        QTest::newRow("equal score, less time wins")
-            << true << true << 3.0 << 4.0 << " An heeft gewonnen !";
-        QTest::newRow("equal score and time names player 2")
-            << true << true << 3.0 << 3.0 << " Bo heeft gewonnen !";
-        QTest::newRow("both zero names nobody") << false << false << 1.0 << 2.0 << "";
-    }
-    void winnerRule()
-    {
-        QFETCH(bool, right1);
-        QFETCH(bool, right2);
-        QFETCH(double, time1);
-        QFETCH(double, time2);
-        QFETCH(QString, ending);
-        Session s(kmToCm(3));
-        choose(2, "An", "Bo", 1, "Lengten");
-        auto* f = open<Metriek>("metriek");
-        QCOMPARE(f->widthTw(), 7620);
-        QVERIFY(f->Picture2->isVisible());
-        QVERIFY(f->Timer1->fire());
-        s.clock->advance(time1);
-        type(f->tAntwoord1, right1 ? "110000" : "1");
-        QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lVulin2->caption(), QString(" Bo  vul in ! (nr.  1)"));
-        QVERIFY(f->lVulin1->isHidden());
-        s.clock->advance(time2);
-        type(f->tAntwoord2, right2 ? "110000,0" : "2");
-        QVERIFY(f->Timer1->fire()); // player 1's second problem
-        s.clock->advance(50);       // waits unanswered: neither counted nor timed
-        f->bNaarmenu->click();
-        const QString summary = s.messages.last().text;
-        QVERIFY2(summary.startsWith(QString("An:\rJe had er %1 goed van de  1 in %2 sec.")
-                                        .arg(common::Str(right1 ? 1 : 0), common::Str(time1))),
-                 qPrintable(summary));
-        QVERIFY(summary.contains(QString("\r\rBo:\rJe had er %1 goed van de  1 in %2 sec.\r")
-                                     .arg(common::Str(right2 ? 1 : 0), common::Str(time2))));
-        QVERIFY(summary.endsWith(QString(45, '_') + "\r\r" + ending));
-    }
-
+    // The waiting problem counts neither as answered nor in the time.
     void twoPlayerBlockHoldsBothPlayers()
     {
         Session s(kmToCm(2));
         choose(2, "An", "Bo", 1, "Lengten");
         auto* f = open<Metriek>("metriek");
+        QCOMPARE(f->widthTw(), 7620);
         QVERIFY(f->Timer1->fire());
+        s.clock->advance(3);
         type(f->tAntwoord1, "110000");
         QVERIFY(f->Timer1->fire());
+        QCOMPARE(f->lVulin2->caption(), QString(" Bo  vul in ! (nr.  1)"));
+        QVERIFY(f->lVulin1->isHidden());
+        s.clock->advance(4);
         type(f->tAntwoord2, "110.000");
         QCOMPARE(f->lGoedzo2->caption(), QString("nee, het is  110000"));
         QVERIFY(f->Timer1->fire());
+        s.clock->advance(50);
         f->close(); // closing the window closes the run
+        QVERIFY(s.messages.last().text.startsWith("An:\rJe had er  1 goed van de  1 in  3 sec."));
+        QVERIFY(s.messages.last().text.endsWith("\r\r An heeft gewonnen !"));
         flushUnloads();
         QCOMPARE(readFile("oefset2_1.txt"),
                  "An: (6-12-2026      10:15)\r\n\r\n 1.1 km = 110000 cm   Goed\r\n\r\n"
@@ -175,8 +132,8 @@ private slots:
         QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
         QVERIFY(f->tAntwoord1->isEnabled());
         QVERIFY(f->lGoedzo1->isHidden());
-        QCOMPARE(f->gedaan1, 0);
-        QCOMPARE(f->tijd1, 0.0);
+        QCOMPARE(f->ronde().speler(1).count, 0);
+        QCOMPARE(f->ronde().speler(1).time, 0.0);
     }
 
     void theExplanationComesBeforeTheResultsLine()
@@ -188,13 +145,14 @@ private slots:
         QString logWhileOpen;
         bool timerWhileOpen = true;
         s.messages.whileOpen = [&](const ui::Message&) {
-            logWhileOpen = f->verslag1;
+            logWhileOpen = f->ronde().speler(1).verslag;
             timerWhileOpen = f->Timer1->isEnabled();
         };
         type(f->tAntwoord1, "7");
         QVERIFY(!logWhileOpen.contains("Fout"));
         QVERIFY(!timerWhileOpen);
-        QVERIFY(f->verslag1.endsWith("\r\n 1.1 km = 7 cm       Fout ,het is  110000 cm"));
+        QVERIFY(f->ronde().speler(1).verslag.endsWith(
+            "\r\n 1.1 km = 7 cm       Fout ,het is  110000 cm"));
         QVERIFY(f->Timer1->isEnabled());
     }
 
@@ -213,24 +171,20 @@ private slots:
         QCOMPARE(s.messages.count(), 1);
     }
 
+    // The levels turn 1, 2, 3 by the number player 1's problem gives.
     void mixedLevelTurnsThroughTheKindsAndWritesItsOwnFile()
     {
         Session s;
         choose(2, "An", "Bo", 4, "Door elkaar");
         auto* f = open<Metriek>("metriek");
-        const int expected1[] = {1, 2, 3, 1};
-        const int expected2[] = {2, 3, 1, 2};
+        QStringList niveaus;
         for (int k = 0; k < 4; ++k) {
             QVERIFY(f->Timer1->fire());
-            QCOMPARE(f->opgave.niveau, expected1[k]);
-            type(f->tAntwoord1, "1");
-            QVERIFY(f->Timer1->fire());
-            QCOMPARE(f->opgave.niveau, expected2[k]);
-            type(f->tAntwoord2, "1");
+            niveaus << QString::number(f->opgave.niveau);
+            type(f->tAntwoord(k % 2 + 1), "1");
         }
-        QVERIFY(f->Timer1->fire());
+        QCOMPARE(niveaus.join(' '), QString("1 2 2 3"));
         f->bNaarmenu->click();
-        QCOMPARE(module1().niveau, std::int16_t(4));
         QVERIFY(QFile::exists("oefset2_4.txt"));
     }
 

@@ -162,12 +162,12 @@ private slots:
         QFETCH(QString, history);
         QFETCH(QString, results);
         const Opgave o = maakopgave(soort, 2522, 29);
-        const Beoordeling b = beoordeel(o, typed);
+        const run::Verdict b = beoordeel(o, typed);
         const bool goed = QByteArray(QTest::currentDataTag()).contains("right");
         QCOMPARE(b.goed, goed);
-        QCOMPARE(b.terugmelding, goed ? QString() : "nee, het is " + o.juist);
-        QCOMPARE(b.geschiedenis, history);
-        QCOMPARE(b.verslagregel, results);
+        QCOMPARE(b.fout, goed ? QString() : "nee, het is " + o.juist);
+        QCOMPARE(b.historie, history);
+        QCOMPARE(b.verslag, results);
     }
 };
 

@@ -67,12 +67,12 @@ private slots:
         QFETCH(int, speler);
         QFETCH(QString, fout);
         QFETCH(QString, regel);
-        const Verdict v = controleer(problem, typed, speler);
+        const run::Verdict v = controleer(problem, typed, speler);
         QCOMPARE(v.goed, fout.isEmpty());
         if (!v.goed)
             QCOMPARE(v.fout, fout);
         if (!regel.isEmpty())
-            QCOMPARE(v.regel, regel);
+            QCOMPARE(v.verslag, regel);
     }
 };
 

@@ -46,18 +46,8 @@ void expectPlace(const QWidget* w, int left, int width)
 class SommenFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        ui::FormRegistry::instance().add("sommen", [] { return new Sommen; });
-        if (!ui::FormRegistry::instance().has("wismenu"))
-            ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
-    }
-    void init()
-    {
-        QDir dir(QDir::currentPath());
-        for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
-            dir.remove(f);
-    }
+    void initTestCase() { registerExercise<Sommen>("sommen"); }
+    void init() { removeResultsFiles(); }
 
     // Two players, twenty problems each: player 1 wrong on every third
     // problem, player 2 on every fourth.
@@ -162,7 +152,8 @@ private slots:
         const double y = f->Picture1->currentY;
         type(f->tAntwoord1, "0 (dit weet ik echt niet)");
         QCOMPARE(f->Picture1->currentY, y + 2 * f->Picture1->textHeight());
-        QVERIFY(f->verslag1.contains("    Antw: 0 (dit weet ik echt niet)   Fout ,het is "));
+        QVERIFY(f->ronde().speler(1).verslag.contains(
+            "    Antw: 0 (dit weet ik echt niet)   Fout ,het is "));
     }
 };
 

@@ -1,6 +1,5 @@
 #include "algebraform.h"
 
-#include "app/module1.h"
 #include "teksten.h"
 #include "ui/twips.h"
 
@@ -49,7 +48,8 @@ QString afgebroken(const QString& tekst, const QFontMetricsF& fm, double maxBree
 
 } // namespace
 
-AlgebraForm::AlgebraForm(const Member& member, const QString& opdracht) : RunForm(member)
+AlgebraForm::AlgebraForm(const Member& member, const run::Session& session, const QString& opdracht)
+    : RunForm(member, session)
 {
     QFont groot = font();
     groot.setPointSizeF(11);
@@ -82,12 +82,11 @@ void AlgebraForm::nieuweRun()
     lFormule2->clear();
     // The picture areas start with a hint on typing powers instead of the
     // bare name.
-    const Module1& m = module1();
     Picture1->clear();
-    Picture1->print(passend(1, hint(m.naam1, 'x', 'p')));
+    Picture1->print(passend(1, hint(session().naam(1), 'x', 'p')));
     if (tweeSpelers()) {
         Picture2->clear();
-        Picture2->print(passend(2, hint(m.naam2, 'a', 't')));
+        Picture2->print(passend(2, hint(session().naam(2), 'a', 't')));
     }
     Label6->setVisible(tweeSpelers());
     Label2->setVisible(tweeSpelers());
@@ -98,13 +97,14 @@ void AlgebraForm::toonOpgave(int speler, const QString& tekst)
     lFormule(speler)->setCaption(tekst);
 }
 
-RunForm::Oordeel AlgebraForm::oordeel(int speler, bool goed, const QString& antwoord,
-                                      const QString& tekst, const QString& antw)
+run::Verdict AlgebraForm::oordeel(int speler, bool goed, const QString& antwoord,
+                                  const QString& tekst, const QString& antw)
 {
     tAntwoord(speler)->setText(antwoord);
-    const algebra::Regels r = goed ? algebra::goedRegels(tekst, antwoord, speler)
-                                   : algebra::foutRegels(tekst, antwoord, antw);
-    return {goed, r.fout, passend(speler, r.historie), r.verslag};
+    run::Verdict v = goed ? algebra::goedRegels(tekst, antwoord, speler)
+                          : algebra::foutRegels(tekst, antwoord, antw);
+    v.historie = passend(speler, v.historie);
+    return v;
 }
 
 QString AlgebraForm::passend(int speler, const QString& tekst) const

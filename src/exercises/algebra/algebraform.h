@@ -4,13 +4,13 @@
 // on the picture area about typing powers. A typed answer that is the same
 // function as the problem comes back into the box normalised (6x²+15x).
 
-#include "app/runform.h"
 #include "beoordeling.h"
+#include "exercises/common/runform.h"
 
 class AlgebraForm : public RunForm {
     Q_OBJECT
 public:
-    AlgebraForm(const Member& member, const QString& opdracht);
+    AlgebraForm(const Member& member, const run::Session& session, const QString& opdracht);
 
     ui::Label* lFormule1;
     ui::Label* lFormule2;
@@ -27,8 +27,8 @@ protected:
     void toonOpgave(int speler, const QString& tekst);
     // The verdict for the framework, after writing the answer as it now
     // reads back into the player's box.
-    Oordeel oordeel(int speler, bool goed, const QString& antwoord, const QString& tekst,
-                    const QString& antw);
+    run::Verdict oordeel(int speler, bool goed, const QString& antwoord, const QString& tekst,
+                         const QString& antw);
     // The text broken into lines that fit the player's picture area (the
     // history lines of long problems are wider than a half of the form).
     QString passend(int speler, const QString& tekst) const;

@@ -57,20 +57,20 @@ QString veelterm(QChar letter, std::initializer_list<Term> termen)
     return eerste ? nt(0) : s;
 }
 
-Regels goedRegels(const QString& tekst, const QString& antwoord, int speler)
+run::Verdict goedRegels(const QString& tekst, const QString& antwoord, int speler)
 {
     const QString scheiding =
         speler == 1 ? QStringLiteral("          = ") : QStringLiteral("     = ");
     const QString regel = tekst + scheiding + antwoord + QStringLiteral("   Goed");
-    return {QString(), regel, regel};
+    return {true, QString(), regel, regel};
 }
 
-Regels foutRegels(const QString& tekst, const QString& antwoord, const QString& antw)
+run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QString& antw)
 {
     const QString goedzo =
         antw.size() >= 13 ? QStringLiteral("nee, ") + antw : QStringLiteral("nee, het is ") + antw;
     const QString gegeven = tekst + QStringLiteral("    = ") + antwoord;
-    return {goedzo, gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
+    return {false, goedzo, gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
             gegeven + QStringLiteral("       Fout ,het is ") + antw};
 }
 

@@ -3,6 +3,7 @@
 // checks, and the texts they show and log for it.
 
 #include "formule.h"
+#include "run/verdict.h"
 #include "telling.h"
 
 #include <QString>
@@ -30,18 +31,10 @@ struct Term {
 };
 QString veelterm(QChar letter, std::initializer_list<Term> termen);
 
-// Texts of one judged answer. `verslag` is the line that follows a line
-// break in the player's results text.
-struct Regels {
-    QString fout;     // feedback label after a wrong answer
-    QString historie; // printed on the player's picture area (CR breaks lines)
-    QString verslag;  // results line
-};
-
-// A right answer. Player 1 writes it with "          = ", player 2 with
-// "     = ".
-Regels goedRegels(const QString& tekst, const QString& antwoord, int speler);
-// A wrong answer; `antw` is the right one.
-Regels foutRegels(const QString& tekst, const QString& antwoord, const QString& antw);
+// The verdict on a right answer. Player 1 writes it with "          = ",
+// player 2 with "     = ".
+run::Verdict goedRegels(const QString& tekst, const QString& antwoord, int speler);
+// The verdict on a wrong answer; `antw` is the right one.
+run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QString& antw);
 
 } // namespace algebra

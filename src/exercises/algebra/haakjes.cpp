@@ -196,13 +196,48 @@ QString rechtAntwoord(const Opgave& o)
     }
 }
 
+// The checks of level 2 (one pair of brackets with more terms); S1 is the
+// number of first-degree letters, S2 of squares, B of brackets.
+void controleerNiveau2(const Opgave& o, Controle& k, int S1, int S2, int B)
+{
+    const int a = o.a, b = o.b, c = o.c, d = o.d, e = o.e, f = o.f;
+    const int s1 = o.s1, s2 = o.s2, s3 = o.s3, s4 = o.s4;
+    switch (o.soort) {
+    case 1: {
+        const int midden = s1 * b * c + s2 * d;
+        k.komtvoorx(a * c);
+        k.komtvoorx(midden);
+        k.komtvoor(e);
+        k.foutAls(B > 0 || S2 != 1 || (midden != 0 && S1 != 1) || (midden == 0 && S1 != 0));
+        break;
+    }
+    case 2:
+        k.komtvoorx(d + s2 * a * c);
+        k.komtvoorx(s1 * s2 * b * c + s3 * e);
+        k.foutAls(B > 0);
+        break;
+    case 3:
+        k.komtvoorx(s2 * a * c);
+        k.komtvoorx(s1 * s2 * b * c);
+        if (std::abs(d) != 1)
+            k.komtvoor(d);
+        k.foutAls(B > 0);
+        break;
+    default:
+        k.komtvoorx(a * c + s2 * d * e);
+        k.komtvoorx(s1 * b * c + s2 * s4 * d * f);
+        k.foutAls(B > 0);
+        break;
+    }
+}
+
 // The checks that the answer is written as short as possible. S1 is the
 // number of first-degree letters, S2 of squares, S3 of cubes, B of brackets.
 void controleer(const Opgave& o, Controle& k)
 {
     const Telling& t = k.telling();
     const int S1 = t.enkel, S2 = t.kwadraten, S3 = t.derdemachten, B = t.haakjesteller;
-    const int a = o.a, b = o.b, c = o.c, d = o.d, e = o.e, f = o.f, g = o.g, h = o.h, m = o.m;
+    const int a = o.a, b = o.b, c = o.c, d = o.d, g = o.g, h = o.h, m = o.m;
     const int s1 = o.s1, s2 = o.s2, s3 = o.s3, s4 = o.s4;
     switch (o.niveau) {
     case 1:
@@ -213,33 +248,7 @@ void controleer(const Opgave& o, Controle& k)
         k.foutAls(B > 0);
         break;
     case 2:
-        switch (o.soort) {
-        case 1: {
-            const int midden = s1 * b * c + s2 * d;
-            k.komtvoorx(a * c);
-            k.komtvoorx(midden);
-            k.komtvoor(e);
-            k.foutAls(B > 0 || S2 != 1 || (midden != 0 && S1 != 1) || (midden == 0 && S1 != 0));
-            break;
-        }
-        case 2:
-            k.komtvoorx(d + s2 * a * c);
-            k.komtvoorx(s1 * s2 * b * c + s3 * e);
-            k.foutAls(B > 0);
-            break;
-        case 3:
-            k.komtvoorx(s2 * a * c);
-            k.komtvoorx(s1 * s2 * b * c);
-            if (std::abs(d) != 1)
-                k.komtvoor(d);
-            k.foutAls(B > 0);
-            break;
-        default:
-            k.komtvoorx(a * c + s2 * d * e);
-            k.komtvoorx(s1 * b * c + s2 * s4 * d * f);
-            k.foutAls(B > 0);
-            break;
-        }
+        controleerNiveau2(o, k, S1, S2, B);
         break;
     case 3:
         k.komtvoorx(a * c);

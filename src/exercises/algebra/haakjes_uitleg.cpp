@@ -72,7 +72,8 @@ QString niveau1(const Opgave& o)
     return u;
 }
 
-QString niveau2(const Opgave& o)
+// With a minus in the problem: the same problem written with plus signs.
+QString metPlus(const Opgave& o)
 {
     const QChar L = o.letter;
     const QString plus = QStringLiteral(" + ");
@@ -101,6 +102,16 @@ QString niveau2(const Opgave& o)
             break;
         }
     }
+    return u;
+}
+
+QString niveau2(const Opgave& o)
+{
+    const QChar L = o.letter;
+    const QString plus = QStringLiteral(" + ");
+    const int a = o.a, b = o.b, c = o.c, d = o.d, e = o.e, f = o.f;
+    const int s1 = o.s1, s2 = o.s2, s3 = o.s3, s4 = o.s4;
+    QString u = metPlus(o);
     u += alinea + QStringLiteral("Werk eerst de haakjes weg.");
     switch (o.soort) {
     case 1:

@@ -1,11 +1,10 @@
 #include "haakjesform.h"
 
-#include "app/module1.h"
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-Haakjes::Haakjes()
-    : AlgebraForm(member(QStringLiteral("haakjes")),
+Haakjes::Haakjes(const run::Session& session)
+    : AlgebraForm(member(QStringLiteral("haakjes")), session,
                   QStringLiteral(" Werk de haakjes weg en schrijf      het antwoord zo kort "
                                  "mogelijk "))
 {
@@ -13,11 +12,11 @@ Haakjes::Haakjes()
 
 void Haakjes::maakopgave(int speler)
 {
-    opgave_[speler - 1] = haakjes::maakformule(module1().niveau, opgaveNr, common::random());
+    opgave_[speler - 1] = haakjes::maakformule(niveau(), opgaveNr(), common::random());
     toonOpgave(speler, opgave(speler).tekst);
 }
 
-RunForm::Oordeel Haakjes::beoordeel(int speler)
+run::Verdict Haakjes::beoordeel(int speler)
 {
     const haakjes::Opgave& o = opgave(speler);
     const haakjes::Oordeel u = haakjes::beoordeel(o, tAntwoord(speler)->text());

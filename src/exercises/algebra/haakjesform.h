@@ -8,7 +8,7 @@
 class Haakjes : public AlgebraForm {
     Q_OBJECT
 public:
-    Haakjes();
+    explicit Haakjes(const run::Session& session);
 
     // The problem of each player now on screen.
     const haakjes::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
@@ -16,7 +16,7 @@ public:
 protected:
     int niveauVoorOpgave(int nr) const override { return haakjes::niveauInMenging(nr); }
     void maakopgave(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
 
 private:

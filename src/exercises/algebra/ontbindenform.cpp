@@ -1,21 +1,20 @@
 #include "ontbindenform.h"
 
-#include "app/module1.h"
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-Ontbinden::Ontbinden()
-    : AlgebraForm(member(QStringLiteral("ontbinden")), QStringLiteral("Ontbind:"))
+Ontbinden::Ontbinden(const run::Session& session)
+    : AlgebraForm(member(QStringLiteral("ontbinden")), session, QStringLiteral("Ontbind:"))
 {
 }
 
 void Ontbinden::maakopgave(int speler)
 {
-    opgave_[speler - 1] = ontbinden::maakformule(module1().niveau, opgaveNr, common::random());
+    opgave_[speler - 1] = ontbinden::maakformule(niveau(), opgaveNr(), common::random());
     toonOpgave(speler, opgave(speler).tekst);
 }
 
-RunForm::Oordeel Ontbinden::beoordeel(int speler)
+run::Verdict Ontbinden::beoordeel(int speler)
 {
     const ontbinden::Opgave& o = opgave(speler);
     const ontbinden::Oordeel u = ontbinden::beoordeel(o, tAntwoord(speler)->text());
@@ -37,5 +36,5 @@ void Ontbinden::naBeoordeling(int speler)
     const ontbinden::Opgave& o = opgave(speler);
     ui::messageBox(ontbinden::beterTitel, ontbinden::beterMelding(o));
     picture(speler)->print(passend(speler, ontbinden::beterRegel(o)));
-    (speler == 1 ? verslag1 : verslag2) += QStringLiteral("\r\n") + ontbinden::beterRegel(o);
+    schrijf(speler, ontbinden::beterRegel(o));
 }

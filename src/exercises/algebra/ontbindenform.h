@@ -8,7 +8,7 @@
 class Ontbinden : public AlgebraForm {
     Q_OBJECT
 public:
-    Ontbinden();
+    explicit Ontbinden(const run::Session& session);
 
     // The problem of each player now on screen.
     const ontbinden::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
@@ -16,7 +16,7 @@ public:
 protected:
     int niveauVoorOpgave(int nr) const override { return ontbinden::niveauInMenging(nr); }
     void maakopgave(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
     void naBeoordeling(int speler) override;
 

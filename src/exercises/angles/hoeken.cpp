@@ -1,9 +1,6 @@
 #include "hoeken.h"
 
-#include "app/module1.h"
 #include "common/random.h"
-#include "ui/formregistry.h"
-#include "ui/messagebox.h"
 #include "ui/twips.h"
 
 namespace {
@@ -33,7 +30,7 @@ QColor achtergrondKleur(int speler)
 }
 } // namespace
 
-Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
+Hoeken::Hoeken(const run::Session& session) : ui::Form(QStringLiteral("hoeken")), session_(session)
 {
     setSizeTw(formBreedte, formHoogte);
     QFont f = font();
@@ -68,8 +65,8 @@ Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
 void Hoeken::activate()
 {
     setCaption(QStringLiteral("Hoeken raden "));
-    afgesloten = false;
-    spel = angles::Spel(module1().aantalSpelers);
+    einde_ = run::Einde();
+    spel = angles::Spel(session_.aantalSpelers);
 
     vraagOm(1);
     Lnaam->show();
@@ -100,12 +97,12 @@ void Hoeken::tekenHoek()
 void Hoeken::vraagOm(int speler)
 {
     Lnaam->setColours(tekstKleur(speler), achtergrondKleur(speler));
-    Lnaam->setCaption(angles::vraag(speler == 1 ? module1().naam1 : module1().naam2));
+    Lnaam->setCaption(angles::vraag(session_.naam(speler)));
 }
 
 void Hoeken::raad()
 {
-    if (afgesloten)
+    if (afgesloten())
         return;
     const angles::NaGok na = spel.gok(Tgraden->text());
     if (na == angles::NaGok::Genegeerd)
@@ -119,7 +116,7 @@ void Hoeken::raad()
         Tgraden->hide();
         Lnaam->hide();
     }
-    Lpunten1->setCaption(angles::puntenTekst(spel, module1().naam1, module1().naam2));
+    Lpunten1->setCaption(angles::puntenTekst(spel, session_.naam(1), session_.naam(2)));
     Lpunten1->show();
     Lantwoord->hide();
     bNaarmenu->setEnabled(false);
@@ -129,7 +126,7 @@ void Hoeken::raad()
 
 void Hoeken::tick()
 {
-    if (afgesloten)
+    if (afgesloten())
         return;
     bNaarmenu->setEnabled(false);
     if (const std::optional<angles::VeegStap> stap = spel.veegStap()) {
@@ -159,14 +156,12 @@ void Hoeken::tick()
 
 void Hoeken::sluitSpel()
 {
-    if (afgesloten)
+    if (!einde_.begin())
         return;
-    afgesloten = true;
     Timer1->setEnabled(false);
-    ui::messageBox(QStringLiteral("Hoeken raden"),
-                   angles::eindTekst(spel, module1().naam1, module1().naam2));
-    ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
-    ui::FormRegistry::instance().unload(this);
+    // The game keeps no results file: the end writes none.
+    einde_.sluit(*this, session_, {}, QStringLiteral("Hoeken raden"),
+                 angles::eindTekst(spel, session_.naam(1), session_.naam(2)));
 }
 
 bool Hoeken::closeRequested()

@@ -4,6 +4,8 @@
 // answer is shown. New angles follow until a player has 100 points.
 
 #include "exercises/angles/spel.h"
+#include "run/einde.h"
+#include "run/session.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
@@ -12,7 +14,7 @@
 class Hoeken : public ui::Form {
     Q_OBJECT
 public:
-    Hoeken();
+    explicit Hoeken(const run::Session& session);
 
     void activate() override;
     bool closeRequested() override;
@@ -26,7 +28,7 @@ public:
     ui::Timer* Timer1;
 
     angles::Spel spel;
-    bool afgesloten = false;
+    bool afgesloten() const { return einde_.afgesloten(); }
 
     // Circle of the angles, in the drawing area's units (0..1000 both ways).
     static constexpr double middenX = 500;
@@ -44,4 +46,7 @@ private:
     void vraagOm(int speler); // the prompt in the player's colours
     void raad();              // Enter in Tgraden
     void tick();
+
+    const run::Session session_;
+    run::Einde einde_;
 };

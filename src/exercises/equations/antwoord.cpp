@@ -8,32 +8,32 @@ using common::StrSingle;
 
 namespace {
 
-Beoordeling lineair(const Vergelijking& v, int speler, const QString& getypt)
+run::Verdict lineair(const Vergelijking& v, int speler, const QString& getypt)
 {
     const float x = oplossing(v);
     const QString antwoord = v.letter + QStringLiteral(" = ") + getypt;
-    Beoordeling b;
+    run::Verdict b;
     b.goed = leesAntwoord(getypt) == x;
     if (b.goed) {
-        b.regel = logvorm(v) + QStringLiteral("      ") + antwoord + QStringLiteral("   Goed");
-        b.verslagregel = b.regel;
+        b.historie = logvorm(v) + QStringLiteral("      ") + antwoord + QStringLiteral("   Goed");
+        b.verslag = b.historie;
         return b;
     }
     const QString juist = StrSingle(x);
-    b.nee = QStringLiteral("nee, het is ") + juist;
+    b.fout = QStringLiteral("nee, het is ") + juist;
     const QString begin = logvorm(v) + QStringLiteral("    ") + antwoord;
     if (speler == 1) {
-        b.regel = begin + QStringLiteral("  Fout ,het is ") + juist;
-        b.verslagregel = begin + QStringLiteral("        Fout ,het is ") + juist;
+        b.historie = begin + QStringLiteral("  Fout ,het is ") + juist;
+        b.verslag = begin + QStringLiteral("        Fout ,het is ") + juist;
     } else {
-        b.regel = begin + QStringLiteral(" Fout ,het is ") + juist;
-        b.verslagregel = begin + QStringLiteral("       Fout ,het is ") + juist;
+        b.historie = begin + QStringLiteral(" Fout ,het is ") + juist;
+        b.verslag = begin + QStringLiteral("       Fout ,het is ") + juist;
     }
     return b;
 }
 
-Beoordeling kwadratisch(const Vergelijking& v, int speler, const QString& eerste,
-                        const QString& tweede)
+run::Verdict kwadratisch(const Vergelijking& v, int speler, const QString& eerste,
+                         const QString& tweede)
 {
     const Oplossingen s = oplossingen(v);
     const float x1 = leesAntwoord(eerste);
@@ -41,27 +41,27 @@ Beoordeling kwadratisch(const Vergelijking& v, int speler, const QString& eerste
     const QString L = v.letter;
     const QString antwoord = L + QStringLiteral(" = ") + eerste + QStringLiteral(" of ") + L +
                              QStringLiteral(" = ") + tweede;
-    Beoordeling b;
+    run::Verdict b;
     b.goed = (s.s1 == x1 && s.s2 == x2) || (s.s2 == x1 && s.s1 == x2);
     if (b.goed) {
         if (speler == 1) {
-            b.regel =
+            b.historie =
                 logvorm(v) + QString(10, QLatin1Char(' ')) + antwoord + QStringLiteral("    Goed");
-            b.verslagregel =
+            b.verslag =
                 logvorm(v) + QString(10, QLatin1Char(' ')) + antwoord + QStringLiteral("   Goed");
         } else {
-            b.regel = logvorm(v) + QStringLiteral("    ") + antwoord + QStringLiteral("Goed");
-            b.verslagregel = b.regel;
+            b.historie = logvorm(v) + QStringLiteral("    ") + antwoord + QStringLiteral("Goed");
+            b.verslag = b.historie;
         }
         return b;
     }
     const QString juist = L + QStringLiteral(" = ") + StrSingle(s.s1) + QStringLiteral(" of ") + L +
                           QStringLiteral(" = ") + StrSingle(s.s2);
-    b.nee = QStringLiteral("nee, ") + juist;
+    b.fout = QStringLiteral("nee, ") + juist;
     const QString begin = logvorm(v) + QStringLiteral("   ") + antwoord;
-    b.regel = begin + QChar(13) + QStringLiteral("Fout, het is ") + juist;
+    b.historie = begin + QChar(13) + QStringLiteral("Fout, het is ") + juist;
     const QString ruimte = speler == 1 ? QStringLiteral("        ") : QStringLiteral("       ");
-    b.verslagregel = begin + ruimte + QStringLiteral("Fout, het is ") + juist;
+    b.verslag = begin + ruimte + QStringLiteral("Fout, het is ") + juist;
     return b;
 }
 
@@ -72,12 +72,39 @@ float leesAntwoord(const QString& getypt)
     return static_cast<float>(common::Val(common::commaToPoint(getypt)));
 }
 
-Beoordeling beoordeel(const Vergelijking& v, int speler, const QString& eerste,
-                      const QString& tweede)
+run::Verdict beoordeel(const Vergelijking& v, int speler, const QString& eerste,
+                       const QString& tweede)
 {
     if (v.isKwadratisch())
         return kwadratisch(v, speler, eerste, tweede);
     return lineair(v, speler, eerste);
+}
+
+float oplossing(const Vergelijking& v)
+{
+    int teller = 0;
+    int noemer = 1;
+    if (v.niveau <= 2 && !v.isBreuk()) {
+        teller = v.c - v.e * v.b;
+        noemer = v.a;
+    } else if (v.isBreuk()) {
+        teller = v.a - v.c * v.e * v.b;
+        noemer = v.c * v.k;
+    } else if (v.isHaakjesvorm()) {
+        teller = v.e2 * v.d - v.e1 * v.p * v.e3 * v.r;
+        noemer = v.a + v.e1 * v.p * v.q - v.c;
+    } else {
+        teller = v.e2 * v.d - v.e1 * v.b;
+        noemer = v.a - v.c;
+    }
+    return float(teller) / float(noemer);
+}
+
+Oplossingen oplossingen(const Vergelijking& v)
+{
+    if (v.niveau == 5)
+        return {-float(v.e1) * v.oplossing1, -float(v.e2) * v.oplossing2};
+    return {-v.oplossing1, -v.oplossing2};
 }
 
 } // namespace equations

@@ -3,18 +3,12 @@
 // logs. Both players see the same feedback; the history and results lines of
 // player 2 differ from player 1's in their spacing.
 
+#include "run/verdict.h"
 #include "vergelijking.h"
 
 #include <QString>
 
 namespace equations {
-
-struct Beoordeling {
-    bool goed = false;
-    QString nee;          // feedback after a wrong answer ("nee, het is  7")
-    QString regel;        // history line on the player's picture area (CR between lines)
-    QString verslagregel; // line for the results text, to follow a CR LF
-};
 
 // Reads a typed number: its first "," taken as decimal point, in single
 // precision.
@@ -23,7 +17,7 @@ float leesAntwoord(const QString& getypt);
 // Linear equations (levels 1 to 4): one typed answer. Quadratic equations
 // (levels 5 and 6): two, in either order; an empty second box counts as the
 // first (one answer for a double solution). speler is 1 or 2.
-Beoordeling beoordeel(const Vergelijking& v, int speler, const QString& eerste,
-                      const QString& tweede = {});
+run::Verdict beoordeel(const Vergelijking& v, int speler, const QString& eerste,
+                       const QString& tweede = {});
 
 } // namespace equations

@@ -148,6 +148,8 @@ void middenterm(Tekst& t, int coef, const QString& L)
         t.coef(coef) << L + S(" + ");
 }
 
+void kwadratisch2Oplossing(const Vergelijking& v, Tekst& t);
+
 void kwadratisch2(const Vergelijking& v, Tekst& t)
 {
     const QString L = v.letter;
@@ -194,6 +196,14 @@ void kwadratisch2(const Vergelijking& v, Tekst& t)
         t << S(" + ") + Str(eB * Pa - v.K0);
     t << S(" = 0");
 
+    kwadratisch2Oplossing(v, t);
+}
+
+// The last lines of a level 6 solution: the product form and the solutions,
+// or the abc formula when the solutions are halves.
+void kwadratisch2Oplossing(const Vergelijking& v, Tekst& t)
+{
+    const QString L = v.letter;
     const QString R1 = StrSingle(v.oplossing1);
     const QString R2 = StrSingle(v.oplossing2);
     const QString min1 = StrSingle(-v.oplossing1);

@@ -210,6 +210,8 @@ int nulTotAcht(Random& rnd)
     return p == 9 ? 0 : p;
 }
 
+void schrijfKwadratisch2(Vergelijking& v);
+
 // A·x² ± B(x ± q)(x ± s) = K1·x + K0 reducing to (A + e·B)(x + R1)(x + R2) = 0.
 // R1 and R2 are kept doubled (R1x2) so that halves stay whole numbers.
 void kwadratisch2(Vergelijking& v, Random& rnd)
@@ -261,6 +263,12 @@ void kwadratisch2(Vergelijking& v, Random& rnd)
             break;
         }
     }
+    schrijfKwadratisch2(v);
+}
+
+// The text of a level 6 equation: "2x² -3(x+4)(x-5)=7x-2".
+void schrijfKwadratisch2(Vergelijking& v)
+{
     const QString L = v.letter;
     QString t = tekstuitbreiden(v.A) + L + QStringLiteral("² ") + operatorTekst(v, v.e) +
                 tekstuitbreiden(v.B) + QStringLiteral("(") + L + operatorTekst(v, v.e4) + Str(v.q) +
@@ -374,33 +382,6 @@ QList<Breukregel> breukregels(const Vergelijking& v)
         {350, QStringLiteral(" (") + noemerCoef(v) + QStringLiteral("x ") + operatorTekst(v, v.e) +
                   Str(v.b) + QStringLiteral(")")},
     };
-}
-
-float oplossing(const Vergelijking& v)
-{
-    int teller = 0;
-    int noemer = 1;
-    if (v.niveau <= 2 && !v.isBreuk()) {
-        teller = v.c - v.e * v.b;
-        noemer = v.a;
-    } else if (v.isBreuk()) {
-        teller = v.a - v.c * v.e * v.b;
-        noemer = v.c * v.k;
-    } else if (v.isHaakjesvorm()) {
-        teller = v.e2 * v.d - v.e1 * v.p * v.e3 * v.r;
-        noemer = v.a + v.e1 * v.p * v.q - v.c;
-    } else {
-        teller = v.e2 * v.d - v.e1 * v.b;
-        noemer = v.a - v.c;
-    }
-    return float(teller) / float(noemer);
-}
-
-Oplossingen oplossingen(const Vergelijking& v)
-{
-    if (v.niveau == 5)
-        return {-float(v.e1) * v.oplossing1, -float(v.e2) * v.oplossing2};
-    return {-v.oplossing1, -v.oplossing2};
 }
 
 } // namespace equations

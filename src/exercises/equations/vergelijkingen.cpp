@@ -1,7 +1,6 @@
 #include "vergelijkingen.h"
 
 #include "antwoord.h"
-#include "app/module1.h"
 #include "common/random.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
@@ -40,7 +39,8 @@ void toonPassend(ui::Label* label, const QString& tekst)
 }
 } // namespace
 
-Vergelijkingen::Vergelijkingen() : RunForm(member(QStringLiteral("vergelijkingen")))
+Vergelijkingen::Vergelijkingen(const run::Session& session)
+    : RunForm(member(QStringLiteral("vergelijkingen")), session)
 {
     QFont groot = font();
     groot.setPointSizeF(groteLetter);
@@ -85,7 +85,7 @@ Vergelijkingen::Kant Vergelijkingen::kant(int speler) const
 
 int Vergelijkingen::opgavenPerRun() const
 {
-    return equations::aantalOpgaven(module1().niveau);
+    return equations::aantalOpgaven(session().niveau);
 }
 
 int Vergelijkingen::niveauVoorOpgave(int nr) const
@@ -106,13 +106,13 @@ void Vergelijkingen::nieuweRun()
 
 void Vergelijkingen::maakopgave(int speler)
 {
-    const int niveau = module1().niveau;
+    const int niv = niveau();
     Vergelijking& v = speler == 1 ? vergelijking1 : vergelijking2;
-    v = equations::vergelijking(niveau, opgaveNr, common::random());
+    v = equations::vergelijking(niv, opgaveNr(), common::random());
 
     const Kant k = kant(speler);
-    k.kop->setCaption(niveau == 3 || niveau == 4 ? QStringLiteral("Verg:")
-                                                 : QStringLiteral("Vergelijking:"));
+    k.kop->setCaption(niv == 3 || niv == 4 ? QStringLiteral("Verg:")
+                                           : QStringLiteral("Vergelijking:"));
     k.oplossing->setCaption(v.isKwadratisch() ? QStringLiteral("Opl:")
                                               : QStringLiteral("Oplossing:"));
     k.letter->setCaption(equations::xisinvullen(v));
@@ -186,14 +186,15 @@ void Vergelijkingen::enterInTweedeVak(int speler)
         beantwoord(speler);
 }
 
-RunForm::Oordeel Vergelijkingen::beoordeel(int speler)
+run::Verdict Vergelijkingen::beoordeel(int speler)
 {
     // The run has disabled the first box; the second goes with it.
     const Kant k = kant(speler);
     k.tweede->setEnabled(false);
-    const equations::Beoordeling b = equations::beoordeel(
-        vergelijkingVan(speler), speler, tAntwoord(speler)->text(), k.tweede->text());
-    return {b.goed, b.nee, historieregel(speler, b.regel), b.verslagregel};
+    run::Verdict v = equations::beoordeel(vergelijkingVan(speler), speler,
+                                          tAntwoord(speler)->text(), k.tweede->text());
+    v.historie = historieregel(speler, v.historie);
+    return v;
 }
 
 // A history line wider than the player's area is shown on two lines: the

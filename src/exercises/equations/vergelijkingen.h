@@ -4,13 +4,13 @@
 // on one line, or as a fraction over three lines on a picture area; quadratic
 // equations take two answers, in either order.
 
-#include "app/runform.h"
+#include "exercises/common/runform.h"
 #include "vergelijking.h"
 
 class Vergelijkingen : public RunForm {
     Q_OBJECT
 public:
-    Vergelijkingen();
+    explicit Vergelijkingen(const run::Session& session);
 
     // Player 1's controls; player 2's carry a 2 (the second answer boxes are
     // tAntwoordl2 on the left and tAntwoordr2 on the right).
@@ -45,7 +45,7 @@ protected:
     void nieuweRun() override;
     void maakopgave(int speler) override;
     void toonAntwoordvak(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
 
 private:

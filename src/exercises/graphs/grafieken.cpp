@@ -1,7 +1,6 @@
 #include "grafieken.h"
 
-#include "app/module1.h"
-#include "app/resultsfile.h"
+#include "app/resultsfile.h" // moves into the run layer
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "cover.h"
@@ -32,11 +31,6 @@ constexpr int regel = 400;
 constexpr int vensterBreedte = paneelLinks + paneelBreedte + marge;
 constexpr int vensterHoogte = beeldZijde + 2 * marge;
 
-bool tweeSpelers()
-{
-    return module1().aantalSpelers == 2;
-}
-
 void neemKleurenOver(ui::Label* doel, const ui::Label* bron)
 {
     doel->setColours(bron->palette().color(QPalette::WindowText),
@@ -45,7 +39,8 @@ void neemKleurenOver(ui::Label* doel, const ui::Label* bron)
 
 } // namespace
 
-Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
+Grafieken::Grafieken(const run::Session& session)
+    : ui::Form(QStringLiteral("grafieken")), session_(session)
 {
     setSizeTw(vensterBreedte, vensterHoogte);
     QFont f = font();
@@ -98,22 +93,22 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
 
 void Grafieken::activate()
 {
-    Module1& m = module1();
+    const run::Session& m = session_;
     setCaption(titel + QStringLiteral("    ") + m.keuzeTitel);
     aantalOpgaven = 10;
-    afgesloten = false;
+    einde_ = run::Einde();
     bVolgende->setEnabled(false);
     hulpPagina = 0;
 
-    doorElkaar = m.niveau == doorElkaarNiveau;
-    if (doorElkaar)
-        m.niveau = std::int16_t(eersteSoortDoorElkaar(gebruikt1, common::random()));
+    doorElkaar = m.doorElkaar();
+    // On the mixed level the first kind is drawn here, for player 1.
+    const int eerste = doorElkaar ? eersteSoortDoorElkaar(gebruikt1, common::random()) : m.niveau;
     as = AsLetters{};
     klopt = true;
     Image1->hide();
     Picture1->show();
 
-    const Functie f = genereerfunctie(m.niveau, doorElkaar, gebruikt1, common::random());
+    const Functie f = genereerfunctie(eerste, doorElkaar, gebruikt1, common::random());
     formule = f.formule;
     soort = f.soort;
     as = {f.xschaal, f.yschaal, f.variabele, f.functieletter};
@@ -121,7 +116,10 @@ void Grafieken::activate()
 
     functieNr = 1;
     puntenNu = 0;
-    punten1 = punten2 = gehad1 = gehad2 = poging = 0;
+    poging = 0;
+    spelers = {};
+    for (int i = 0; i < 2; ++i)
+        spelers[i].naam = m.namen[i];
     doelformule = formule;
     goedBeantwoord = false;
     vorigeInvoer.clear();
@@ -129,12 +127,13 @@ void Grafieken::activate()
     doelrijen = rijen;
 
     beurt = 1;
-    huidigeNaam = m.naam1;
+    huidigeNaam = m.naam(1);
     neemKleurenOver(lGoedzo, lGoedzo1);
-    lGoedzo->setCaption(QStringLiteral("Vul in, ") + m.naam1 + QStringLiteral(" !"));
+    lGoedzo->setCaption(QStringLiteral("Vul in, ") + m.naam(1) + QStringLiteral(" !"));
     updateResultaat();
-    verslag1 = results::header(m.naam1);
-    verslag2 = tweeSpelers() ? results::header(m.naam2) : QString();
+    spelers[0].verslag = results::header(m.naam(1));
+    if (m.tweeSpelers())
+        spelers[1].verslag = results::header(m.naam(2));
     Text1->setEnabled(true);
     Text1->clear();
     Text1->setFocus();
@@ -142,8 +141,7 @@ void Grafieken::activate()
 
 bool Grafieken::closeRequested()
 {
-    if (!afgesloten)
-        sluitRun();
+    sluitRun();
     return true;
 }
 
@@ -175,15 +173,13 @@ void Grafieken::toonDoelfunctie()
 
 void Grafieken::updateResultaat()
 {
-    const Speler een{module1().naam1, punten1, gehad1};
-    const Speler twee{module1().naam2, punten2, gehad2};
-    QString tekst = scoreTekst(een, tweeSpelers() ? &twee : nullptr);
+    QString tekst = scoreTekst(spelers[0], session_.tweeSpelers() ? &spelers[1] : nullptr);
     lResultaat->setCaption(tekst.replace(QChar(13), QChar(10))); // a label breaks lines at LF
 }
 
 void Grafieken::tekst1Enter()
 {
-    if (afgesloten || !Text1->isEnabled())
+    if (afgesloten() || !Text1->isEnabled())
         return;
     formule = common::commaToPoint(Text1->text());
     if (formule.isEmpty() || formule == vorigeInvoer)
@@ -191,9 +187,9 @@ void Grafieken::tekst1Enter()
     vorigeInvoer = formule;
     const bool gelezen = prefix_suffix();
 
-    QString& verslag = beurt == 1 ? verslag1 : verslag2;
+    QString& verslag = aanDeBeurt().verslag;
     if (poging == 0) {
-        ++(beurt == 1 ? gehad1 : gehad2);
+        ++aanDeBeurt().count;
         verslag += CRLF + QStringLiteral("functie: ") + Text2->text() + doelformule + CRLF +
                    QStringLiteral("invoer:") + formule;
     } else {
@@ -221,7 +217,7 @@ void Grafieken::tekst1Enter()
     }
     lGoedzo->setCaption(QStringLiteral("Goed zo, ") + huidigeNaam + QStringLiteral(" !"));
     puntenNu = std::int16_t(puntenNu + puntenVoorPoging(poging));
-    (beurt == 1 ? punten1 : punten2) += puntenNu;
+    aanDeBeurt().score += puntenNu;
     verslag += QStringLiteral("   ") + common::Str(puntenNu) + QStringLiteral(" pt.");
     updateResultaat();
     bVolgende->setCaption(volgende);
@@ -232,28 +228,28 @@ void Grafieken::tekst1Enter()
 
 void Grafieken::nieuweFunctie()
 {
-    Module1& m = module1();
+    const run::Session& m = session_;
     // The player who gets the new function; in the mixed level the kind is
     // drawn from that player's own record.
-    const int volgendeSpeler = tweeSpelers() && beurt == 1 ? 2 : 1;
+    const int volgendeSpeler = m.tweeSpelers() && beurt == 1 ? 2 : 1;
     common::random().randomize();
     const Functie f = genereerfunctie(
         m.niveau, doorElkaar, volgendeSpeler == 1 ? gebruikt1 : gebruikt2, common::random());
     poging = 0;
     puntenNu = 0;
 
-    if (tweeSpelers() && beurt == 1) {
+    if (m.tweeSpelers() && beurt == 1) {
         beurt = 2;
-        huidigeNaam = m.naam2;
+        huidigeNaam = m.naam(2);
         neemKleurenOver(lGoedzo, lGoedzo2);
     } else {
         beurt = 1;
-        huidigeNaam = m.naam1;
+        huidigeNaam = m.naam(1);
         if (++functieNr > aantalOpgaven) {
             sluitRun();
             return;
         }
-        if (tweeSpelers())
+        if (m.tweeSpelers())
             neemKleurenOver(lGoedzo, lGoedzo1);
     }
 
@@ -272,7 +268,7 @@ void Grafieken::nieuweFunctie()
 
 void Grafieken::bVolgendeClick()
 {
-    if (afgesloten)
+    if (afgesloten())
         return;
     if (goedBeantwoord) {
         nieuweFunctie();
@@ -296,7 +292,7 @@ void Grafieken::vraagAntwoord()
 
 void Grafieken::bUitlegClick()
 {
-    if (afgesloten)
+    if (afgesloten())
         return;
     const QString caption = bUitleg->caption();
     if (caption == antwoord) {
@@ -342,7 +338,7 @@ void Grafieken::toonHulpPagina()
     const AsLetters bewaard = as;
     as = AsLetters{1, 1, QLatin1Char('x'), QLatin1Char('y')};
 
-    const HulpPagina& pagina = kiesHulpPagina(module1().niveau, doorElkaar, hulpPagina);
+    const HulpPagina& pagina = kiesHulpPagina(session_.niveau, doorElkaar, hulpPagina);
     Picture1->clear();
     if (pagina.indeling == Indeling::Links)
         assenuitleg(*Picture1, as);
@@ -373,25 +369,12 @@ void Grafieken::toonHulpPagina()
 
 void Grafieken::sluitRun()
 {
-    if (afgesloten)
+    if (!einde_.begin())
         return;
-    afgesloten = true;
-    Module1& m = module1();
-    const Speler een{m.naam1, punten1, gehad1};
-    const Speler twee{m.naam2, punten2, gehad2};
-    const bool twee_ = tweeSpelers();
-    const QString tekst = samenvatting(een, twee_ ? &twee : nullptr);
-    verslag1 += eindresultaat(een);
-    if (twee_)
-        verslag2 += eindresultaat(twee);
-
-    if (doorElkaar)
-        m.niveau = doorElkaarNiveau;
-    const QString bestand = results::fileName(7, m.niveau);
-    if (!results::append(bestand, verslag1, verslag2))
-        results::reportNotSaved(bestand);
-    ui::messageBox(titel, tekst);
-
-    ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
-    ui::FormRegistry::instance().unload(this);
+    const bool twee = session_.tweeSpelers();
+    const QString tekst = graphs::samenvatting(spelers[0], twee ? &spelers[1] : nullptr);
+    spelers[0].verslag += graphs::eindresultaat(spelers[0]);
+    if (twee)
+        spelers[1].verslag += graphs::eindresultaat(spelers[1]);
+    einde_.sluit(*this, session_, spelers, titel, tekst);
 }

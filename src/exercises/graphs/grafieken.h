@@ -8,6 +8,9 @@
 #include "formula.h"
 #include "generator.h"
 #include "rows.h"
+#include "run/einde.h"
+#include "run/player.h"
+#include "run/session.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
@@ -17,7 +20,7 @@
 class Grafieken : public ui::Form {
     Q_OBJECT
 public:
-    Grafieken();
+    explicit Grafieken(const run::Session& session);
 
     void activate() override;
     bool closeRequested() override;
@@ -42,17 +45,15 @@ public:
     QString huidigeNaam;
     int poging = 0;
     std::int16_t puntenNu = 0;
-    int punten1 = 0, punten2 = 0;
-    int gehad1 = 0, gehad2 = 0;
-    QString verslag1, verslag2;
+    run::Players spelers; // score: points; count: functions started
     QString doelformule;
     graphs::Rijen doelrijen{};
     QString vorigeInvoer;
     bool klopt = true;
     bool goedBeantwoord = false;
-    bool afgesloten = false;
     std::int16_t hulpPagina = 0;
     bool doorElkaar = false;
+    bool afgesloten() const { return einde_.afgesloten(); }
     graphs::GebruikteSoorten gebruikt1{}, gebruikt2{};
     int soort = 0; // kind of the function being played
 
@@ -83,5 +84,9 @@ private:
     void toonHulpPagina();
     void updateResultaat();
 
+    run::Player& aanDeBeurt() { return spelers[beurt - 1]; }
+
+    const run::Session session_;
+    run::Einde einde_;
     graphs::Reading gelezen_;
 };

@@ -1,6 +1,7 @@
 #include "runtexts.h"
 
 #include "common/numbertext.h"
+#include "run/rules.h"
 
 #include <cmath>
 
@@ -13,16 +14,16 @@ namespace {
 const QString CR = QStringLiteral("\r");
 const QString CRLF = QStringLiteral("\r\n");
 
-int procent(const Speler& s)
+int procent(const Player& s)
 {
-    return int(std::floor(10.0 * s.punten / s.gehad));
+    return int(std::floor(10.0 * s.score / s.count));
 }
 
-QString spelerBlok(const Speler& s)
+QString spelerBlok(const Player& s)
 {
-    QString t = s.naam + ":" + CR + "Je hebt " + Str(s.gehad) + " functies gehad." + CR +
-                "Je hebt " + Str(s.punten) + " punten gehaald." + CR;
-    if (s.gehad > 0)
+    QString t = s.naam + ":" + CR + "Je hebt " + Str(s.count) + " functies gehad." + CR +
+                "Je hebt " + Str(s.score) + " punten gehaald." + CR;
+    if (s.count > 0)
         t += "Dat is " + Str(procent(s)) + " procent!";
     return t + CR + QString(45, QLatin1Char('_'));
 }
@@ -35,33 +36,31 @@ int puntenVoorPoging(int poging)
     return poging >= 0 && poging < 4 ? punten[poging] : 0;
 }
 
-QString scoreTekst(const Speler& een, const Speler* twee)
+QString scoreTekst(const Player& een, const Player* twee)
 {
-    QString t = een.naam + ": " + Str(een.punten) + " punten uit " + Str(een.gehad) + CR;
+    QString t = een.naam + ": " + Str(een.score) + " punten uit " + Str(een.count) + CR;
     if (twee)
-        t += twee->naam + ":" + Str(twee->punten) + " punten uit " + Str(twee->gehad);
+        t += twee->naam + ":" + Str(twee->score) + " punten uit " + Str(twee->count);
     return t;
 }
 
-QString samenvatting(const Speler& een, const Speler* twee)
+QString samenvatting(const Player& een, const Player* twee)
 {
     QString t = spelerBlok(een);
     if (!twee)
         return t;
     t += CR + CR + spelerBlok(*twee) + CR + CR;
-    if (een.punten > twee->punten)
-        t += een.naam + " heeft gewonnen !";
-    else if (twee->punten > een.punten)
-        t += twee->naam + " heeft gewonnen !";
+    if (const int w = run::winnaarOpPunten(een, *twee))
+        t += (w == 1 ? een : *twee).naam + " heeft gewonnen !";
     else
         t += QStringLiteral("Jullie zijn gelijk geeindigd !");
     return t;
 }
 
-QString eindresultaat(const Speler& s)
+QString eindresultaat(const Player& s)
 {
-    QString t = CRLF + CRLF + "eindresultaat: " + Str(s.punten) + " punten uit " + Str(s.gehad);
-    if (s.gehad > 0)
+    QString t = CRLF + CRLF + "eindresultaat: " + Str(s.score) + " punten uit " + Str(s.count);
+    if (s.count > 0)
         t += CRLF + "Dat is " + Str(procent(s)) + " procent";
     return t;
 }

@@ -1,6 +1,5 @@
 #include "metriek.h"
 
-#include "app/module1.h"
 #include "common/random.h"
 #include "metriccheck.h"
 #include "metricexplanation.h"
@@ -12,7 +11,7 @@ namespace {
 constexpr int lineHeight = 420;
 } // namespace
 
-Metriek::Metriek() : RunForm(member(QStringLiteral("metriek")))
+Metriek::Metriek(const run::Session& session) : RunForm(member(QStringLiteral("metriek")), session)
 {
     QFont big = font();
     big.setPointSizeF(13);
@@ -50,7 +49,7 @@ void Metriek::nieuweRun()
 
 void Metriek::maakopgave(int speler)
 {
-    opgave = metric::maakopgave(module1().niveau, common::random());
+    opgave = metric::maakopgave(niveau(), common::random());
     const bool een = speler == 1;
     ui::Label* getal = een ? lGetal1 : lGetal2;
     ui::Label* boven = een ? lmetriek1boven : lmetriek2boven;
@@ -62,10 +61,9 @@ void Metriek::maakopgave(int speler)
         l->show();
 }
 
-RunForm::Oordeel Metriek::beoordeel(int speler)
+run::Verdict Metriek::beoordeel(int speler)
 {
-    const metric::Beoordeling b = metric::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return metric::beoordeel(opgave, tAntwoord(speler)->text());
 }
 
 void Metriek::uitleg(int)

@@ -2,13 +2,13 @@
 // The metric form: converting lengths, areas and volumes. The reference
 // member of the exercise run.
 
-#include "app/runform.h"
+#include "exercises/common/runform.h"
 #include "metricproblem.h"
 
 class Metriek : public RunForm {
     Q_OBJECT
 public:
-    Metriek();
+    explicit Metriek(const run::Session& session);
 
     // Player 1's controls; player 2's carry a 2.
     ui::Label* lGetal1;
@@ -25,7 +25,7 @@ public:
 
 protected:
     void maakopgave(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
     void nieuweRun() override;
 };

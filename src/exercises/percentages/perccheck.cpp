@@ -64,10 +64,10 @@ bool verslagOpTweeRegels(int soort, bool goed)
 
 } // namespace
 
-Beoordeling beoordeel(const Opgave& o, const QString& getypt)
+run::Verdict beoordeel(const Opgave& o, const QString& getypt)
 {
     const QString t = common::commaToPoint(getypt);
-    Beoordeling b;
+    run::Verdict b;
     b.goed = std::fabs(common::Val(t) - o.antwoordWaarde) < 0.0001;
     const Vraag v = vraag(o, b.goed);
 
@@ -76,7 +76,7 @@ Beoordeling beoordeel(const Opgave& o, const QString& getypt)
         antwoord = t + QLatin1Char(' ') +
                    (o.soort == 5 ? QStringLiteral("    Goed") : QStringLiteral("   Goed"));
     } else {
-        b.terugmelding = QStringLiteral("nee, het is ") + o.juist;
+        b.fout = QStringLiteral("nee, het is ") + o.juist;
         antwoord = (o.soort == 1 || o.soort == 3 ? t : t + QLatin1Char(' ')) +
                    QStringLiteral("     Fout ,het is ") + o.juist +
                    (o.soort == 3 ? QStringLiteral(" ") : QString());
@@ -84,8 +84,8 @@ Beoordeling beoordeel(const Opgave& o, const QString& getypt)
     // The history line always keeps the answer on a line of its own.
     const QString antwoordKort =
         b.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : antwoord;
-    b.geschiedenis = v.kort + cr + antwoordKort;
-    b.verslagregel = v.lang + (verslagOpTweeRegels(o.soort, b.goed) ? crlf : QString()) + antwoord;
+    b.historie = v.kort + cr + antwoordKort;
+    b.verslag = v.lang + (verslagOpTweeRegels(o.soort, b.goed) ? crlf : QString()) + antwoord;
     return b;
 }
 

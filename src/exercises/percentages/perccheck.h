@@ -2,25 +2,15 @@
 // Judging a typed answer to a price problem, with the lines that record it.
 
 #include "percproblem.h"
+#include "run/verdict.h"
 
 #include <QString>
 
 namespace percentages {
 
-struct Beoordeling {
-    bool goed = false;
-    // Wrong answers only: "nee, het is " and the right answer. The form writes
-    // the praise for a right answer itself (it names the player).
-    QString terugmelding;
-    // Printed on the player's history area; CR separates its lines.
-    QString geschiedenis;
-    // Appended to the player's results text (after CR LF); CR LF separates
-    // its lines.
-    QString verslagregel;
-};
-
 // Reads the typed text (its first "," counts as decimal point) and judges
-// it: right within 0.0001 of the exact answer.
-Beoordeling beoordeel(const Opgave& opgave, const QString& getypt);
+// it: right within 0.0001 of the exact answer. Its results line may take
+// two lines (CR LF between them).
+run::Verdict beoordeel(const Opgave& opgave, const QString& getypt);
 
 } // namespace percentages

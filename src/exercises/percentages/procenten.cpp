@@ -1,6 +1,5 @@
 #include "procenten.h"
 
-#include "app/module1.h"
 #include "common/random.h"
 #include "perccheck.h"
 #include "percexplanation.h"
@@ -25,9 +24,9 @@ void pasLettergrootteAan(ui::PictureBox* picture)
     QStringList regels;
     for (int soort = 1; soort <= 5; ++soort) {
         const percentages::Opgave o = percentages::maakopgave(soort, 3999, 31);
-        regels += percentages::beoordeel(o, o.juist.trimmed()).geschiedenis.split(QChar(13));
+        regels += percentages::beoordeel(o, o.juist.trimmed()).historie.split(QChar(13));
         regels +=
-            percentages::beoordeel(o, o.juist + QStringLiteral("1")).geschiedenis.split(QChar(13));
+            percentages::beoordeel(o, o.juist + QStringLiteral("1")).historie.split(QChar(13));
     }
     QFont font = picture->font();
     font.setStretch(QFont::SemiCondensed); // used where the system has such a face
@@ -45,7 +44,8 @@ void pasLettergrootteAan(ui::PictureBox* picture)
 
 } // namespace
 
-Procenten::Procenten() : RunForm(member(QStringLiteral("procenten")))
+Procenten::Procenten(const run::Session& session)
+    : RunForm(member(QStringLiteral("procenten")), session)
 {
     for (int speler = 1; speler <= 2; ++speler) {
         std::array<ui::Label*, 3> r{};
@@ -82,8 +82,7 @@ void Procenten::nieuweRun()
 void Procenten::maakopgave(int speler)
 {
     const int soort =
-        speler == 1 ? percentages::soortSpeler1(opgaveNr) : percentages::soortSpeler2(opgaveNr);
-    module1().niveau = static_cast<std::int16_t>(soort);
+        speler == 1 ? percentages::soortSpeler1(opgaveNr()) : percentages::soortSpeler2(opgaveNr());
     opgave = percentages::maakopgave(soort, common::random());
 
     const auto r = regels(speler);
@@ -95,10 +94,9 @@ void Procenten::maakopgave(int speler)
                       opgave.antwoordBreedte, regelHoogte);
 }
 
-RunForm::Oordeel Procenten::beoordeel(int speler)
+run::Verdict Procenten::beoordeel(int speler)
 {
-    const percentages::Beoordeling b = percentages::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return percentages::beoordeel(opgave, tAntwoord(speler)->text());
 }
 
 void Procenten::uitleg(int speler)

@@ -2,7 +2,7 @@
 // The percentages form: price problems of five kinds, player 1 and player 2
 // each with a kind of their own per problem number.
 
-#include "app/runform.h"
+#include "exercises/common/runform.h"
 #include "percproblem.h"
 
 #include <array>
@@ -10,7 +10,7 @@
 class Procenten : public RunForm {
     Q_OBJECT
 public:
-    Procenten();
+    explicit Procenten(const run::Session& session);
 
     // The problem in three lines: player 1's end in l, player 2's in r.
     ui::Label* lRegel1l;
@@ -29,6 +29,6 @@ public:
 protected:
     void nieuweRun() override;
     void maakopgave(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
 };

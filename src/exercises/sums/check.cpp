@@ -20,13 +20,13 @@ QString expectedText(const Problem& p)
 
 } // namespace
 
-Verdict controleer(const Problem& p, const QString& getypt, int speler)
+run::Verdict controleer(const Problem& p, const QString& getypt, int speler)
 {
     // Kept in double precision: a tenth narrowed to single precision times
     // 10 would miss the whole number for most tenths.
     const double typed = common::Val(common::commaToPoint(getypt));
     const auto& l = p.row.labels;
-    Verdict v;
+    run::Verdict v;
     QString juist;
     QString line;
     QString wrong;
@@ -44,7 +44,8 @@ Verdict controleer(const Problem& p, const QString& getypt, int speler)
             speler == 2 ? QStringLiteral("   Fout ,het is ") : QStringLiteral("   Fout, het is ");
     }
     v.fout = QStringLiteral("nee, het is ") + juist;
-    v.regel = v.goed ? line + QStringLiteral("   Goed") : line + wrong + juist;
+    v.verslag = v.goed ? line + QStringLiteral("   Goed") : line + wrong + juist;
+    v.historie = v.verslag;
     return v;
 }
 

@@ -34,6 +34,82 @@ void opening(QStringList& out, const QString& first, const QString& start)
         << QString();
 }
 
+// The numbers of a sum and the sentences its explanation shares.
+struct Sum {
+    Units t;
+    long x1, x2, A, B;
+    QString dus, wordt, plus;
+    QString minus(long big, long small) const
+    {
+        return t(big) + QStringLiteral(" - ") + t(small) + QStringLiteral(" = ") + t(big - small);
+    }
+};
+
+// Warm blocks put in or taken out (the second number is positive).
+void warmBlocks(QStringList& out, const Sum& s, bool erbij)
+{
+    const Units& t = s.t;
+    if (!erbij) {
+        out << QStringLiteral(
+                   "Er worden warme blokjes uitgehaald, dus het wordt kouder ( - + = - )")
+            << QString()
+            << QStringLiteral("Het is al onder 0 en er worden warme blokjes uitgehaald, dus het "
+                              "wordt nog kouder")
+            << s.plus << s.wordt;
+        return;
+    }
+    out << QStringLiteral("Er komen warme blokjes bij, dus het wordt warmer") << QString();
+    if (s.B > s.A)
+        out << QStringLiteral("Met ") + t(s.A) +
+                   QStringLiteral(" warme blokjes erbij is het 0 graden")
+            << s.minus(s.B, s.A)
+            << QStringLiteral("Dan zijn er nog ") + t(s.B - s.A) +
+                   QStringLiteral(" warme blokjes over") + s.dus;
+    else
+        out << QStringLiteral("Er komen te weinig warme blokjes bij om het 0 graden te maken")
+            << s.minus(s.A, s.B)
+            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.dus;
+}
+
+// Cold blocks put in or taken out (the second number is negative).
+void coldBlocks(QStringList& out, const Sum& s, bool erbij)
+{
+    const Units& t = s.t;
+    if (erbij) {
+        out << QStringLiteral("Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )")
+            << QString();
+        if (s.x1 > 0 && s.B > s.A)
+            out << QStringLiteral("Met ") + t(s.A) +
+                       QStringLiteral(" koude blokjes erbij is het 0 graden")
+                << s.minus(s.B, s.A)
+                << QStringLiteral("Dan worden er nog ") + t(s.B - s.A) +
+                       QStringLiteral(" koude blokjes bijgedaan") + s.dus;
+        else if (s.x1 > 0)
+            out << s.wordt;
+        else
+            out << QStringLiteral("Het is al onder 0 en er worden koude blokjes bijgedaan, dus het "
+                                  "wordt nog kouder ")
+                << s.plus << s.wordt;
+        return;
+    }
+    out << QStringLiteral("Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )");
+    if (s.x1 > 0)
+        out << QStringLiteral("Het is al boven 0 en er worden koude blokjes uitgehaald, dus het "
+                              "wordt nog warmer")
+            << s.plus << s.wordt;
+    else if (s.B > s.A)
+        out << QStringLiteral("Met ") + t(s.A) +
+                   QStringLiteral(" koude blokjes eruit is het 0 graden")
+            << s.minus(s.B, s.A)
+            << QStringLiteral("Dan worden er nog ") + t(s.B - s.A) +
+                   QStringLiteral(" koude blokjes uitgehaald") + s.dus;
+    else
+        out << QStringLiteral(
+                   "Er worden te weinig koude blokjes uitgehaald om het 0 graden te maken")
+            << s.minus(s.A, s.B)
+            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.dus;
+}
+
 QString sumAsked(const Problem& p)
 {
     const Units t{p.mode.kommagetal ? 10 : 1};
@@ -42,68 +118,18 @@ QString sumAsked(const Problem& p)
     const long A = std::labs(x1), B = std::labs(x2), R = x1 + T * x2;
     QStringList out;
     opening(out, t(x1) + p.bewerkingtekst1 + t(x2) + QStringLiteral("  =  "), t(x1));
-
-    const QString dus = QStringLiteral(", dus het wordt ") + t(R) + QStringLiteral(" graden.");
-    const QString wordt = QStringLiteral("Het wordt dus ") + t(R) + QStringLiteral(" graden.");
-    const auto minus = [&](long big, long small) {
-        return t(big) + QStringLiteral(" - ") + t(small) + QStringLiteral(" = ") + t(big - small);
-    };
-    const QString plus = t(A) + QStringLiteral(" + ") + t(B) + QStringLiteral(" = ") + t(A + B);
-
-    if (T == 1 && x2 > 0) {
-        out << QStringLiteral("Er komen warme blokjes bij, dus het wordt warmer") << QString();
-        if (B > A)
-            out << QStringLiteral("Met ") + t(A) +
-                       QStringLiteral(" warme blokjes erbij is het 0 graden")
-                << minus(B, A)
-                << QStringLiteral("Dan zijn er nog ") + t(B - A) +
-                       QStringLiteral(" warme blokjes over") + dus;
-        else
-            out << QStringLiteral("Er komen te weinig warme blokjes bij om het 0 graden te maken")
-                << minus(A, B)
-                << QStringLiteral("Er zijn ") + t(A - B) + QStringLiteral(" te weinig") + dus;
-    } else if (T == -1 && x2 > 0) {
-        out << QStringLiteral(
-                   "Er worden warme blokjes uitgehaald, dus het wordt kouder ( - + = - )")
-            << QString()
-            << QStringLiteral("Het is al onder 0 en er worden warme blokjes uitgehaald, dus het "
-                              "wordt nog kouder")
-            << plus << wordt;
-    } else if (T == 1) {
-        out << QStringLiteral("Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )")
-            << QString();
-        if (x1 > 0 && B > A)
-            out << QStringLiteral("Met ") + t(A) +
-                       QStringLiteral(" koude blokjes erbij is het 0 graden")
-                << minus(B, A)
-                << QStringLiteral("Dan worden er nog ") + t(B - A) +
-                       QStringLiteral(" koude blokjes bijgedaan") + dus;
-        else if (x1 > 0)
-            out << wordt;
-        else
-            out << QStringLiteral("Het is al onder 0 en er worden koude blokjes bijgedaan, dus het "
-                                  "wordt nog kouder ")
-                << plus << wordt;
-    } else {
-        out << QStringLiteral(
-            "Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )");
-        if (x1 > 0)
-            out << QStringLiteral(
-                       "Het is al boven 0 en er worden koude blokjes uitgehaald, dus het "
-                       "wordt nog warmer")
-                << plus << wordt;
-        else if (B > A)
-            out << QStringLiteral("Met ") + t(A) +
-                       QStringLiteral(" koude blokjes eruit is het 0 graden")
-                << minus(B, A)
-                << QStringLiteral("Dan worden er nog ") + t(B - A) +
-                       QStringLiteral(" koude blokjes uitgehaald") + dus;
-        else
-            out << QStringLiteral(
-                       "Er worden te weinig koude blokjes uitgehaald om het 0 graden te maken")
-                << minus(A, B)
-                << QStringLiteral("Er zijn ") + t(A - B) + QStringLiteral(" te weinig") + dus;
-    }
+    const Sum s{t,
+                x1,
+                x2,
+                A,
+                B,
+                QStringLiteral(", dus het wordt ") + t(R) + QStringLiteral(" graden."),
+                QStringLiteral("Het wordt dus ") + t(R) + QStringLiteral(" graden."),
+                t(A) + QStringLiteral(" + ") + t(B) + QStringLiteral(" = ") + t(A + B)};
+    if (x2 > 0)
+        warmBlocks(out, s, T == 1);
+    else
+        coldBlocks(out, s, T == 1);
     return out.join(QChar(13));
 }
 

@@ -1,6 +1,5 @@
 #include "exercises/sums/sommen.h"
 
-#include "app/module1.h"
 #include "common/random.h"
 #include "exercises/sums/check.h"
 #include "exercises/sums/explanation.h"
@@ -16,7 +15,7 @@ constexpr int historyMargin = 60;
 
 } // namespace
 
-Sommen::Sommen() : RunForm(member(QStringLiteral("sommen")))
+Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("sommen")), session)
 {
     QFont big = font();
     big.setPointSizeF(11);
@@ -65,7 +64,7 @@ void Sommen::nieuweRun()
 
 void Sommen::maakopgave(int speler)
 {
-    opgave = sums::maakopgave(module1().niveau, opgaveNr, common::random());
+    opgave = sums::maakopgave(niveau(), opgaveNr(), common::random());
     toonOpgave(speler);
 }
 
@@ -89,21 +88,22 @@ void Sommen::toonOpgave(int speler)
     ui::setWidthTw(box, r.answerWidth);
 }
 
-RunForm::Oordeel Sommen::beoordeel(int speler)
+run::Verdict Sommen::beoordeel(int speler)
 {
-    const sums::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
-    return {v.goed, v.fout, passend(v, picture(speler)), v.regel};
+    run::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
+    v.historie = passend(v, picture(speler));
+    return v;
 }
 
 // A history line too long for the player's area goes on two lines, the
 // verdict below the problem; the results file keeps it whole.
-QString Sommen::passend(const sums::Verdict& v, const ui::PictureBox* area)
+QString Sommen::passend(const run::Verdict& v, const ui::PictureBox* area)
 {
     const qsizetype at =
-        v.regel.lastIndexOf(v.goed ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
-    if (at <= 0 || area->textWidth(v.regel) <= ui::widthTw(area) - historyMargin)
-        return v.regel;
-    return v.regel.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.regel.mid(at);
+        v.historie.lastIndexOf(v.goed ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
+    if (at <= 0 || area->textWidth(v.historie) <= ui::widthTw(area) - historyMargin)
+        return v.historie;
+    return v.historie.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.historie.mid(at);
 }
 
 void Sommen::uitleg(int)

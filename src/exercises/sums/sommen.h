@@ -2,7 +2,7 @@
 // The sums form: twenty problems with signed numbers per run, made up by the
 // generator and laid out on each player's row of five labels.
 
-#include "app/runform.h"
+#include "exercises/common/runform.h"
 #include "exercises/sums/check.h"
 #include "exercises/sums/problem.h"
 
@@ -11,7 +11,7 @@
 class Sommen : public RunForm {
     Q_OBJECT
 public:
-    Sommen();
+    explicit Sommen(const run::Session& session);
 
     // The problem rows: first number, operator, second number (or the rest
     // of a three-term problem), " = ", the result when it is given.
@@ -25,11 +25,11 @@ protected:
     int opgavenPerRun() const override;
     void nieuweRun() override;
     void maakopgave(int speler) override;
-    Oordeel beoordeel(int speler) override;
+    run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
 
 private:
     std::array<ui::Label*, 5>& lSom(int speler) { return speler == 1 ? lSom1 : lSom2; }
     void toonOpgave(int speler);
-    static QString passend(const sums::Verdict& v, const ui::PictureBox* area);
+    static QString passend(const run::Verdict& v, const ui::PictureBox* area);
 };

@@ -1,22 +1,28 @@
 #pragma once
-// The run of an exercise, shared by the metric, percentages, sums, equations,
-// brackets and factoring forms. A timer tick presents the next problem to the
-// player whose turn it is; Enter in that player's box judges the answer,
-// shows the feedback, prints a history line, opens the explanation after a
-// wrong answer, adds a results line and starts the timer again. After the last
-// problem (or on "Naar menu", or when the window closes) the summary is shown,
-// the results file appended and the menu shown again.
+// The window of a run of problems, shared by the metric, percentages, sums,
+// equations, brackets and factoring forms: it lays out each player's half
+// and forwards ticks and Enter to the run (run::Ronde), which keeps the
+// turns, counts, times and results texts. A tick presents the next problem
+// to the player whose turn it is; Enter judges the answer, shows the
+// feedback, prints a history line, opens the explanation after a wrong
+// answer and starts the timer again. After the last problem (or on "Naar
+// menu", or when the window closes) the run ends as every run does.
 //
 // A member supplies: its problem generator and display (maakopgave), its
-// answer check with the texts to show (beoordeel) and its explanation
-// (uitleg), plus the few numbers of its row in the members table.
+// answer check (beoordeel) and its explanation (uitleg), plus the few numbers
+// of its row in the members table.
 
+#include "run/einde.h"
+#include "run/ronde.h"
+#include "run/session.h"
+#include "run/verdict.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
 #include "ui/timer.h"
 
-#include <cstdint>
+#include <array>
+#include <optional>
 
 class RunForm : public ui::Form {
     Q_OBJECT
@@ -27,8 +33,6 @@ public:
         QString captionPrefix;         // "metriek    ", followed by keuzeTitel
         bool captionWithChoice = true; // false: the caption is the prefix alone
         QString summaryTitle;          // title of the summary box
-        int option = 0;                // results file "oefset" + option + "_" + level
-        int mixedLevel = 0;            // the level that mixes the others; 0: none
         int windowWidth1 = 4000;       // one player
         int windowWidth2 = 7620;       // two players
         int buttonWidth1 = 3600;
@@ -36,15 +40,7 @@ public:
         int windowHeight = 6100;
     };
 
-    // The verdict on one answer.
-    struct Oordeel {
-        bool goed = false;
-        QString fout;     // feedback caption after a wrong answer ("nee, het is ...")
-        QString historie; // printed on the player's picture box (CR LF breaks lines)
-        QString verslag;  // appended to the player's results text after CR LF
-    };
-
-    explicit RunForm(const Member& member);
+    RunForm(const Member& member, const run::Session& session);
     // The row of the members table for a form name.
     static const Member& member(const QString& formName);
 
@@ -73,26 +69,20 @@ public:
     ui::Button* bNaarmenu;
     ui::Timer* Timer1;
 
-    // Run state.
-    int goed1 = 0, goed2 = 0;
-    double tijd1 = 0, tijd2 = 0;
-    double starttijd = 0;
-    int opgaveNr = 0;
-    int aantalOpgaven = 10;
-    int gedaan1 = 0;
-    std::int16_t gedaan2 = 0;
-    QString verslag1, verslag2;
-    bool beurt2 = false;
-    bool doorElkaar = false;
-    bool afgesloten = false;
-
     // Per player.
     ui::TextBox* tAntwoord(int speler) const { return speler == 1 ? tAntwoord1 : tAntwoord2; }
     ui::PictureBox* picture(int speler) const { return speler == 1 ? Picture1 : Picture2; }
     ui::Label* lVulin(int speler) const { return speler == 1 ? lVulin1 : lVulin2; }
     ui::Label* lGoedzo(int speler) const { return speler == 1 ? lGoedzo1 : lGoedzo2; }
-    static QString naam(int speler);
-    static bool tweeSpelers();
+
+    const run::Session& session() const { return session_; }
+    bool tweeSpelers() const { return session_.tweeSpelers(); }
+    // The run now going; there is one from activation on.
+    const run::Ronde& ronde() const { return *ronde_; }
+    // The level of the problem being made (on the mixed level it changes
+    // with the problem number).
+    int niveau() const { return ronde_->niveau(); }
+    int opgaveNr() const { return ronde_->opgaveNr(); }
 
     // Ends the run: summary, results file, back to the menu. Runs once.
     void sluitRun();
@@ -114,7 +104,7 @@ protected:
     // True when Enter should do nothing (an empty box).
     virtual bool geenAntwoord(int speler) const { return tAntwoord(speler)->text().isEmpty(); }
     // Judges the answer in the player's box(es).
-    virtual Oordeel beoordeel(int speler) = 0;
+    virtual run::Verdict beoordeel(int speler) = 0;
     // The explanation after a wrong answer; modal.
     virtual void uitleg(int speler) = 0;
     // After the answer was judged and before the timer restarts (members that
@@ -124,10 +114,18 @@ protected:
     // The Enter handler of a player's answer box. Members with a second box
     // connect its Enter here.
     void beantwoord(int speler);
+    // Adds a line to the player's results text.
+    void schrijf(int speler, const QString& regel) { ronde_->schrijf(speler, regel); }
 
     const Member member_;
 
 private:
+    void maakSpelerhelft(int speler);
     void tick();
-    void disableAnswerBox(int speler);
+    void geefBeurt(int speler);
+
+    const run::Session session_;
+    std::optional<run::Ronde> ronde_;
+    run::Einde einde_;
+    double starttijd_ = 0;
 };

@@ -1,0 +1,21 @@
+#pragma once
+// One player of a run: name, score, how many problems were done, the time
+// taken and the results text that goes into the results file at the end.
+
+#include <QString>
+#include <array>
+
+namespace run {
+
+struct Player {
+    QString naam;
+    int score = 0;   // right answers, or points in the games
+    int count = 0;   // problems answered (functions had, angles played)
+    double time = 0; // seconds taken, summed over the answers
+    QString verslag; // results text: header, a line per answer, end result
+};
+
+// Player 1 is [0], player 2 is [1].
+using Players = std::array<Player, 2>;
+
+} // namespace run

@@ -1,0 +1,25 @@
+#pragma once
+// The rules of a run that need no window: the summary shown at its end, who
+// won, and the end result written below each player's answers.
+
+#include "run/player.h"
+
+#include <QString>
+
+namespace run {
+
+// Who won a run of problems: player 1 with more right answers, or as many
+// (more than none) in less time; else player 2 with any right; else nobody
+// (0). Returns 1, 2 or 0.
+int winnaar(const Player& een, const Player& twee);
+
+// Who won a points game: more points wins; 0 for a draw.
+int winnaarOpPunten(const Player& een, const Player& twee);
+
+// The summary box of a run of problems; player 2 only when two played.
+QString samenvatting(const Players& spelers, bool tweeSpelers);
+
+// «CR LF CR LF eindresultaat:  7 goed van de  10» for a player's results text.
+QString eindresultaat(const Player& speler);
+
+} // namespace run

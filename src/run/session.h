@@ -1,0 +1,35 @@
+#pragma once
+// What the menu hands a run when it opens an exercise: which exercise, at
+// which level, and who plays. A run reads it and never writes it back.
+
+#include <QString>
+#include <array>
+
+namespace run {
+
+struct Session {
+    QString oefening; // the form name of the exercise ("metriek")
+    int niveau = 1;   // the level chosen in the menu
+    int aantalSpelers = 1;
+    std::array<QString, 2> namen;
+    QString keuzeTitel; // caption of the chosen menu item
+
+    bool tweeSpelers() const { return aantalSpelers == 2; }
+    // speler is 1 or 2.
+    const QString& naam(int speler) const { return namen[speler - 1]; }
+    // The chosen level is the one that mixes the others.
+    bool doorElkaar() const;
+    // The results file of this exercise and level; empty when it keeps none.
+    QString resultatenBestand() const;
+};
+
+// Per exercise: the option number of its results files (0: none) and the
+// level that mixes the others (0: none).
+struct Oefening {
+    const char* naam;
+    int optie;
+    int mengniveau;
+};
+const Oefening* zoekOefening(const QString& naam);
+
+} // namespace run
