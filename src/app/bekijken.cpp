@@ -1,6 +1,6 @@
 #include "bekijken.h"
 
-#include "app/resultsfile.h"
+#include "run/resultsfile.h"
 #include "ui/formregistry.h"
 #include "ui/twips.h"
 

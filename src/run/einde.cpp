@@ -1,6 +1,6 @@
 #include "einde.h"
 
-#include "app/resultsfile.h" // moves into this layer
+#include "run/resultsfile.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"

@@ -1,6 +1,6 @@
 #include "ronde.h"
 
-#include "app/resultsfile.h" // moves into this layer
+#include "run/resultsfile.h"
 #include "run/rules.h"
 
 namespace run {

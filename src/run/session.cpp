@@ -1,6 +1,6 @@
 #include "session.h"
 
-#include "app/resultsfile.h" // moves into this layer
+#include "run/resultsfile.h"
 
 namespace run {
 

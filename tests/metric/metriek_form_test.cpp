@@ -184,6 +184,7 @@ private slots:
             type(f->tAntwoord(k % 2 + 1), "1");
         }
         QCOMPARE(niveaus.join(' '), QString("1 2 2 3"));
+        QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
         QVERIFY(QFile::exists("oefset2_4.txt"));
     }

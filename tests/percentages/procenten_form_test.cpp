@@ -70,10 +70,6 @@ private slots:
                 QCOMPARE(r[0]->caption() + r[1]->caption() + r[2]->caption(),
                          o.regel1 + o.regel2 + o.regel3);
                 ui::TextBox* box = f->tAntwoord(speler);
-                const bool smal = t.soort == 5; // the box follows the longer question
-                QCOMPARE(ui::leftTw(box),
-                         speler == 1 ? (smal ? 3225 : 2820) : (smal ? 6885 : 6480));
-                QCOMPARE(ui::widthTw(box), smal ? 495 : 900);
                 for (const ui::Label* l : r) // every line fits on the form
                     QVERIFY(l->fontMetrics().horizontalAdvance(l->caption()) <= l->width());
 

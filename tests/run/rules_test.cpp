@@ -1,6 +1,6 @@
 // The rules of a run without a window: winner, summary, end result, results
 // block, turn order and the levels of the mixed level.
-#include "app/resultsfile.h"
+#include "run/resultsfile.h"
 #include "run/ronde.h"
 #include "run/rules.h"
 #include "testmain.h"

@@ -1,12 +1,11 @@
 #include "grafieken.h"
 
-#include "app/resultsfile.h" // moves into the run layer
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "cover.h"
 #include "helppages.h"
+#include "run/resultsfile.h"
 #include "runtexts.h"
-#include "ui/formregistry.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 

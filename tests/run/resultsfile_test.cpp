@@ -1,4 +1,4 @@
-#include "app/resultsfile.h"
+#include "run/resultsfile.h"
 #include "testmain.h"
 
 #include <QDir>
