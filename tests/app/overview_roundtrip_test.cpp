@@ -12,6 +12,7 @@
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
+#include "run/resultsfolder.h"
 #include "rundriver.h"
 #include "testmain.h"
 
@@ -76,9 +77,10 @@ struct Played {
 
 QList<overview::Record> readBack(int option, int level)
 {
-    const QString name = results::fileName(option, level);
+    const QString name = QFileInfo(results::fileName(option, level)).fileName();
+    const QString folder = results::folder().isEmpty() ? QDir::currentPath() : results::folder();
     QList<overview::Record> records;
-    for (const overview::FileState& f : overview::readFolder(QDir::currentPath())) {
+    for (const overview::FileState& f : overview::readFolder(folder)) {
         if (f.relativeName == name)
             records = f.read.records;
         if (f.read.skipped || f.read.tornTail)
@@ -125,6 +127,7 @@ private slots:
         QDir dir(QDir::currentPath());
         for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
             dir.remove(f);
+        QDir(dir.filePath("gedeeld")).removeRecursively();
     }
 
     void runForms_data()
@@ -151,6 +154,9 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, players);
         Session s;
+        // Two players write in a results folder of their own, one in the working directory.
+        results::setFolder(players == 2 ? QDir::current().filePath("gedeeld") : QString());
+        QDir().mkpath(QDir::current().filePath("gedeeld"));
         choose(players, "Anna", "Brâm", std::max(level, 1), "Keuze");
         auto* f = open<RunForm>(form);
         QVERIFY(f);
@@ -169,6 +175,9 @@ private slots:
         f->close();
         flushUnloads();
         compareRuns(readBack(option, level), option, level, players, played);
+        QCOMPARE(QFile::exists(results::fileName(option, level)), true);
+        results::setFolder(QString());
+        QCOMPARE(QFile::exists(results::fileName(option, level)), players == 1);
     }
 
     void graphs_data()
