@@ -12,8 +12,9 @@ QString uitgesproken(const Vergelijking& v)
     uitkomst = uitkomst.mid(1).trimmed();
     QString noemer = regels[3].tekst.trimmed(); // "(3x + 4)"
     noemer = noemer.mid(1, noemer.size() - 2).trimmed();
-    return teller + QStringLiteral(" gedeeld door ( ") + noemer +
-           QStringLiteral(" ) is gelijk aan ") + uitkomst;
+    return (teller + QStringLiteral(" gedeeld door ( ") + noemer +
+            QStringLiteral(" ) is gelijk aan ") + uitkomst)
+        .simplified();
 }
 
 } // namespace equations
