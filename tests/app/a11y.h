@@ -11,35 +11,32 @@ namespace a11y {
 // Name, description, value and text of the interface, one after the other.
 inline QString exposed(QAccessibleInterface* i)
 {
-    QString t = i->text(QAccessible::Name) + QLatin1Char('\n') + i->text(QAccessible::Description) +
-                QLatin1Char('\n') + i->text(QAccessible::Value);
+    QString t = i->text(QAccessible::Name) + '\n' + i->text(QAccessible::Description) + '\n' +
+                i->text(QAccessible::Value);
     if (QAccessibleTextInterface* ti = i->textInterface())
-        t += QLatin1Char('\n') + ti->text(0, ti->characterCount());
+        t += '\n' + ti->text(0, ti->characterCount());
     return t;
 }
 
-// Every interface under the object that a pupil can see, depth first.
-inline void walk(QAccessibleInterface* i, const std::function<void(QAccessibleInterface*)>& f)
+// The first interface under i, depth first, that a pupil can see and fits.
+inline QAccessibleInterface* find(QAccessibleInterface* i,
+                                  const std::function<bool(QAccessibleInterface*)>& fits)
 {
     for (int c = 0; c < i->childCount(); ++c) {
         QAccessibleInterface* child = i->child(c);
         if (!child || child->state().invisible)
             continue;
-        f(child);
-        walk(child, f);
+        if (fits(child))
+            return child;
+        if (QAccessibleInterface* found = find(child, fits))
+            return found;
     }
+    return nullptr;
 }
-
-// The first visible interface under the widget that fits.
 inline QAccessibleInterface* find(QWidget* top,
                                   const std::function<bool(QAccessibleInterface*)>& fits)
 {
-    QAccessibleInterface* found = nullptr;
-    walk(QAccessible::queryAccessibleInterface(top), [&](QAccessibleInterface* i) {
-        if (!found && fits(i))
-            found = i;
-    });
-    return found;
+    return find(QAccessible::queryAccessibleInterface(top), fits);
 }
 
 } // namespace a11y
