@@ -3,6 +3,7 @@
 // over, a fixed clock and random source, typing into a box and pressing
 // Enter, firing the timer, and reading the results file back.
 
+#include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
 #include "run/session.h"
@@ -25,22 +26,20 @@ inline run::Session& chosen()
     return session;
 }
 
-// Sets what the menu would hand over on OK.
+// Sets what the menu would hand over on OK; forms made by the program's own
+// form list take it from the menu's choices.
 inline void choose(int players, const QString& name1, const QString& name2, int niveau,
                    const QString& keuzeTitel)
 {
     chosen() = {QString(), niveau, players, {name1, name2}, keuzeTitel};
+    module1() = {players, std::int16_t(niveau), name1, name2, keuzeTitel, QString()};
 }
 
 // Registers an exercise form, made with the choice of the moment, and a
 // stand-in for the menu it goes back to.
 template <class T> void registerExercise(const QString& name)
 {
-    ui::FormRegistry::instance().add(name, [name] {
-        run::Session s = chosen();
-        s.oefening = name;
-        return new T(s);
-    });
+    ui::FormRegistry::instance().add(name, [] { return new T(chosen()); });
     ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
 }
 

@@ -21,6 +21,13 @@ struct Session {
     bool doorElkaar() const;
     // The results file of this exercise and level; empty when it keeps none.
     QString resultatenBestand() const;
+    // The same session for the named exercise (a form knows which it is).
+    Session voor(const QString& naam) const
+    {
+        Session s = *this;
+        s.oefening = naam;
+        return s;
+    }
 };
 
 // Per exercise: the option number of its results files (0: none) and the

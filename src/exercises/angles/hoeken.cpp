@@ -1,6 +1,7 @@
 #include "hoeken.h"
 
 #include "common/random.h"
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
 namespace {
@@ -30,7 +31,8 @@ QColor achtergrondKleur(int speler)
 }
 } // namespace
 
-Hoeken::Hoeken(const run::Session& session) : ui::Form(QStringLiteral("hoeken")), session_(session)
+Hoeken::Hoeken(const run::Session& session)
+    : ui::Form(QStringLiteral("hoeken")), session_(session.voor(QStringLiteral("hoeken")))
 {
     setSizeTw(formBreedte, formHoogte);
     QFont f = font();
@@ -39,6 +41,7 @@ Hoeken::Hoeken(const run::Session& session) : ui::Form(QStringLiteral("hoeken"))
 
     Lnaam = new ui::Label(this, QString(), marge, marge, 3500, rijHoogte);
     Lnaam->setIndent(6);
+    Lnaam->setKind(ui::kindPrompt);
     Tgraden = new ui::TextBox(this, marge + 3620, marge, 1100, rijHoogte);
     Tgraden->setAccessibleName(QStringLiteral("Aantal graden"));
     Tgraden->onEnter = [this] { raad(); };
@@ -57,6 +60,8 @@ Hoeken::Hoeken(const run::Session& session) : ui::Form(QStringLiteral("hoeken"))
     Lpunten1 = new ui::Label(this, QStringLiteral("naam1 heeft 0 punten"), marge, puntenTop,
                              pictureBreedte, puntenHoogte);
     Lpunten1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Lantwoord->setKind(ui::kindFeedback);
+    Lpunten1->setKind(QStringLiteral("Punten"));
 
     Timer1 = new ui::Timer(this, 1000);
     Timer1->onTick = [this] { tick(); };
@@ -81,12 +86,13 @@ void Hoeken::activate()
     Picture1->setScale(0, 0, 1000, 1000);
     spel.begin(angles::nieuweHoek(common::random()));
     tekenHoek();
-    Tgraden->setFocus();
+    ui::focusForAnswer(Tgraden, Picture1->accessibleDescription());
 }
 
 void Hoeken::tekenHoek()
 {
     Picture1->clear();
+    Picture1->setAccessibleDescription(angles::beschrijving(spel.hoek));
     const int eind = spel.hoek.eindHoek();
     if (spel.veegHoek != eind)
         Picture1->pie(middenX, middenY, straal, spel.veegHoek, eind - spel.veegHoek, rood, rood);
@@ -151,7 +157,7 @@ void Hoeken::tick()
     Tgraden->setEnabled(true);
     Lnaam->show();
     bNaarmenu->setEnabled(true);
-    Tgraden->setFocus();
+    ui::focusForAnswer(Tgraden, Picture1->accessibleDescription());
 }
 
 void Hoeken::sluitSpel()

@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "run/rules.h"
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
 using common::Str;
@@ -21,7 +22,7 @@ constexpr int rowHeight = 330;
 } // namespace
 
 RunForm::RunForm(const Member& member, const run::Session& session)
-    : ui::Form(member.formName), member_(member), session_(session)
+    : ui::Form(member.formName), member_(member), session_(session.voor(member.formName))
 {
     setSizeTw(member.windowWidth2, member.windowHeight);
     QFont f = font();
@@ -49,9 +50,11 @@ void RunForm::maakSpelerhelft(int speler)
         this, speler == 1 ? QStringLiteral(" vul in !") : QStringLiteral("naam2, vul in !"), left,
         vulinTop, halfWidth, rowHeight);
     vulin->setColours(Qt::white, ui::colour(1));
+    vulin->setKind(ui::kindPrompt);
     auto* goedzo = new ui::Label(this, QStringLiteral("Goed zo, naam%1").arg(speler), left,
                                  goedzoTop, halfWidth, rowHeight);
     goedzo->setColours(Qt::black, ui::colour(12).lighter(170));
+    goedzo->setKind(ui::kindFeedback);
     auto* box = new ui::TextBox(this, left + 1800, opgaveTop + 600, 1200, rowHeight);
     box->setAccessibleName(QStringLiteral("Antwoord van speler %1").arg(speler));
     pic->setAccessibleName(QStringLiteral("Gegeven antwoorden van speler %1").arg(speler));
@@ -104,7 +107,7 @@ void RunForm::toonAntwoordvak(int speler)
     box->show();
     box->setEnabled(true);
     box->clear();
-    box->setFocus();
+    ui::focusForAnswer(box, opgaveZin(speler));
 }
 
 void RunForm::tick()

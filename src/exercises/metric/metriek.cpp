@@ -4,6 +4,7 @@
 #include "metriccheck.h"
 #include "metricexplanation.h"
 #include "metricunits.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -25,6 +26,7 @@ Metriek::Metriek(const run::Session& session) : RunForm(member(QStringLiteral("m
         auto* onder = new ui::Label(this, QStringLiteral(" cm"), x + 1950, top + lineHeight + 120,
                                     1200, lineHeight);
         getal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        getal->setKind(ui::kindProblem);
         for (QLabel* l : {getal, boven, is, onder})
             l->setFont(big);
         ui::TextBox* box = tAntwoord(speler);
@@ -59,6 +61,12 @@ void Metriek::maakopgave(int speler)
     onder->setCaption(QStringLiteral(" ") + opgave.naarEenheid);
     for (QLabel* l : {getal, boven, onder, een ? Label1 : Label2})
         l->show();
+    getal->setAccessibleName(metric::uitgesproken(opgave)); // the number reads the whole problem
+}
+
+QString Metriek::opgaveZin(int) const
+{
+    return metric::uitgesproken(opgave);
 }
 
 run::Verdict Metriek::beoordeel(int speler)

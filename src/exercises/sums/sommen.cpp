@@ -4,6 +4,8 @@
 #include "exercises/sums/check.h"
 #include "exercises/sums/explanation.h"
 #include "exercises/sums/generator.h"
+#include "exercises/sums/spoken.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -35,8 +37,7 @@ Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("som
             row[i] = new ui::Label(this, QString(), lefts[i] + shift, rowTop, widths[i], rowHeight);
             row[i]->setFont(big);
             row[i]->setAlignment(align[i] | Qt::AlignVCenter);
-            row[i]->setAccessibleName(
-                QStringLiteral("Som van speler %1, deel %2").arg(speler).arg(i));
+            row[i]->setKind(i == 0 ? ui::kindProblem : QStringLiteral("Deel van de opgave"));
         }
         ui::TextBox* box = tAntwoord(speler);
         box->setFont(big);
@@ -86,6 +87,13 @@ void Sommen::toonOpgave(int speler)
     ui::TextBox* box = tAntwoord(speler);
     ui::setLeftTw(box, r.answerLeft + shift);
     ui::setWidthTw(box, r.answerWidth);
+    // The first label reads the whole problem.
+    row[0]->setAccessibleName(sums::uitgesproken(r));
+}
+
+QString Sommen::opgaveZin(int) const
+{
+    return sums::uitgesproken(opgave.row);
 }
 
 run::Verdict Sommen::beoordeel(int speler)
