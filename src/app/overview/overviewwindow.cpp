@@ -67,18 +67,7 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     status->setWordWrap(true);
     fillExercises();
 
-    sorted->setSourceModel(&classTable);
-    sorted->setSortRole(SortRole);
-    table->setModel(sorted);
-    table->setSortingEnabled(true);
-    table->sortByColumn(ClassTable::Name, Qt::AscendingOrder);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setAccessibleName(QStringLiteral("Tabel van leerlingen en oefeningen"));
-
+    setUpTable();
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(chart);
     right->addWidget(answers);
@@ -98,6 +87,26 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     layout->addWidget(split, 1);
     resize(1200, 720);
 
+    connectSignals();
+}
+
+void OverviewWindow::setUpTable()
+{
+    sorted->setSourceModel(&classTable);
+    sorted->setSortRole(SortRole);
+    table->setModel(sorted);
+    table->setSortingEnabled(true);
+    table->sortByColumn(ClassTable::Name, Qt::AscendingOrder);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setAccessibleName(QStringLiteral("Tabel van leerlingen en oefeningen"));
+}
+
+void OverviewWindow::connectSignals()
+{
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         const QModelIndex i = table->currentIndex();
         pupil_ =
