@@ -47,6 +47,7 @@ protected:
     void toonAntwoordvak(int speler) override;
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
+    QString opgaveZin(int speler) const override;
 
 private:
     struct Kant {

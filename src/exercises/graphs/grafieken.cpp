@@ -91,6 +91,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
     y += regel + 120;
     bUitleg = new ui::Button(this, hulp, paneelLinks, y, paneelBreedte, regel);
     bUitleg->onClick = [this] { bUitlegClick(); };
+    maakBeschrijfknop(paneelLinks, y + regel + 120, paneelBreedte, regel);
     bNaarmenu = new ui::Button(this, QStringLiteral("Naar menu"), paneelLinks,
                                marge + beeldZijde - regel, paneelBreedte, regel);
     bNaarmenu->onClick = [this] { sluitRun(); };
@@ -162,6 +163,7 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
     tekenCurve(*Picture1, rijen, ui::colour(nieuwekleur > 0 ? kleur : 1), breedte, grens);
+    beschrijf(nieuwekleur > 0);
 }
 
 void Grafieken::toonDoelfunctie()
