@@ -65,7 +65,7 @@ void Metriek::maakopgave(int speler)
 RunForm::Oordeel Metriek::beoordeel(int speler)
 {
     const metric::Beoordeling b = metric::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, {b.verslagregel}};
 }
 
 void Metriek::uitleg(int)

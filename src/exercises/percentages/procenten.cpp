@@ -98,7 +98,7 @@ void Procenten::maakopgave(int speler)
 RunForm::Oordeel Procenten::beoordeel(int speler)
 {
     const percentages::Beoordeling b = percentages::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregels};
 }
 
 void Procenten::uitleg(int speler)
