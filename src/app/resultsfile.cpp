@@ -1,6 +1,7 @@
 #include "resultsfile.h"
 
 #include "common/clock.h"
+#include "run/resultsfolder.h"
 #include "ui/messagebox.h"
 
 #include <QFile>
@@ -57,8 +58,8 @@ QStringList splitLines(QByteArrayView bytes)
 QString fileName(int option, int level)
 {
     if (option == 1)
-        return QStringLiteral("oefset1.txt");
-    return QStringLiteral("oefset%1_%2.txt").arg(option).arg(std::abs(level));
+        return inFolder(QStringLiteral("oefset1.txt"));
+    return inFolder(QStringLiteral("oefset%1_%2.txt").arg(option).arg(std::abs(level)));
 }
 
 QString block(const QString& verslag1, const QString& verslag2)

@@ -1,5 +1,5 @@
 #pragma once
-// Results files: one per exercise type and level, in the working directory.
+// Results files: one per exercise type and level, in the results folder.
 // Each run appends one block in one write: verslag1, CR LF CR LF, verslag2,
 // CR LF, 49 "-" and CR LF. Files are UTF-8 with CR LF line ends; the viewer
 // also reads files in the single-byte Windows-1252 encoding.
@@ -17,6 +17,7 @@ class QFile;
 namespace results {
 
 // "oefset" + option + "_" + level + ".txt"; option 1 (percentages) has no level.
+// In the results folder when one was set at start-up (run/resultsfolder.h).
 QString fileName(int option, int level);
 
 QString block(const QString& verslag1, const QString& verslag2);

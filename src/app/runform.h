@@ -120,6 +120,13 @@ protected:
     virtual Oordeel beoordeel(int speler) = 0;
     // The explanation after a wrong answer; modal.
     virtual void uitleg(int speler) = 0;
+    // The player's problem as one sentence for a screen reader, in the order
+    // it reads on screen ("-3 + 5 = …"); it is the answer box's description.
+    virtual QString opgaveZin(int speler) const
+    {
+        Q_UNUSED(speler);
+        return {};
+    }
     // After the answer was judged and before the timer restarts (members that
     // write the normalised answer back into the box, for example).
     virtual void naBeoordeling(int speler) { Q_UNUSED(speler); }

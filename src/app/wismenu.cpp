@@ -114,6 +114,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
         Option1[i] = new ui::OptionButton(this, QString::number(i + 1), boxLeft + 800 * i,
                                           rowTops[0], 700, buttonHeight);
         Option1[i]->onClick = [this, i] { optionClick(i); };
+        Option1[i]->setAccessibleDescription(QStringLiteral("Aantal spelers: %1").arg(i + 1));
     }
     Option1[0]->setAccessibleName(QStringLiteral("Alleen, één speler"));
     Option1[1]->setAccessibleName(QStringLiteral("Met twee spelers"));

@@ -1,6 +1,9 @@
 #include "picturebox.h"
 
+#include "accessible.h"
 #include "twips.h"
+
+#include <QAccessible>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +16,7 @@ PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height
     setGeometryTw(this, left, top, width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
     ensureImage();
+    installAccessibility();
 }
 
 void PictureBox::setScale(double left, double top, double width, double height)
@@ -81,6 +85,7 @@ void PictureBox::clear()
 {
     ensureImage();
     image_.fill(back_);
+    printed_.clear();
     currentX = twipsScale_ ? 0 : scaleLeft_;
     currentY = twipsScale_ ? 0 : scaleTop_;
     update();
@@ -104,6 +109,11 @@ void PictureBox::print(const QString& text)
     const QStringList lines = t.split(QLatin1Char('\r'));
     for (const QString& l : lines)
         printLine(l);
+    const int at = int(printed_.join(QLatin1Char('\n')).size());
+    printed_ += lines;
+    QAccessibleTextInsertEvent event(this, at, lines.join(QLatin1Char('\n')));
+    QAccessible::updateAccessibility(&event);
+    announce(this, QAccessible::TextInserted, true);
 }
 
 void PictureBox::printLine(const QString& text)

@@ -44,6 +44,8 @@ public:
     // Prints text at the current position in the fore colour; CR (or CR LF)
     // separates lines. Afterwards the position is at the start of the next line.
     void print(const QString& text);
+    // The lines printed since the last clear(), for a screen reader.
+    const QStringList& printedLines() const { return printed_; }
     double textHeight() const;
     double textWidth(const QString& text) const;
 
@@ -73,6 +75,7 @@ private:
     double yUnitsPerPixel() const;
 
     QImage image_;
+    QStringList printed_;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
     bool twipsScale_ = true;
     QColor back_ = Qt::white;

@@ -3,9 +3,11 @@
 #include "antwoord.h"
 #include "app/module1.h"
 #include "common/random.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 #include "uitleg.h"
+#include "voorlezen.h"
 
 using equations::Vergelijking;
 
@@ -62,6 +64,7 @@ Vergelijkingen::Vergelijkingen() : RunForm(member(QStringLiteral("vergelijkingen
         auto* tweede = new ui::TextBox(this, x, antwoordTop, vakKortBreed, rij);
         tweede->setAccessibleName(QStringLiteral("Tweede antwoord van speler %1").arg(speler));
         breuk->setAccessibleName(QStringLiteral("Vergelijking van speler %1").arg(speler));
+        verg->setKind(ui::kindProblem);
 
         tAntwoord(speler)->onEnter = [this, speler] { enterInEersteVak(speler); };
         tweede->onEnter = [this, speler] { enterInTweedeVak(speler); };
@@ -139,6 +142,17 @@ void Vergelijkingen::toonVergelijking(int speler, const Vergelijking& v)
         k.breuk->moveTo(0, r.hoogte);
         k.breuk->print(r.tekst);
     }
+    k.breuk->setAccessibleDescription(equations::uitgesproken(v));
+}
+
+QString Vergelijkingen::opgaveZin(int speler) const
+{
+    const Vergelijking& v = vergelijkingVan(speler);
+    const Kant k = kant(speler);
+    QString zin = equations::uitgesproken(v) + QStringLiteral(", ") + k.letter->caption().trimmed();
+    if (v.isKwadratisch())
+        zin += QStringLiteral(" … ") + k.of->caption().simplified();
+    return zin + QStringLiteral(" …");
 }
 
 void Vergelijkingen::legAntwoordrijUit(int speler, bool tweeVakken)

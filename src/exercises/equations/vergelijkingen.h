@@ -48,6 +48,7 @@ protected:
     bool geenAntwoord(int speler) const override;
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
+    QString opgaveZin(int speler) const override;
 
 private:
     struct Kant {

@@ -91,6 +91,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
     y += regel + 120;
     bUitleg = new ui::Button(this, hulp, paneelLinks, y, paneelBreedte, regel);
     bUitleg->onClick = [this] { bUitlegClick(); };
+    maakBeschrijfknop(paneelLinks, y + regel + 120, paneelBreedte, regel);
     bNaarmenu = new ui::Button(this, QStringLiteral("Naar menu"), paneelLinks,
                                marge + beeldZijde - regel, paneelBreedte, regel);
     bNaarmenu->onClick = [this] { sluitRun(); };
@@ -163,6 +164,7 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
     tekenCurve(*Picture1, rijen, nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1), breedte,
                grens);
+    beschrijf(nieuwekleur > 0);
 }
 
 void Grafieken::toonDoelfunctie()
@@ -184,7 +186,6 @@ void Grafieken::updateResultaat()
 
 void Grafieken::tekst1Enter()
 {
-    // After "Antwoord" the function is over: Enter neither scores nor counts.
     if (afgesloten || !Text1->isEnabled() || goedBeantwoord)
         return;
     formule = common::commaToPoint(Text1->text());
