@@ -203,13 +203,13 @@ void RunForm::beantwoord(int speler)
         lGoedzo(speler)->setCaption(QStringLiteral("Goedzo ") + naam(speler) +
                                     QStringLiteral("!   ") + Str(goed) + QStringLiteral(" g"));
         picture(speler)->print(oordeel.historie);
-        verslag += CRLF + oordeel.verslag;
     } else {
         lGoedzo(speler)->setCaption(oordeel.fout);
         picture(speler)->print(oordeel.historie);
         uitleg(speler);
-        verslag += CRLF + oordeel.verslag;
     }
+    for (const QString& regel : oordeel.verslag)
+        verslag += CRLF + results::oneLine(regel);
     naBeoordeling(speler);
     if (afgesloten)
         return; // the window was closed while the explanation was open

@@ -41,7 +41,10 @@ public:
         bool goed = false;
         QString fout;     // feedback caption after a wrong answer ("nee, het is ...")
         QString historie; // printed on the player's picture box (CR LF breaks lines)
-        QString verslag;  // appended to the player's results text after CR LF
+        // The lines appended to the player's results text, each after CR LF.
+        // Control characters in them (a pasted line break) are written as
+        // blanks; the picture box and the labels show the answer as typed.
+        QStringList verslag;
     };
 
     explicit RunForm(const Member& member);

@@ -5,6 +5,7 @@
 #include "app/menutable.h"
 #include "app/module1.h"
 #include "ui/formregistry.h"
+#include "ui/heldenter.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -75,6 +76,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
     setCaption(QStringLiteral("Menu wiskunde"));
     setSizeTw(formWidth, formHeight);
     setAccessibleName(QStringLiteral("Menu wiskunde"));
+    heldEnter = new ui::HeldEnterGuard(this);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
@@ -157,6 +159,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
 
 void Wismenu::activate()
 {
+    heldEnter->reset();
     Picture2->show();
     drawPicture2();
     hoofdkeuze = 0;

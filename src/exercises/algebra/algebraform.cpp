@@ -116,7 +116,7 @@ RunForm::Oordeel AlgebraForm::oordeel(int speler, bool goed, const QString& antw
     tAntwoord(speler)->setText(antwoord);
     const algebra::Regels r = goed ? algebra::goedRegels(tekst, antwoord, speler)
                                    : algebra::foutRegels(tekst, antwoord, antw);
-    return {goed, r.fout, passend(speler, r.historie), r.verslag};
+    return {goed, r.fout, passend(speler, r.historie), {r.verslag}};
 }
 
 QString AlgebraForm::passend(int speler, const QString& tekst) const

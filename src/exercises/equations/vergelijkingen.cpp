@@ -190,14 +190,18 @@ void Vergelijkingen::enterInEersteVak(int speler)
         beantwoord(speler);
 }
 
-// Enter in the second box answers both; with the first box still empty it
-// goes back there instead.
+// Enter in the second box answers both; an empty first box reads as 0.
 void Vergelijkingen::enterInTweedeVak(int speler)
 {
-    if (tAntwoord(speler)->text().isEmpty())
-        tAntwoord(speler)->setFocus();
-    else
-        beantwoord(speler);
+    beantwoord(speler);
+}
+
+// Enter is ignored only while every box of the player is empty.
+bool Vergelijkingen::geenAntwoord(int speler) const
+{
+    const Kant k = kant(speler);
+    return tAntwoord(speler)->text().isEmpty() &&
+           (k.tweede->isHidden() || k.tweede->text().isEmpty());
 }
 
 RunForm::Oordeel Vergelijkingen::beoordeel(int speler)
@@ -207,7 +211,7 @@ RunForm::Oordeel Vergelijkingen::beoordeel(int speler)
     k.tweede->setEnabled(false);
     const equations::Beoordeling b = equations::beoordeel(
         vergelijkingVan(speler), speler, tAntwoord(speler)->text(), k.tweede->text());
-    return {b.goed, b.nee, historieregel(speler, b.regel), b.verslagregel};
+    return {b.goed, b.nee, historieregel(speler, b.regel), {b.verslagregel}};
 }
 
 // A history line wider than the player's area is shown on two lines: the

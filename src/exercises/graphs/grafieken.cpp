@@ -162,7 +162,8 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
         kleur = volgendeKleur(kleur);
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
-    tekenCurve(*Picture1, rijen, ui::colour(nieuwekleur > 0 ? kleur : 1), breedte, grens);
+    tekenCurve(*Picture1, rijen, nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1), breedte,
+               grens);
     beschrijf(nieuwekleur > 0);
 }
 
@@ -185,7 +186,7 @@ void Grafieken::updateResultaat()
 
 void Grafieken::tekst1Enter()
 {
-    if (afgesloten || !Text1->isEnabled())
+    if (afgesloten || !Text1->isEnabled() || goedBeantwoord)
         return;
     formule = common::commaToPoint(Text1->text());
     if (formule.isEmpty() || formule == vorigeInvoer)
@@ -197,9 +198,9 @@ void Grafieken::tekst1Enter()
     if (poging == 0) {
         ++(beurt == 1 ? gehad1 : gehad2);
         verslag += CRLF + QStringLiteral("functie: ") + Text2->text() + doelformule + CRLF +
-                   QStringLiteral("invoer:") + formule;
+                   QStringLiteral("invoer:") + results::oneLine(formule);
     } else {
-        verslag += CRLF + QStringLiteral("       ") + formule;
+        verslag += CRLF + QStringLiteral("       ") + results::oneLine(formule);
     }
     if (!gelezen) {
         ++poging; // a mistyped formula costs an attempt; the box stays open

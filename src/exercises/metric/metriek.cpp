@@ -73,7 +73,7 @@ QString Metriek::opgaveZin(int) const
 RunForm::Oordeel Metriek::beoordeel(int speler)
 {
     const metric::Beoordeling b = metric::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, {b.verslagregel}};
 }
 
 void Metriek::uitleg(int)

@@ -106,7 +106,7 @@ QString Procenten::opgaveZin(int) const
 RunForm::Oordeel Procenten::beoordeel(int speler)
 {
     const percentages::Beoordeling b = percentages::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregels};
 }
 
 void Procenten::uitleg(int speler)

@@ -99,8 +99,9 @@ QString Sommen::opgaveZin(int) const
 
 RunForm::Oordeel Sommen::beoordeel(int speler)
 {
+    lGoedzo(3 - speler)->hide(); // only the answering player's feedback shows
     const sums::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
-    return {v.goed, v.fout, passend(v, picture(speler)), v.regel};
+    return {v.goed, v.fout, passend(v, picture(speler)), {v.regel}};
 }
 
 // A history line too long for the player's area goes on two lines, the
