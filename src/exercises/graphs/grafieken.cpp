@@ -54,6 +54,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
 
     Picture1 = new ui::PictureBox(this, marge, marge, beeldZijde, beeldZijde);
     Picture1->setAccessibleName(QStringLiteral("Grafiek"));
+    Picture1->setScale(0, 0, beeld, beeld);
     Image1 = new ui::Label(this, QString(), marge, marge, beeldZijde, beeldZijde);
     Image1->setPixmap(QPixmap::fromImage(hulpOmslag(Image1->size(), Image1->devicePixelRatioF())));
     Image1->hide();
@@ -161,14 +162,15 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
         kleur = volgendeKleur(kleur);
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
-    tekenCurve(*Picture1, rijen, ui::colour(nieuwekleur > 0 ? kleur : 1), breedte, grens);
+    const QColor c = ui::colour(nieuwekleur > 0 ? kleur : 1);
+    Picture1->paint([&](ui::UserPainter& p) { tekenCurve(p, rijen, c, breedte, grens); });
 }
 
 void Grafieken::toonDoelfunctie()
 {
     formule = doelformule;
     Picture1->clear();
-    assen(*Picture1, as);
+    Picture1->paint([this](ui::UserPainter& p) { assen(p, as); });
     if (prefix_suffix())
         grafiek(0);
 }
@@ -344,10 +346,8 @@ void Grafieken::toonHulpPagina()
 
     const HulpPagina& pagina = kiesHulpPagina(module1().niveau, doorElkaar, hulpPagina);
     Picture1->clear();
-    if (pagina.indeling == Indeling::Links)
-        assenuitleg(*Picture1, as);
-    else
-        assenuitleg2(*Picture1, as);
+    const auto tekenAssen = pagina.indeling == Indeling::Links ? assenuitleg : assenuitleg2;
+    Picture1->paint([&](ui::UserPainter& p) { tekenAssen(p, as); });
     formule = pagina.formule;
     // The example stays within its half, clear of the text.
     const QRectF helft =
