@@ -1,8 +1,12 @@
 #include "app/appsetup.h"
+#include "app/commandline.h"
 #include "app/formlist.h"
+#include "app/overview/overviewwindow.h"
+#include "run/resultsfolder.h"
 #include "ui/formregistry.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -10,6 +14,20 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     fonts.finish();
     setUpApplication(app);
+    const StartOptions start = parseStartOptions(QApplication::arguments().mid(1),
+                                                 qEnvironmentVariable("TELKOMPAS_RESULTATEN"));
+    if (!start.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(start.error));
+        return 2;
+    }
+    results::setFolder(start.resultsFolder);
+    if (start.overview) {
+        QApplication::setDesktopFileName(QStringLiteral("nl.telkompas.Overzicht"));
+        overview::OverviewWindow window;
+        window.open(start.overviewFolder);
+        window.show();
+        return app.exec();
+    }
     registerForms();
     ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
     const int code = app.exec();

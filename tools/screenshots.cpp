@@ -6,6 +6,9 @@
 #include "app/bekijken.h"
 #include "app/formlist.h"
 #include "app/module1.h"
+#include "app/overview/answersview.h"
+#include "app/overview/overviewwindow.h"
+#include "app/overview/pupilchart.h"
 #include "app/runform.h"
 #include "app/wismenu.h"
 #include "common/clock.h"
@@ -14,6 +17,7 @@
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
+#include "sampleresults.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
@@ -168,6 +172,25 @@ void viewerScene()
     ui::FormRegistry::instance().unloadAll();
 }
 
+// The class overview of a made-up class, one pupil and one of her runs chosen.
+void overviewScene()
+{
+    const QString folder = QDir::current().filePath(QStringLiteral("klas"));
+    samples::writeClass(folder, {"Anna", "Bram", "Chaima", "Daan", "Eva", "Finn"},
+                        {{2, 1}, {3, 2}, {6, 1}, {7, 1}}, 6);
+    overview::OverviewWindow w;
+    w.open(folder);
+    while (w.isReading())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+    w.choosePupil(QStringLiteral("Chaima"));
+    const auto runs = w.classTable.recordsOf(QStringLiteral("Chaima"));
+    w.answers->showRun(*runs.last());
+    w.show();
+    QTest::qWait(200);
+    save(&w, QStringLiteral("overzicht"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -201,5 +224,6 @@ int main(int argc, char** argv)
              {QStringLiteral("(x+2)(x+3)")});
     graphsScene();
     viewerScene();
+    overviewScene();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
+#include "ui/accessible.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
@@ -42,9 +43,11 @@ RunForm::RunForm(const Member& member) : ui::Form(member.formName), member_(memb
             this, speler == 1 ? QStringLiteral(" vul in !") : QStringLiteral("naam2, vul in !"),
             left, vulinTop, halfWidth, rowHeight);
         vulin->setColours(Qt::white, ui::colour(1));
+        vulin->setKind(ui::kindPrompt);
         auto* goedzo = new ui::Label(this, QStringLiteral("Goed zo, naam%1").arg(speler), left,
                                      goedzoTop, halfWidth, rowHeight);
         goedzo->setColours(Qt::black, ui::colour(12).lighter(170));
+        goedzo->setKind(ui::kindFeedback);
         auto* box = new ui::TextBox(this, left + 1800, opgaveTop + 600, 1200, rowHeight);
         box->setAccessibleName(QStringLiteral("Antwoord van speler %1").arg(speler));
         pic->setAccessibleName(QStringLiteral("Gegeven antwoorden van speler %1").arg(speler));
@@ -133,7 +136,7 @@ void RunForm::toonAntwoordvak(int speler)
     box->show();
     box->setEnabled(true);
     box->clear();
-    box->setFocus();
+    ui::focusForAnswer(box, opgaveZin(speler));
 }
 
 void RunForm::tick()
@@ -200,13 +203,13 @@ void RunForm::beantwoord(int speler)
         lGoedzo(speler)->setCaption(QStringLiteral("Goedzo ") + naam(speler) +
                                     QStringLiteral("!   ") + Str(goed) + QStringLiteral(" g"));
         picture(speler)->print(oordeel.historie);
-        verslag += CRLF + oordeel.verslag;
     } else {
         lGoedzo(speler)->setCaption(oordeel.fout);
         picture(speler)->print(oordeel.historie);
         uitleg(speler);
-        verslag += CRLF + oordeel.verslag;
     }
+    for (const QString& regel : oordeel.verslag)
+        verslag += CRLF + results::oneLine(regel);
     naBeoordeling(speler);
     if (afgesloten)
         return; // the window was closed while the explanation was open

@@ -41,7 +41,10 @@ public:
         bool goed = false;
         QString fout;     // feedback caption after a wrong answer ("nee, het is ...")
         QString historie; // printed on the player's picture box (CR LF breaks lines)
-        QString verslag;  // appended to the player's results text after CR LF
+        // The lines appended to the player's results text, each after CR LF.
+        // Control characters in them (a pasted line break) are written as
+        // blanks; the picture box and the labels show the answer as typed.
+        QStringList verslag;
     };
 
     explicit RunForm(const Member& member);
@@ -117,6 +120,13 @@ protected:
     virtual Oordeel beoordeel(int speler) = 0;
     // The explanation after a wrong answer; modal.
     virtual void uitleg(int speler) = 0;
+    // The player's problem as one sentence for a screen reader, in the order
+    // it reads on screen ("-3 + 5 = …"); it is the answer box's description.
+    virtual QString opgaveZin(int speler) const
+    {
+        Q_UNUSED(speler);
+        return {};
+    }
     // After the answer was judged and before the timer restarts (members that
     // write the normalised answer back into the box, for example).
     virtual void naBeoordeling(int speler) { Q_UNUSED(speler); }

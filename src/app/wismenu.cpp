@@ -5,6 +5,7 @@
 #include "app/menutable.h"
 #include "app/module1.h"
 #include "ui/formregistry.h"
+#include "ui/heldenter.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -75,6 +76,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
     setCaption(QStringLiteral("Menu wiskunde"));
     setSizeTw(formWidth, formHeight);
     setAccessibleName(QStringLiteral("Menu wiskunde"));
+    heldEnter = new ui::HeldEnterGuard(this);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
@@ -112,6 +114,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
         Option1[i] = new ui::OptionButton(this, QString::number(i + 1), boxLeft + 800 * i,
                                           rowTops[0], 700, buttonHeight);
         Option1[i]->onClick = [this, i] { optionClick(i); };
+        Option1[i]->setAccessibleDescription(QStringLiteral("Aantal spelers: %1").arg(i + 1));
     }
     Option1[0]->setAccessibleName(QStringLiteral("Alleen, één speler"));
     Option1[1]->setAccessibleName(QStringLiteral("Met twee spelers"));
@@ -156,6 +159,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
 
 void Wismenu::activate()
 {
+    heldEnter->reset();
     Picture2->show();
     drawPicture2();
     hoofdkeuze = 0;

@@ -9,6 +9,10 @@
 #include "ui/form.h"
 #include "ui/picturebox.h"
 
+namespace ui {
+class HeldEnterGuard;
+}
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -54,6 +58,9 @@ public:
     int opgaveKeuze = 0;
 
 private:
+    // Enter still held from the run's last answer opens nothing here.
+    ui::HeldEnterGuard* heldEnter;
+
     void menuClick(int index);
     void optionClick(int index);
     void okClick();

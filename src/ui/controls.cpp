@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "accessible.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -28,7 +29,11 @@ void Label::setCaption(const QString& caption)
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Qt tells a screen reader of a new text but not of the same text again,
+    // which a pupil must hear as well, nor of a label with a name of its own.
+    const bool qtTells = shown != text() && accessibleName().isEmpty();
     setText(shown);
+    announce(this, QAccessible::NameChanged, qtTells);
 }
 
 void Label::setColours(const QColor& text, const QColor& background)
@@ -75,6 +80,7 @@ Button::Button(QWidget* parent, const QString& caption, int left, int top, int w
     : QPushButton(caption, parent)
 {
     setGeometryTw(this, left, top, width, height);
+    installAccessibility();
     connect(this, &QPushButton::clicked, this, [this] {
         if (onClick)
             onClick();
@@ -104,6 +110,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption, int left, in
     : QRadioButton(caption, parent)
 {
     setGeometryTw(this, left, top, width, height);
+    installAccessibility();
     connect(this, &QRadioButton::clicked, this, [this] {
         if (onClick)
             onClick();

@@ -19,6 +19,8 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return caption_; }
     void setColours(const QColor& text, const QColor& background);
+    // What the caption is, for a screen reader ("Opgave", "Terugmelding").
+    void setKind(const QString& kind) { setAccessibleDescription(kind); }
 
 private:
     QString caption_;

@@ -1,6 +1,9 @@
 #include "picturebox.h"
 
+#include "accessible.h"
 #include "twips.h"
+
+#include <QAccessible>
 
 #include <QPainter>
 #include <cmath>
@@ -12,6 +15,7 @@ PictureBox::PictureBox(QWidget* parent, int left, int top, int width, int height
     setGeometryTw(this, left, top, width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
     ensureImage();
+    installAccessibility();
 }
 
 void PictureBox::setScale(double left, double top, double width, double height)
@@ -91,6 +95,7 @@ void PictureBox::clear()
 {
     ensureImage();
     image_.fill(back_);
+    printed_.clear();
     currentX = twipsScale_ ? 0 : scaleLeft_;
     currentY = twipsScale_ ? 0 : scaleTop_;
     update();
@@ -108,13 +113,26 @@ double PictureBox::textWidth(const QString& text) const
 
 void PictureBox::print(const QString& text)
 {
-    for (const QString& l : textLines(text))
+    const QStringList lines = textLines(text);
+    for (const QString& l : lines)
         printLine(l);
+    record(lines);
+}
+
+// The printed lines are kept for a screen reader, which hears of each new one.
+void PictureBox::record(const QStringList& lines)
+{
+    const int at = int(printed_.join(QLatin1Char('\n')).size());
+    printed_ += lines;
+    QAccessibleTextInsertEvent event(this, at, lines.join(QLatin1Char('\n')));
+    QAccessible::updateAccessibility(&event);
+    announce(this, QAccessible::TextInserted, true);
 }
 
 void PictureBox::paint(const std::function<void(UserPainter&)>& draw)
 {
     UserPainter p = painter();
+    p.printed = [this](const QStringList& lines) { record(lines); };
     draw(p);
     // The font and colour a drawing ends with stay with the picture, as they
     // do for printed text: the next drawing or line of text starts with them.

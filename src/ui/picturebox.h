@@ -45,17 +45,17 @@ public:
     // Prints text at the current position in the fore colour; CR (or CR LF)
     // separates lines. Afterwards the position is at the start of the next line.
     void print(const QString& text);
+    // The lines printed since the last clear(), for a screen reader.
+    const QStringList& printedLines() const { return printed_; }
     double textHeight() const;
     double textWidth(const QString& text) const;
 
     // The user coordinates in logical pixels of the picture as it is now.
     UserScale userScale() const;
-    // A painter on the picture in its user coordinates, font and fore colour,
-    // starting at the current position. The picture shows the drawing once
-    // the painter is gone and control is back in the event loop.
-    UserPainter painter();
-    // Draws with a painter that is gone again when `draw` returns; the
-    // picture keeps the font and colour the drawing ended with.
+    // Draws with a painter on the picture in its user coordinates, font and
+    // fore colour, starting at the current position; the painter is gone
+    // again when `draw` returns. Text it prints joins the printed lines, and
+    // the picture keeps the font and colour the drawing ended with.
     void paint(const std::function<void(UserPainter&)>& draw);
 
     // For tests and screenshots.
@@ -69,12 +69,15 @@ protected:
 
 private:
     void ensureImage();
+    UserPainter painter();
     void printLine(const QString& text);
+    void record(const QStringList& lines);
     void scrollForNextLine();
     double xUnitsPerPixel() const;
     double yUnitsPerPixel() const;
 
     QImage image_;
+    QStringList printed_;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
     bool twipsScale_ = true;
     QColor back_ = Qt::white;

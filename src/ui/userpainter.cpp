@@ -84,8 +84,11 @@ void UserPainter::image(double x, double y, double width, double height, const Q
 
 void UserPainter::print(const QString& text)
 {
-    for (const QString& l : textLines(text))
+    const QStringList lines = textLines(text);
+    for (const QString& l : lines)
         printLine(l);
+    if (printed)
+        printed(lines);
 }
 
 void UserPainter::printLine(const QString& text)

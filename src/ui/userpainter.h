@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <functional>
 
 namespace ui {
 
@@ -69,6 +70,8 @@ public:
     // CR LF, or LF); afterwards the position is at the start of the next line.
     void print(const QString& text);
     void printLine(const QString& text);
+    // Told the lines of every print, when set.
+    std::function<void(const QStringList&)> printed;
     double textHeight() const;
     double textWidth(const QString& text) const;
 

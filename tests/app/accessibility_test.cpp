@@ -1,12 +1,20 @@
-// A screen reader must be able to name every control a pupil uses: every form
-// is opened as the menu opens it and its widget tree is walked.
+// A screen reader must be able to name every control a pupil uses and read
+// every text a pupil sees: every form is opened as the menu opens it, played
+// through its states, and its widget tree is walked in each.
+#include "a11y.h"
+#include "app/bekijken.h"
 #include "app/formlist.h"
+#include "app/runform.h"
+#include "app/wismenu.h"
+#include "exercises/angles/hoeken.h"
+#include "exercises/graphs/grafieken.h"
 #include "rundriver.h"
 #include "testmain.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 
 namespace {
@@ -28,6 +36,67 @@ QStringList unnamedControls(QWidget* form)
             unnamed << QStringLiteral("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
     }
     return unnamed;
+}
+
+// The lines a pupil sees on the widget.
+QStringList shownLines(QWidget* w)
+{
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text().split(QLatin1Char('\n'));
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return {b->text().remove(QLatin1Char('&'))};
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return {e->text()};
+    if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+        return p->toPlainText().split(QLatin1Char('\n'));
+    if (auto* p = qobject_cast<ui::PictureBox*>(w))
+        return p->printedLines();
+    return {};
+}
+
+QStringList linesNotExposed(QWidget* w, const QStringList& lines)
+{
+    QStringList missing;
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    const QString all = i ? a11y::exposed(i).simplified() : QString();
+    for (const QString& line : lines)
+        if (!line.simplified().isEmpty() && !all.contains(line.simplified()))
+            missing << QStringLiteral("%1 %2: \"%3\" not in \"%4\"")
+                           .arg(w->metaObject()->className(), w->objectName(), line, all);
+    return missing;
+}
+
+// Every text shown on the form, and every message box shown so far, must be
+// in the name, description or text of its control.
+QStringList notExposed(QWidget* form, const ui::MessageRecorder& messages)
+{
+    QStringList missing;
+    for (QWidget* w : form->findChildren<QWidget*>())
+        if (w->isVisibleTo(form))
+            missing += linesNotExposed(w, shownLines(w));
+    for (const ui::Message& m : messages.messages) {
+        const auto box = ui::makeMessageBox(m.title, m.text);
+        missing += linesNotExposed(
+            box.get(),
+            QString(m.text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n')));
+    }
+    return missing;
+}
+
+#define CHECK_EXPOSED(form, s)                                                                     \
+    do {                                                                                           \
+        const QStringList missing = notExposed(form, s);                                           \
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));                  \
+    } while (false)
+
+// Types the text into every box that takes it now, left to right.
+void typeInOpenBoxes(QWidget* form, const QString& text)
+{
+    auto boxes = form->findChildren<QLineEdit*>();
+    std::sort(boxes.begin(), boxes.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+    for (QLineEdit* box : boxes)
+        if (box->isVisibleTo(form) && box->isEnabled() && !box->isReadOnly())
+            tktest::type(box, text);
 }
 } // namespace
 
@@ -52,6 +121,90 @@ private slots:
         QVERIFY(f);
         const QStringList unnamed = unnamedControls(f);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    // Problems, feedback, explanations and the summary of every run form.
+    void runFormsExposeWhatTheyShow_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("niveau");
+        for (const char* name : {"metriek", "procenten", "sommen", "haakjes", "ontbinden"})
+            QTest::newRow(name) << QString::fromLatin1(name) << 1;
+        QTest::newRow("sommen, three terms") << "sommen" << 4;
+        QTest::newRow("vergelijkingen, fractions") << "vergelijkingen" << 1;
+        QTest::newRow("vergelijkingen, quadratic") << "vergelijkingen" << 6;
+    }
+    void runFormsExposeWhatTheyShow()
+    {
+        QFETCH(QString, form);
+        QFETCH(int, niveau);
+        tktest::Session s;
+        tktest::choose(2, "An", "Bo", niveau, "Keuze");
+        auto* f = tktest::open<RunForm>(form);
+        QVERIFY(f);
+        CHECK_EXPOSED(f, s.messages);
+        for (int beurt = 0; beurt < 8; ++beurt) { // four problems each, the fourth a fraction
+            QVERIFY(f->Timer1->fire());
+            CHECK_EXPOSED(f, s.messages);
+            typeInOpenBoxes(f, QStringLiteral("1"));
+            CHECK_EXPOSED(f, s.messages);
+        }
+        QVERIFY(f->Timer1->fire());
+        f->bNaarmenu->click();
+        QVERIFY(!s.messages.messages.empty());
+        CHECK_EXPOSED(f, s.messages);
+    }
+
+    void graphFormExposesWhatItShows()
+    {
+        tktest::Session s;
+        tktest::choose(1, "An", "", 1, "Keuze");
+        auto* f = tktest::open<Grafieken>("grafieken");
+        CHECK_EXPOSED(f, s.messages);
+        tktest::type(f->Text1, QString(f->as.variabele) + QStringLiteral("+100"));
+        QVERIFY(f->bBeschrijf->accessibleDescription().contains("Jouw grafiek: "));
+        CHECK_EXPOSED(f, s.messages);
+        f->bBeschrijf->click();
+        f->bVolgende->click();
+        for (int page = 0; page < 6 && f->bUitleg->caption() != QStringLiteral("Terug"); ++page) {
+            f->bUitleg->click(); // the cover, then the help pages
+            CHECK_EXPOSED(f, s.messages);
+        }
+        f->bNaarmenu->click();
+        CHECK_EXPOSED(f, s.messages);
+    }
+
+    void angleFormExposesWhatItShows()
+    {
+        tktest::Session s;
+        tktest::choose(2, "An", "Bo", 1, "Keuze");
+        auto* f = tktest::open<Hoeken>("hoeken");
+        CHECK_EXPOSED(f, s.messages);
+        tktest::type(f->Tgraden, QStringLiteral("45"));
+        tktest::type(f->Tgraden, QStringLiteral("90"));
+        while (!f->Lantwoord->isVisibleTo(f))
+            QVERIFY(f->Timer1->fire());
+        CHECK_EXPOSED(f, s.messages);
+        QVERIFY(f->Timer1->fire());
+        f->bNaarmenu->click();
+        CHECK_EXPOSED(f, s.messages);
+    }
+
+    void menuAndViewerExposeWhatTheyShow()
+    {
+        tktest::Session s;
+        auto* m = tktest::open<Wismenu>("wismenu");
+        CHECK_EXPOSED(m, s.messages);
+        for (int keuze = 0; keuze < 7; ++keuze) {
+            m->menu[keuze]->click();
+            CHECK_EXPOSED(m, s.messages);
+            m->menu[0]->click();
+            m->Option1[1]->click();
+            CHECK_EXPOSED(m, s.messages);
+            m->activate();
+        }
+        auto* b = tktest::open<Bekijken>("bekijken");
+        CHECK_EXPOSED(b, s.messages);
     }
 };
 

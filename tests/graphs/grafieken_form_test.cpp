@@ -198,6 +198,14 @@ private slots:
         QVERIFY(f->bVolgende->isEnabled());
         QCOMPARE(f->punten1, 0);
         QCOMPARE(f->verslag1, log);
+        for (int k = 0; k < 3; ++k) { // Enter on the shown answer, "Antwoord" again
+            QTest::keyClick(f->Text1, Qt::Key_Return);
+            help(f);
+        }
+        answer(f, given);
+        QCOMPARE(f->punten1, 0);
+        QCOMPARE(f->gehad1, 1);
+        QCOMPARE(f->verslag1, log);
         again(f);
         QCOMPARE(f->functieNr, 2);
         QCOMPARE(f->poging, 0);

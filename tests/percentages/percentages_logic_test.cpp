@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(b.goed, goed);
         QCOMPARE(b.terugmelding, goed ? QString() : "nee, het is " + o.juist);
         QCOMPARE(b.geschiedenis, history);
-        QCOMPARE(b.verslagregel, results);
+        QCOMPARE(b.verslagregels.join("\r\n"), results);
     }
 };
 

@@ -86,7 +86,7 @@ private slots:
                 s.clock->advance(speler == 1 ? 3 : 4);
                 type(box, t.typed);
                 const percentages::Beoordeling b = percentages::beoordeel(o, t.typed);
-                verslag[speler - 1] += "\r\n" + b.verslagregel.toUtf8();
+                verslag[speler - 1] += "\r\n" + b.verslagregels.join("\r\n").toUtf8();
                 QCOMPARE(s.messages.count(), boxes + (b.goed ? 0 : 1));
                 if (!b.goed)
                     QCOMPARE(f->lGoedzo(speler)->caption(), "nee, het is " + o.juist);

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "teksten.h"
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
 #include <QFontMetricsF>
@@ -60,7 +61,8 @@ AlgebraForm::AlgebraForm(const Member& member, const QString& opdracht) : RunFor
         auto* formule =
             new ui::Label(this, QString(), x, opgaveTop + opdrachtHoogte, breedte, regelHoogte);
         formule->setFont(groot);
-        formule->setAccessibleName(QStringLiteral("Opgave van speler %1").arg(speler));
+        formule->setKind(ui::kindProblem);
+        label->setKind(ui::kindPrompt);
         const int antwTop = opgaveTop + opdrachtHoogte + regelHoogte + 100;
         auto* antw =
             new ui::Label(this, QStringLiteral("Antw:"), x, antwTop, antwLabelBreedte, regelHoogte);
@@ -98,13 +100,23 @@ void AlgebraForm::toonOpgave(int speler, const QString& tekst)
     lFormule(speler)->setCaption(tekst);
 }
 
+QString AlgebraForm::opgaveZin(int speler) const
+{
+    const ui::Label* opdracht = speler == 1 ? Label5 : Label6;
+    QString zin = opdracht->caption().simplified();
+    if (zin.endsWith(QLatin1Char(':')))
+        zin.chop(1);
+    return zin + QStringLiteral(": ") + lFormule(speler)->caption().simplified() +
+           QStringLiteral(", Antw: …");
+}
+
 RunForm::Oordeel AlgebraForm::oordeel(int speler, bool goed, const QString& antwoord,
                                       const QString& tekst, const QString& antw)
 {
     tAntwoord(speler)->setText(antwoord);
     const algebra::Regels r = goed ? algebra::goedRegels(tekst, antwoord, speler)
                                    : algebra::foutRegels(tekst, antwoord, antw);
-    return {goed, r.fout, passend(speler, r.historie), r.verslag};
+    return {goed, r.fout, passend(speler, r.historie), {r.verslag}};
 }
 
 QString AlgebraForm::passend(int speler, const QString& tekst) const

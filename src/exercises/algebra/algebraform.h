@@ -23,6 +23,7 @@ public:
 
 protected:
     void nieuweRun() override;
+    QString opgaveZin(int speler) const override;
     // Shows a new problem on the player's side.
     void toonOpgave(int speler, const QString& tekst);
     // The verdict for the framework, after writing the answer as it now

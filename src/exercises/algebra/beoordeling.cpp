@@ -9,7 +9,7 @@ namespace algebra {
 Lezing leesAntwoord(const QString& getypt, QChar letter, const Waarden& waarden)
 {
     Lezing l;
-    QString invoer = getypt;
+    QString invoer = getypt.trimmed(); // blanks around the answer are no part of it
     l.gelijk = gelijk(prefix_suffix(invoer, letter), waarden);
     if (l.gelijk) {
         l.telling = telgetallen(invoer, letter);

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "common/random.h"
 #include "tekening.h"
+#include "ui/accessible.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
@@ -40,6 +41,7 @@ Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
 
     Lnaam = new ui::Label(this, QString(), marge, marge, 3500, rijHoogte);
     Lnaam->setIndent(6);
+    Lnaam->setKind(ui::kindPrompt);
     Tgraden = new ui::TextBox(this, marge + 3620, marge, 1100, rijHoogte);
     Tgraden->setAccessibleName(QStringLiteral("Aantal graden"));
     Tgraden->onEnter = [this] { raad(); };
@@ -57,6 +59,8 @@ Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
     Lpunten1 = new ui::Label(this, QStringLiteral("naam1 heeft 0 punten"), marge, puntenTop,
                              pictureBreedte, puntenHoogte);
     Lpunten1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Lantwoord->setKind(ui::kindFeedback);
+    Lpunten1->setKind(QStringLiteral("Punten"));
 
     Timer1 = new ui::Timer(this, 1000);
     Timer1->onTick = [this] { tick(); };
@@ -81,12 +85,13 @@ void Hoeken::activate()
     Picture1->setScale(0, 0, 1000, 1000);
     spel.begin(angles::nieuweHoek(common::random()));
     tekenHoek();
-    Tgraden->setFocus();
+    ui::focusForAnswer(Tgraden, Picture1->accessibleDescription());
 }
 
 void Hoeken::tekenHoek()
 {
     Picture1->clear();
+    Picture1->setAccessibleDescription(angles::beschrijving(spel.hoek));
     Picture1->paint([this](ui::UserPainter& p) {
         angles::tekenHoek(p, spel, {middenX, middenY}, straal);
     });
@@ -149,7 +154,7 @@ void Hoeken::tick()
     Tgraden->setEnabled(true);
     Lnaam->show();
     bNaarmenu->setEnabled(true);
-    Tgraden->setFocus();
+    ui::focusForAnswer(Tgraden, Picture1->accessibleDescription());
 }
 
 void Hoeken::sluitSpel()

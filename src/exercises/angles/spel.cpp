@@ -146,4 +146,15 @@ QString eindTekst(const Spel& spel, const QString& naam1, const QString& naam2)
     return s + CR + QString(45, QLatin1Char('_'));
 }
 
+QString beschrijving(const Hoek& h)
+{
+    const auto minuten = [](int graden) {
+        const long m = std::lround(15.0 - graden / 6.0);
+        return double((m % 60 + 60) % 60);
+    };
+    return QStringLiteral("De rode hoek loopt met de klok mee van de wijzer op") +
+           Str(minuten(h.eindHoek())) + QStringLiteral(" minuten naar de wijzer op") +
+           Str(minuten(h.startHoek)) + QStringLiteral(" minuten.");
+}
+
 } // namespace angles

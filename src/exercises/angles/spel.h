@@ -85,6 +85,11 @@ struct Spel {
     bool afgelopen() const;
 };
 
+// The angle in words for a screen reader, its sides as the minute hand of a
+// clock points (15 minutes to the right, 0 up): «De rode hoek loopt met de
+// klok mee van de wijzer op 40 minuten naar de wijzer op 55 minuten.»
+QString beschrijving(const Hoek& h);
+
 // The prompt above the answer box: «Anna: hoeveel graden».
 QString vraag(const QString& naam);
 // «Anna:  17 punten», with player 2's line below it when two play.

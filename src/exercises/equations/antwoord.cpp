@@ -2,6 +2,8 @@
 
 #include "common/numbertext.h"
 
+#include <QRegularExpression>
+
 namespace equations {
 
 using common::StrSingle;
@@ -69,6 +71,14 @@ Beoordeling kwadratisch(const Vergelijking& v, int speler, const QString& eerste
 
 float leesAntwoord(const QString& getypt)
 {
+    // A fraction of two whole numbers, "7/2" or "-7/2": its value.
+    static const QRegularExpression breuk(
+        QStringLiteral("^\\s*(-?)\\s*(\\d{1,9})\\s*/\\s*(\\d{1,9})\\s*$"));
+    const QRegularExpressionMatch m = breuk.match(getypt);
+    if (m.hasMatch() && m.captured(3).toInt() != 0) {
+        const float waarde = float(m.captured(2).toInt()) / float(m.captured(3).toInt());
+        return m.captured(1).isEmpty() ? waarde : -waarde;
+    }
     return static_cast<float>(common::Val(common::commaToPoint(getypt)));
 }
 

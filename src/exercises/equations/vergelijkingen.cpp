@@ -4,9 +4,11 @@
 #include "app/module1.h"
 #include "breuktekening.h"
 #include "common/random.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 #include "uitleg.h"
+#include "voorlezen.h"
 
 using equations::Vergelijking;
 
@@ -63,6 +65,7 @@ Vergelijkingen::Vergelijkingen() : RunForm(member(QStringLiteral("vergelijkingen
         auto* tweede = new ui::TextBox(this, x, antwoordTop, vakKortBreed, rij);
         tweede->setAccessibleName(QStringLiteral("Tweede antwoord van speler %1").arg(speler));
         breuk->setAccessibleName(QStringLiteral("Vergelijking van speler %1").arg(speler));
+        verg->setKind(ui::kindProblem);
 
         tAntwoord(speler)->onEnter = [this, speler] { enterInEersteVak(speler); };
         tweede->onEnter = [this, speler] { enterInTweedeVak(speler); };
@@ -137,6 +140,17 @@ void Vergelijkingen::toonVergelijking(int speler, const Vergelijking& v)
     k.breuk->show();
     k.breuk->clear();
     k.breuk->paint([&v](ui::UserPainter& p) { equations::tekenBreuk(p, v); });
+    k.breuk->setAccessibleDescription(equations::uitgesproken(v));
+}
+
+QString Vergelijkingen::opgaveZin(int speler) const
+{
+    const Vergelijking& v = vergelijkingVan(speler);
+    const Kant k = kant(speler);
+    QString zin = equations::uitgesproken(v) + QStringLiteral(", ") + k.letter->caption().trimmed();
+    if (v.isKwadratisch())
+        zin += QStringLiteral(" … ") + k.of->caption().simplified();
+    return zin + QStringLiteral(" …");
 }
 
 void Vergelijkingen::legAntwoordrijUit(int speler, bool tweeVakken)
@@ -174,14 +188,18 @@ void Vergelijkingen::enterInEersteVak(int speler)
         beantwoord(speler);
 }
 
-// Enter in the second box answers both; with the first box still empty it
-// goes back there instead.
+// Enter in the second box answers both; an empty first box reads as 0.
 void Vergelijkingen::enterInTweedeVak(int speler)
 {
-    if (tAntwoord(speler)->text().isEmpty())
-        tAntwoord(speler)->setFocus();
-    else
-        beantwoord(speler);
+    beantwoord(speler);
+}
+
+// Enter is ignored only while every box of the player is empty.
+bool Vergelijkingen::geenAntwoord(int speler) const
+{
+    const Kant k = kant(speler);
+    return tAntwoord(speler)->text().isEmpty() &&
+           (k.tweede->isHidden() || k.tweede->text().isEmpty());
 }
 
 RunForm::Oordeel Vergelijkingen::beoordeel(int speler)
@@ -191,7 +209,7 @@ RunForm::Oordeel Vergelijkingen::beoordeel(int speler)
     k.tweede->setEnabled(false);
     const equations::Beoordeling b = equations::beoordeel(
         vergelijkingVan(speler), speler, tAntwoord(speler)->text(), k.tweede->text());
-    return {b.goed, b.nee, historieregel(speler, b.regel), b.verslagregel};
+    return {b.goed, b.nee, historieregel(speler, b.regel), {b.verslagregel}};
 }
 
 // A history line wider than the player's area is shown on two lines: the

@@ -45,8 +45,10 @@ protected:
     void nieuweRun() override;
     void maakopgave(int speler) override;
     void toonAntwoordvak(int speler) override;
+    bool geenAntwoord(int speler) const override;
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
+    QString opgaveZin(int speler) const override;
 
 private:
     struct Kant {

@@ -29,7 +29,7 @@ void startDrawing(ui::UserPainter& picture)
 void printAt(ui::UserPainter& picture, double x, double y, const QString& text)
 {
     picture.moveTo(x, y);
-    picture.printLine(text);
+    picture.print(text);
 }
 
 // Grid lines every 100 units over the given part of the picture.

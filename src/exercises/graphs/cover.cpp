@@ -75,18 +75,22 @@ QImage hulpOmslag(QSize size, qreal devicePixelRatio)
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0, 0, 128));
-    p.drawText(QRectF(0, h * 0.04, w, h * 0.1), Qt::AlignCenter,
-               QStringLiteral("Hulp bij functies"));
+    p.drawText(QRectF(0, h * 0.04, w, h * 0.1), Qt::AlignCenter, hulpOmslagRegels()[0]);
     QFont sub = title;
     sub.setBold(false);
     sub.setPointSizeF(h / 40);
     p.setFont(sub);
     p.setPen(QColor(60, 60, 60));
-    p.drawText(QRectF(0, h * 0.12, w, h * 0.07), Qt::AlignCenter,
-               QStringLiteral("Hoe lees je de formule af van de grafiek?"));
-    p.drawText(QRectF(0, h * 0.86, w, h * 0.08), Qt::AlignCenter,
-               QStringLiteral("Klik op Verder voor een voorbeeld."));
+    p.drawText(QRectF(0, h * 0.12, w, h * 0.07), Qt::AlignCenter, hulpOmslagRegels()[1]);
+    p.drawText(QRectF(0, h * 0.86, w, h * 0.08), Qt::AlignCenter, hulpOmslagRegels()[2]);
     return img;
+}
+
+QStringList hulpOmslagRegels()
+{
+    return {QStringLiteral("Hulp bij functies"),
+            QStringLiteral("Hoe lees je de formule af van de grafiek?"),
+            QStringLiteral("Klik op Verder voor een voorbeeld.")};
 }
 
 } // namespace graphs

@@ -92,6 +92,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
     y += regel + 120;
     bUitleg = new ui::Button(this, hulp, paneelLinks, y, paneelBreedte, regel);
     bUitleg->onClick = [this] { bUitlegClick(); };
+    maakBeschrijfknop(paneelLinks, y + regel + 120, paneelBreedte, regel);
     bNaarmenu = new ui::Button(this, QStringLiteral("Naar menu"), paneelLinks,
                                marge + beeldZijde - regel, paneelBreedte, regel);
     bNaarmenu->onClick = [this] { sluitRun(); };
@@ -162,8 +163,9 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
         kleur = volgendeKleur(kleur);
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
-    const QColor c = ui::colour(nieuwekleur > 0 ? kleur : 1);
+    const QColor c = nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1);
     Picture1->paint([&](ui::UserPainter& p) { tekenCurve(p, rijen, c, breedte, grens); });
+    beschrijf(nieuwekleur > 0);
 }
 
 void Grafieken::toonDoelfunctie()
@@ -185,7 +187,7 @@ void Grafieken::updateResultaat()
 
 void Grafieken::tekst1Enter()
 {
-    if (afgesloten || !Text1->isEnabled())
+    if (afgesloten || !Text1->isEnabled() || goedBeantwoord)
         return;
     formule = common::commaToPoint(Text1->text());
     if (formule.isEmpty() || formule == vorigeInvoer)
@@ -197,9 +199,9 @@ void Grafieken::tekst1Enter()
     if (poging == 0) {
         ++(beurt == 1 ? gehad1 : gehad2);
         verslag += CRLF + QStringLiteral("functie: ") + Text2->text() + doelformule + CRLF +
-                   QStringLiteral("invoer:") + formule;
+                   QStringLiteral("invoer:") + results::oneLine(formule);
     } else {
-        verslag += CRLF + QStringLiteral("       ") + formule;
+        verslag += CRLF + QStringLiteral("       ") + results::oneLine(formule);
     }
     if (!gelezen) {
         ++poging; // a mistyped formula costs an attempt; the box stays open

@@ -30,6 +30,7 @@ public:
     ui::Button* bVolgende;
     ui::Button* bUitleg;
     ui::Button* bNaarmenu;
+    ui::Button* bBeschrijf; // the curves in words, for a screen reader
     ui::Label* lGoedzo;
     ui::Label* lGoedzo1;
     ui::Label* lGoedzo2;
@@ -66,7 +67,7 @@ public:
     void sluitRun();
 
 private:
-    void tekst1Enter();
+    void tekst1Enter(); // after "Antwoord" (function over) it neither scores nor counts
     void bVolgendeClick();
     void bUitlegClick();
 
@@ -82,6 +83,13 @@ private:
     void vraagAntwoord();
     void toonHulpPagina();
     void updateResultaat();
+    // The describe button (grafieken_beschrijving.cpp), below the help
+    // button: its text follows the curve drawn last, the given one (or a
+    // help page's example) and after it the pupil's.
+    void maakBeschrijfknop(int left, int top, int width, int height);
+    void beschrijf(bool antwoord);
+    void bBeschrijfClick();
+    QString beschrijvingDoel_, beschrijvingAntwoord_;
 
     graphs::Reading gelezen_;
 };

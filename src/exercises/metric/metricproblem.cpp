@@ -68,4 +68,10 @@ Opgave maakopgave(int niveau, common::Random& random)
     return o;
 }
 
+QString uitgesproken(const Opgave& o)
+{
+    return o.getal.trimmed() + QStringLiteral(" ") + o.vanEenheid + QStringLiteral(" = … ") +
+           o.naarEenheid;
+}
+
 } // namespace metric

@@ -31,6 +31,9 @@ Opgave maakopgave(int niveau, common::Random& random);
 // so .05 reads "0.05" while 25 keeps its leading blank.
 QString getaltekst(double x);
 
+// The problem as one sentence for a screen reader: «200 dam = … cm».
+QString uitgesproken(const Opgave& o);
+
 // The level of a problem in the mixed level: lengths, areas, volumes in turn
 // by the problem number.
 inline int gemengdNiveau(int opgaveNr)

@@ -5,6 +5,7 @@
 #include "metriccheck.h"
 #include "metricexplanation.h"
 #include "metricunits.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -26,6 +27,7 @@ Metriek::Metriek() : RunForm(member(QStringLiteral("metriek")))
         auto* onder = new ui::Label(this, QStringLiteral(" cm"), x + 1950, top + lineHeight + 120,
                                     1200, lineHeight);
         getal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        getal->setKind(ui::kindProblem);
         for (QLabel* l : {getal, boven, is, onder})
             l->setFont(big);
         ui::TextBox* box = tAntwoord(speler);
@@ -60,12 +62,18 @@ void Metriek::maakopgave(int speler)
     onder->setCaption(QStringLiteral(" ") + opgave.naarEenheid);
     for (QLabel* l : {getal, boven, onder, een ? Label1 : Label2})
         l->show();
+    getal->setAccessibleName(metric::uitgesproken(opgave)); // the number reads the whole problem
+}
+
+QString Metriek::opgaveZin(int) const
+{
+    return metric::uitgesproken(opgave);
 }
 
 RunForm::Oordeel Metriek::beoordeel(int speler)
 {
     const metric::Beoordeling b = metric::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, {b.verslagregel}};
 }
 
 void Metriek::uitleg(int)

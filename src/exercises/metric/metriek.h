@@ -28,4 +28,5 @@ protected:
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
     void nieuweRun() override;
+    QString opgaveZin(int speler) const override;
 };

@@ -85,7 +85,8 @@ Beoordeling beoordeel(const Opgave& o, const QString& getypt)
     const QString antwoordKort =
         b.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : antwoord;
     b.geschiedenis = v.kort + cr + antwoordKort;
-    b.verslagregel = v.lang + (verslagOpTweeRegels(o.soort, b.goed) ? crlf : QString()) + antwoord;
+    b.verslagregels = verslagOpTweeRegels(o.soort, b.goed) ? QStringList{v.lang, antwoord}
+                                                           : QStringList{v.lang + antwoord};
     return b;
 }
 

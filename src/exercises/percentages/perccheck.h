@@ -4,6 +4,7 @@
 #include "percproblem.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace percentages {
 
@@ -14,9 +15,9 @@ struct Beoordeling {
     QString terugmelding;
     // Printed on the player's history area; CR separates its lines.
     QString geschiedenis;
-    // Appended to the player's results text (after CR LF); CR LF separates
-    // its lines.
-    QString verslagregel;
+    // The lines appended to the player's results text (each after CR LF):
+    // one, or the problem and the answer on two.
+    QStringList verslagregels;
 };
 
 // Reads the typed text (its first "," counts as decimal point) and judges

@@ -111,4 +111,10 @@ Opgave maakopgave(int soort, int prijs, int perc)
     return o;
 }
 
+QString uitgesproken(const Opgave& o)
+{
+    return (o.regel1 + QLatin1Char(' ') + o.regel2 + QLatin1Char(' ') + o.regel3).simplified() +
+           QStringLiteral(" …");
+}
+
 } // namespace percentages

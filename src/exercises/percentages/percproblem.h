@@ -32,6 +32,9 @@ struct Opgave {
     int antwoordLinks(int speler) const { return speler == 2 ? antwoordLinks2 : antwoordLinks1; }
 };
 
+// The problem as one sentence for a screen reader, "…" where the answer goes.
+QString uitgesproken(const Opgave& o);
+
 // Draws the price and then the percentage, and builds a problem of the kind.
 Opgave maakopgave(int soort, common::Random& random);
 // The problem of the kind with the given price and percentage.

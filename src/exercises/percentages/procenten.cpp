@@ -4,6 +4,7 @@
 #include "common/random.h"
 #include "perccheck.h"
 #include "percexplanation.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -90,15 +91,22 @@ void Procenten::maakopgave(int speler)
     r[0]->setCaption(opgave.regel1);
     r[1]->setCaption(opgave.regel2);
     r[2]->setCaption(opgave.regel3);
+    for (ui::Label* l : r)
+        l->setKind(ui::kindProblem);
     ui::setWidthTw(r[2], opgave.regel3Breedte);
     ui::setGeometryTw(tAntwoord(speler), opgave.antwoordLinks(speler), regelTop(2),
                       opgave.antwoordBreedte, regelHoogte);
 }
 
+QString Procenten::opgaveZin(int) const
+{
+    return percentages::uitgesproken(opgave);
+}
+
 RunForm::Oordeel Procenten::beoordeel(int speler)
 {
     const percentages::Beoordeling b = percentages::beoordeel(opgave, tAntwoord(speler)->text());
-    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregel};
+    return {b.goed, b.terugmelding, b.geschiedenis, b.verslagregels};
 }
 
 void Procenten::uitleg(int speler)

@@ -31,4 +31,5 @@ protected:
     void maakopgave(int speler) override;
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
+    QString opgaveZin(int speler) const override;
 };

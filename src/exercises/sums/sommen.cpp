@@ -5,6 +5,8 @@
 #include "exercises/sums/check.h"
 #include "exercises/sums/explanation.h"
 #include "exercises/sums/generator.h"
+#include "exercises/sums/spoken.h"
+#include "ui/accessible.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -36,8 +38,7 @@ Sommen::Sommen() : RunForm(member(QStringLiteral("sommen")))
             row[i] = new ui::Label(this, QString(), lefts[i] + shift, rowTop, widths[i], rowHeight);
             row[i]->setFont(big);
             row[i]->setAlignment(align[i] | Qt::AlignVCenter);
-            row[i]->setAccessibleName(
-                QStringLiteral("Som van speler %1, deel %2").arg(speler).arg(i));
+            row[i]->setKind(i == 0 ? ui::kindProblem : QStringLiteral("Deel van de opgave"));
         }
         ui::TextBox* box = tAntwoord(speler);
         box->setFont(big);
@@ -87,12 +88,20 @@ void Sommen::toonOpgave(int speler)
     ui::TextBox* box = tAntwoord(speler);
     ui::setLeftTw(box, r.answerLeft + shift);
     ui::setWidthTw(box, r.answerWidth);
+    // The first label reads the whole problem.
+    row[0]->setAccessibleName(sums::uitgesproken(r));
+}
+
+QString Sommen::opgaveZin(int) const
+{
+    return sums::uitgesproken(opgave.row);
 }
 
 RunForm::Oordeel Sommen::beoordeel(int speler)
 {
+    lGoedzo(3 - speler)->hide(); // only the answering player's feedback shows
     const sums::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
-    return {v.goed, v.fout, passend(v, picture(speler)), v.regel};
+    return {v.goed, v.fout, passend(v, picture(speler)), {v.regel}};
 }
 
 // A history line too long for the player's area goes on two lines, the

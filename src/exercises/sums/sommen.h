@@ -27,6 +27,7 @@ protected:
     void maakopgave(int speler) override;
     Oordeel beoordeel(int speler) override;
     void uitleg(int speler) override;
+    QString opgaveZin(int speler) const override;
 
 private:
     std::array<ui::Label*, 5>& lSom(int speler) { return speler == 1 ? lSom1 : lSom2; }

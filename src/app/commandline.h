@@ -1,0 +1,20 @@
+#pragma once
+// The program's command line:
+//   telkompas --resultaten MAP   results files are written in MAP
+//   telkompas --overzicht [MAP]  the teacher's class overview of MAP
+// The environment variable TELKOMPAS_RESULTATEN gives the results folder
+// when the command line does not. Without either, the working directory.
+
+#include <QString>
+#include <QStringList>
+
+struct StartOptions {
+    QString resultsFolder; // empty: the working directory
+    bool overview = false;
+    QString overviewFolder; // the folder the overview reads
+    QString error;          // a message for the user when the line is wrong
+};
+
+// arguments without the program name; environment is the value of
+// TELKOMPAS_RESULTATEN (empty when not set).
+StartOptions parseStartOptions(const QStringList& arguments, const QString& environment);

@@ -1,0 +1,278 @@
+#include "overviewwindow.h"
+
+#include "answersview.h"
+#include "csvexport.h"
+#include "exercisenames.h"
+#include "pdfreport.h"
+#include "pupilchart.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTableView>
+
+namespace overview {
+
+namespace {
+const QDate noDate(2000, 1, 1); // the date edits show "—" there: no bound
+
+QDateEdit* dateEdit(const QString& name, QWidget* parent)
+{
+    auto* d = new QDateEdit(parent);
+    d->setCalendarPopup(true);
+    d->setMinimumDate(noDate);
+    d->setSpecialValueText(QStringLiteral("—"));
+    d->setDisplayFormat(QStringLiteral("d-M-yyyy"));
+    d->setDate(noDate);
+    d->setAccessibleName(name);
+    return d;
+}
+
+QPushButton* button(const QString& text, const QString& name, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setAccessibleName(name);
+    return b;
+}
+} // namespace
+
+OverviewWindow::OverviewWindow(QWidget* parent)
+    : QWidget(parent), folderLabel(new QLabel(this)),
+      bMap(button(QStringLiteral("Andere map…"), QStringLiteral("Andere map kiezen"), this)),
+      tNaam(new QLineEdit(this)), cOefening(new QComboBox(this)),
+      dVan(dateEdit(QStringLiteral("Vanaf datum"), this)),
+      dTot(dateEdit(QStringLiteral("Tot en met datum"), this)),
+      bCsv(button(QStringLiteral("CSV opslaan…"), QStringLiteral("Tabel opslaan als CSV"), this)),
+      bPdf(button(QStringLiteral("PDF-rapport…"), QStringLiteral("Rapport opslaan als PDF"), this)),
+      progress(new QProgressBar(this)), status(new QLabel(this)), table(new QTableView(this)),
+      chart(new PupilChart(this)), answers(new AnswersView(this)),
+      sorted(new QSortFilterProxyModel(this))
+{
+    setWindowTitle(QStringLiteral("Telkompas overzicht"));
+    tNaam->setPlaceholderText(QStringLiteral("Naam"));
+    tNaam->setAccessibleName(QStringLiteral("Zoek op naam"));
+    tNaam->setClearButtonEnabled(true);
+    cOefening->setAccessibleName(QStringLiteral("Oefening"));
+    progress->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
+    status->setAccessibleName(QStringLiteral("Stand van het lezen"));
+    status->setWordWrap(true);
+    fillExercises();
+
+    sorted->setSourceModel(&classTable);
+    sorted->setSortRole(SortRole);
+    table->setModel(sorted);
+    table->setSortingEnabled(true);
+    table->sortByColumn(ClassTable::Name, Qt::AscendingOrder);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setAccessibleName(QStringLiteral("Tabel van leerlingen en oefeningen"));
+
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(chart);
+    right->addWidget(answers);
+    auto* split = new QSplitter(this);
+    split->addWidget(table);
+    split->addWidget(right);
+    split->setSizes({600, 600});
+    right->setSizes({400, 300});
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderLabel, 1);
+    folderRow->addWidget(bMap);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(folderRow);
+    layout->addWidget(makeFilterBar());
+    layout->addWidget(progress);
+    layout->addWidget(status);
+    layout->addWidget(split, 1);
+    resize(1200, 720);
+
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        const QModelIndex i = table->currentIndex();
+        pupil_ =
+            i.isValid() ? sorted->index(i.row(), ClassTable::Name).data().toString() : QString();
+        showPupil();
+    });
+    connect(&classTable, &QAbstractItemModel::modelReset, this, [this] {
+        const QString pupil = pupil_;
+        choosePupil(pupil); // the table was rebuilt: the same pupil stays chosen
+        pupil_ = pupil;
+        showPupil();
+    });
+    connect(chart, &PupilChart::runChosen, this,
+            [this](const Record* run) { answers->showRun(*run); });
+    connect(&follower_, &FolderFollower::updated, this, &OverviewWindow::applyUpdates);
+    connect(&reading_, &QFutureWatcher<FileState>::progressRangeChanged, progress,
+            &QProgressBar::setRange);
+    connect(&reading_, &QFutureWatcher<FileState>::progressValueChanged, progress,
+            &QProgressBar::setValue);
+    connect(&reading_, &QFutureWatcher<FileState>::finished, this, &OverviewWindow::readDone);
+    connect(bMap, &QPushButton::clicked, this, &OverviewWindow::askFolder);
+    connect(bCsv, &QPushButton::clicked, this, &OverviewWindow::askCsv);
+    connect(bPdf, &QPushButton::clicked, this, &OverviewWindow::askPdf);
+}
+
+QWidget* OverviewWindow::makeFilterBar()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(tNaam, 2);
+    row->addWidget(cOefening, 2);
+    row->addWidget(new QLabel(QStringLiteral("van"), bar));
+    row->addWidget(dVan);
+    row->addWidget(new QLabel(QStringLiteral("tot en met"), bar));
+    row->addWidget(dTot);
+    row->addStretch(1);
+    row->addWidget(bCsv);
+    row->addWidget(bPdf);
+    connect(tNaam, &QLineEdit::textChanged, this, &OverviewWindow::applyFilters);
+    connect(cOefening, &QComboBox::currentIndexChanged, this, &OverviewWindow::applyFilters);
+    connect(dVan, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
+    connect(dTot, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
+    return bar;
+}
+
+void OverviewWindow::fillExercises()
+{
+    cOefening->addItem(QStringLiteral("Alle oefeningen"), 0);
+    for (int option = 1; option <= optionCount; ++option) {
+        cOefening->addItem(exerciseName(option), option * 100);
+        for (int level = 1; level <= levelCount(option) && option > 1; ++level)
+            cOefening->addItem(QStringLiteral("    ") + exerciseLevelName(option, level),
+                               option * 100 + level);
+    }
+}
+
+void OverviewWindow::applyFilters()
+{
+    const int exercise = cOefening->currentData().toInt();
+    filter.setName(tNaam->text());
+    filter.setExercise(exercise / 100, exercise % 100);
+    filter.setDates(dVan->date() == noDate ? QDate() : dVan->date(),
+                    dTot->date() == noDate ? QDate() : dTot->date());
+}
+
+void OverviewWindow::open(const QString& folder)
+{
+    folder_ = QDir(folder).absolutePath();
+    folderLabel->setText(QStringLiteral("Map: ") + QDir::toNativeSeparators(folder_));
+    records.setRecords({});
+    progress->show();
+    progress->setValue(0);
+    status->setText(QStringLiteral("Bezig met lezen…"));
+    reading_.setFuture(readFiles(folder_, findResultsFiles(folder_)));
+}
+
+void OverviewWindow::readDone()
+{
+    const QList<FileState> read = reading_.future().results();
+    QList<Record> all;
+    for (const FileState& f : read)
+        all += f.read.records;
+    records.setRecords(std::move(all));
+    follower_.follow(folder_, read);
+    progress->hide();
+    status->setText(statusText());
+    emit readingDone();
+}
+
+void OverviewWindow::applyUpdates(const QList<FileUpdate>& updates)
+{
+    for (const FileUpdate& u : updates) {
+        if (u.whole)
+            records.replaceFile(u.relativeName, u.read.records);
+        else
+            records.addRecords(u.read.records);
+    }
+    status->setText(statusText());
+}
+
+QString OverviewWindow::statusText() const
+{
+    QStringList lines;
+    const auto& known = follower_.known();
+    lines << QStringLiteral("%1 bestanden, %2 keer gespeeld; de map wordt gevolgd.")
+                 .arg(known.size())
+                 .arg(records.rowCount());
+    QStringList names = known.keys();
+    names.sort();
+    for (const QString& name : names) {
+        const int n = known[name].skipped + (known[name].tornTail ? 1 : 0);
+        if (n > 0)
+            lines << QStringLiteral("%1 %2 overgeslagen in %3")
+                         .arg(n)
+                         .arg(n == 1 ? QStringLiteral("blok") : QStringLiteral("blokken"), name);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void OverviewWindow::choosePupil(const QString& name)
+{
+    for (int r = 0; r < sorted->rowCount(); ++r) {
+        if (sorted->index(r, ClassTable::Name).data().toString() == name) {
+            table->setCurrentIndex(sorted->index(r, ClassTable::Name));
+            return;
+        }
+    }
+}
+
+void OverviewWindow::showPupil()
+{
+    answers->clear();
+    chart->showLines(pupil_, pupil_.isEmpty() ? QList<ChartLine>{}
+                                              : chartLines(classTable.recordsOf(pupil_)));
+}
+
+bool OverviewWindow::saveCsv(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(csvOf(*sorted));
+    return file.commit();
+}
+
+bool OverviewWindow::savePdf(const QString& path) const
+{
+    return writeReport(path, classTable, folderLabel->text());
+}
+
+void OverviewWindow::askFolder()
+{
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Map kiezen"), folder_);
+    if (!folder.isEmpty())
+        open(folder);
+}
+
+void OverviewWindow::askCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV opslaan"),
+                                                      QStringLiteral("overzicht.csv"),
+                                                      QStringLiteral("CSV-bestanden (*.csv)"));
+    if (!path.isEmpty() && !saveCsv(path))
+        status->setText(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
+}
+
+void OverviewWindow::askPdf()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF-rapport opslaan"),
+                                                      QStringLiteral("overzicht.pdf"),
+                                                      QStringLiteral("PDF-bestanden (*.pdf)"));
+    if (!path.isEmpty() && !savePdf(path))
+        status->setText(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
+}
+
+} // namespace overview

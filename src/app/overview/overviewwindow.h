@@ -1,0 +1,82 @@
+#pragma once
+// The teacher's class overview: every results file under a folder, read on
+// all cores with a progress bar, as a table of pupils and exercise levels
+// with filters, a chart per pupil with the answers of a chosen run, followed
+// live while pupils play, and exported as CSV or as a PDF report. It only
+// reads the results files.
+
+#include "classtable.h"
+#include "folderfollower.h"
+#include "recordmodel.h"
+
+#include <QFutureWatcher>
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace overview {
+
+class AnswersView;
+class PupilChart;
+
+class OverviewWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit OverviewWindow(QWidget* parent = nullptr);
+
+    // Reads the folder (in the background) and follows it from then on.
+    void open(const QString& folder);
+    bool isReading() const { return reading_.isRunning(); }
+    QString statusText() const;
+
+    bool saveCsv(const QString& path) const;
+    bool savePdf(const QString& path) const;
+    void choosePupil(const QString& name);
+
+    QLabel* folderLabel;
+    QPushButton* bMap;
+    QLineEdit* tNaam;
+    QComboBox* cOefening;
+    QDateEdit* dVan;
+    QDateEdit* dTot;
+    QPushButton* bCsv;
+    QPushButton* bPdf;
+    QProgressBar* progress;
+    QLabel* status;
+    QTableView* table;
+    PupilChart* chart;
+    AnswersView* answers;
+
+    RecordModel records;
+    RecordFilter filter{&records};
+    ClassTable classTable{&filter};
+    QSortFilterProxyModel* sorted;
+
+signals:
+    void readingDone();
+
+private:
+    QWidget* makeFilterBar();
+    void fillExercises();
+    void applyFilters();
+    void readDone();
+    void applyUpdates(const QList<overview::FileUpdate>& updates);
+    void showPupil();
+    void askFolder();
+    void askCsv();
+    void askPdf();
+
+    QString folder_;
+    QString pupil_;
+    FolderFollower follower_;
+    QFutureWatcher<FileState> reading_;
+};
+
+} // namespace overview

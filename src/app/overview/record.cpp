@@ -1,0 +1,32 @@
+#include "record.h"
+
+namespace overview {
+
+double Record::percent() const
+{
+    if (count <= 0)
+        return -1;
+    // A graph function is worth at most 10 points.
+    const double best = option == 7 ? 10.0 * count : count;
+    return 100.0 * score / best;
+}
+
+QString Record::whenText() const
+{
+    if (!when.isValid())
+        return (dateText + QLatin1Char(' ') + timeText).trimmed();
+    return when.toString(QStringLiteral("d-M-yyyy H:mm"));
+}
+
+bool playedBefore(const Record& a, const Record& b)
+{
+    if (a.when != b.when)
+        return a.when < b.when;
+    if (a.file != b.file)
+        return a.file < b.file;
+    if (a.block != b.block)
+        return a.block < b.block;
+    return a.player < b.player;
+}
+
+} // namespace overview

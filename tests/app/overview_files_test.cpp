@@ -1,0 +1,222 @@
+// The overview's reading of results files as they are found: CR LF or LF,
+// UTF-8 or single-byte names, a torn last block, foreign files, and the
+// answer lines of every exercise.
+#include "app/overview/answerlines.h"
+#include "app/overview/blockparser.h"
+#include "app/overview/folderreader.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace overview;
+
+namespace {
+const QByteArray dashes = QByteArray(49, '-') + "\r\n";
+
+// Written by a two-player metric run (see the metric form test).
+const QByteArray metricBlock =
+    "An: (6-12-2026      10:15)\r\n\r\n 1.1 km = 110000 cm   Goed\r\n\r\n"
+    "eindresultaat:  1 goed van de  1\r\n\r\n"
+    "Bo: (6-12-2026      10:15)\r\n\r\n"
+    " 1.1 km = 110.000 cm       Fout ,het is  110000 cm\r\n\r\n"
+    "eindresultaat:  0 goed van de  1\r\n" +
+    dashes;
+
+// Written by a one-player sums run at level 4.
+const QByteArray sumsBlock = "Anna: (7-12-2026      9:05)\r\n\r\n"
+                             " -7 x  .... = -21    Antw: -3   Fout ,het is  3\r\n"
+                             " -4 +      3   x   -2 = -10   Goed\r\n\r\n"
+                             "eindresultaat:  1 goed van de  2\r\n\r\n\r\n" +
+                             dashes;
+
+const FileKind metric{2, 1};
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+class OverviewFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aTwoPlayerBlockGivesTwoRecords()
+    {
+        const FileRead r = readBlocks(metricBlock + sumsBlock, metric);
+        QCOMPARE(r.records.size(), 3);
+        QCOMPARE(r.blocks, 2);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(r.end, metricBlock.size() + sumsBlock.size());
+        const Record& bo = r.records[1];
+        QCOMPARE(bo.name, QString("Bo"));
+        QCOMPARE(bo.player, 2);
+        QCOMPARE(bo.block, 0);
+        QCOMPARE(bo.answers[0].problem, QString("1.1 km"));
+        QCOMPARE(bo.answers[0].given, QString("110.000 cm"));
+        QCOMPARE(bo.answers[0].correct, QString("110000 cm"));
+        QCOMPARE(r.records[2].when, QDateTime(QDate(2026, 12, 7), QTime(9, 5)));
+        QCOMPARE(r.records[2].block, 1);
+        QCOMPARE(r.records[2].percent(), 50.0);
+    }
+
+    void answerLines_data()
+    {
+        QTest::addColumn<bool>("graphs");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("expected"); // problem | given | right | correct | note
+        QTest::newRow("sums, second number asked")
+            << false << QStringList{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"}
+            << QStringList{"-7 x  .... = -21|-3|0|3|"};
+        QTest::newRow("sums, three terms")
+            << false << QStringList{" -4 +      3   x   -2 = -10   Goed"}
+            << QStringList{"-4 +      3   x   -2|-10|1||"};
+        QTest::newRow("equation, player 1 wrong")
+            << false << QStringList{" 3x + 5 =  17    x = 5        Fout ,het is  4"}
+            << QStringList{"3x + 5 =  17|x = 5|0|4|"};
+        QTest::newRow("quadratic, player 2 right")
+            << false << QStringList{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"}
+            << QStringList{"x² + 3x + 2 = 0|x = -1 of x = -2|1||"};
+        QTest::newRow("quadratic, wrong")
+            << false
+            << QStringList{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"}
+            << QStringList{"x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1|"};
+        QTest::newRow("brackets, player 2, then a better factor")
+            << false << QStringList{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"}
+            << QStringList{"-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)"};
+        QTest::newRow("percentages on two lines")
+            << false << QStringList{"oud + 25 % is 50    Oude prijs ?", "40    Goed"}
+            << QStringList{"oud + 25 % is 50    Oude prijs ?|40|1||"};
+        QTest::newRow("percentages on one line")
+            << false
+            << QStringList{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  "
+                           "25"}
+            << QStringList{"oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25|"};
+        QTest::newRow("graphs, second formula right")
+            << true << QStringList{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."}
+            << QStringList{"y= 2x + 1|2x+1|1||"};
+        QTest::newRow("graphs, never right")
+            << true << QStringList{"functie: y= x", "invoer:31"} << QStringList{"y= x|31|0||"};
+    }
+    void answerLines()
+    {
+        QFETCH(bool, graphs);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, expected);
+        AnswerLines reader(graphs);
+        for (const QString& line : lines)
+            QVERIFY2(reader.feed(line), qPrintable(line));
+        QVERIFY(reader.finish());
+        QStringList got;
+        for (const Answer& a : reader.answers)
+            got << QStringList{a.problem, a.given, QString::number(a.right), a.correct, a.note}
+                       .join('|');
+        QCOMPARE(got, expected);
+    }
+
+    void dates_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QDateTime>("when");
+        const QDateTime d(QDate(2026, 12, 6), QTime(14, 5));
+        QTest::newRow("Dutch short") << "6-12-2026"
+                                     << "14:05" << d;
+        QTest::newRow("two-digit year, seconds") << "06-12-26"
+                                                 << "14:05:00" << d;
+        QTest::newRow("slashes, PM") << "6/12/2026"
+                                     << "2:05 PM" << d;
+        QTest::newRow("year first") << "2026-12-06"
+                                    << "14:05" << d;
+        QTest::newRow("no date") << "gisteren"
+                                 << "14:05" << QDateTime();
+    }
+    void dates()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QDateTime, when);
+        QCOMPARE(parseWhen(date, time), when);
+    }
+
+    void lfEndingsReadAlike()
+    {
+        QByteArray lf = metricBlock;
+        lf.replace("\r\n", "\n");
+        const FileRead r = readBlocks(lf, metric);
+        QCOMPARE(r.records.size(), 2);
+        QCOMPARE(r.records[1].answers[0].correct, QString("110000 cm"));
+        QCOMPARE(r.end, lf.size());
+    }
+
+    void singleByteNames()
+    {
+        QByteArray single = metricBlock;
+        single.replace("An: (", "Jos\xe9: (").replace("Bo: (", "\x80uro: (");
+        const FileRead r = readBlocks(sumsBlock + single, metric);
+        QCOMPARE(r.records.size(), 3);
+        QCOMPARE(r.records[1].name, QString("José"));
+        QCOMPARE(r.records[2].name, QString("€uro"));
+        QCOMPARE(r.records[0].name, QString("Anna"));
+    }
+
+    void aTornLastBlockWaitsForTheRest()
+    {
+        const qsizetype half = sumsBlock.size() / 2;
+        const FileRead r = readBlocks(metricBlock + sumsBlock.left(half), metric);
+        QCOMPARE(r.records.size(), 2);
+        QVERIFY(r.tornTail);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(r.end, metricBlock.size());
+        // The rest arrives: read from the end of the last whole block on.
+        const FileRead rest = readBlocks(sumsBlock, metric, r.blocks);
+        QCOMPARE(rest.records.size(), 1);
+        QCOMPARE(rest.records[0].block, 1);
+        QVERIFY(!rest.tornTail);
+    }
+
+    void aTornBlockBeforeAWholeOneIsSkippedAndCounted()
+    {
+        const QByteArray torn = metricBlock.left(metricBlock.indexOf("eindresultaat")) + "\r\n";
+        const FileRead r = readBlocks(torn + sumsBlock + "kapot\r\n" + dashes, metric);
+        QCOMPARE(r.skipped, 2);
+        QCOMPARE(r.records.size(), 1);
+        QCOMPARE(r.records[0].name, QString("Anna"));
+    }
+
+    void aBlockThatDisagreesWithItsEndResultIsSkipped()
+    {
+        QByteArray wrongCount = sumsBlock;
+        wrongCount.replace("1 goed van de  2", "2 goed van de  2");
+        const FileRead r = readBlocks(wrongCount, metric);
+        QCOMPARE(r.records.size(), 0);
+        QCOMPARE(r.skipped, 1);
+    }
+
+    void foreignFilesAreLeftAlone()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath("oefset2_1.txt"), metricBlock);
+        write(dir.filePath("klas2b/oefset3_4.txt"), sumsBlock);
+        write(dir.filePath("oefset2_1.txt.lock"), "1234\n");
+        write(dir.filePath("notities.txt"), "niet van Telkompas\r\n" + dashes);
+        write(dir.filePath("oefset9_1.txt"), metricBlock);
+        write(dir.filePath("oefset5_2.txt"),
+              "Dit is een brief.\r\n" + dashes + "Groet\r\n" + dashes);
+        QCOMPARE(findResultsFiles(dir.path()),
+                 (QStringList{"klas2b/oefset3_4.txt", "oefset2_1.txt", "oefset5_2.txt"}));
+        const QList<FileState> read = readFolder(dir.path());
+        QCOMPARE(read.size(), 3);
+        QCOMPARE(read[0].read.records.size(), 1);
+        QCOMPARE(read[0].read.records[0].file, QString("klas2b/oefset3_4.txt"));
+        QCOMPARE(read[0].read.records[0].level, 4);
+        QCOMPARE(read[2].read.skipped, 2);
+        QVERIFY(read[2].read.records.isEmpty());
+    }
+};
+
+TK_TEST(OverviewFilesTest)
+#include "overview_files_test.moc"

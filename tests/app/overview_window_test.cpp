@@ -1,0 +1,289 @@
+// The class overview on a folder of results files: the table, its filters,
+// a pupil's chart, the CSV export, the PDF report, following the folder while
+// pupils play, accessible names, and the command line that opens it.
+#include "app/commandline.h"
+#include "app/overview/answersview.h"
+#include "app/overview/chartdata.h"
+#include "app/overview/csvexport.h"
+#include "app/overview/overviewwindow.h"
+#include "testmain.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace overview;
+
+namespace {
+const QByteArray dashes = QByteArray(49, '-') + "\r\n";
+
+// A metric player's part: `right` answers right out of `count`.
+QByteArray part(const QByteArray& name, const QByteArray& date, int right, int count)
+{
+    QByteArray text = name + ": (" + date + "      10:15)\r\n";
+    for (int k = 0; k < count; ++k)
+        text += k < right ? "\r\n 1.1 km = 110000 cm   Goed"
+                          : "\r\n 1.1 km = 110 cm       Fout ,het is  110000 cm";
+    return text + "\r\n\r\neindresultaat:  " + QByteArray::number(right) + " goed van de  " +
+           QByteArray::number(count);
+}
+
+QByteArray block(const QByteArray& part1, const QByteArray& part2 = {})
+{
+    return part1 + "\r\n\r\n" + part2 + "\r\n" + dashes;
+}
+
+void append(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(bytes);
+}
+
+QStringList rows(const QAbstractItemModel& m)
+{
+    QStringList out;
+    for (int r = 0; r < m.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m.columnCount(); ++c)
+            cells << m.index(r, c).data().toString();
+        out << cells.join('|');
+    }
+    return out;
+}
+} // namespace
+
+class OverviewWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    std::unique_ptr<OverviewWindow> w;
+
+private slots:
+    void init()
+    {
+        append(dir.filePath("oefset2_1.txt"),
+               block(part("Anna", "2-12-2026", 5, 10)) +
+                   block(part("Anna", "4-12-2026", 9, 10), part("Bram", "4-12-2026", 3, 4)));
+        QDir().mkpath(dir.filePath("klas2b"));
+        append(dir.filePath("klas2b/oefset3_1.txt"),
+               block(part("Anna", "3-12-2026", 2, 3)) + block(part("Bram", "3-12-2026", 0, 0)));
+        w = std::make_unique<OverviewWindow>();
+        QSignalSpy done(w.get(), &OverviewWindow::readingDone);
+        w->open(dir.path());
+        QVERIFY(done.wait());
+    }
+    void cleanup()
+    {
+        w.reset();
+        for (const char* f : {"oefset2_1.txt", "klas2b/oefset3_1.txt"})
+            QFile::remove(dir.filePath(f));
+    }
+
+    void theTableHasARowPerPupilAndExerciseLevel()
+    {
+        QCOMPARE(rows(*w->sorted),
+                 (QStringList{"Anna|Metriek: lengten|2|20|90,0|90,0|4-12-2026 10:15",
+                              "Anna|Sommen: optellen/aftrekken 1|1|3|66,7|66,7|3-12-2026 10:15",
+                              "Bram|Metriek: lengten|1|4|75,0|75,0|4-12-2026 10:15",
+                              "Bram|Sommen: optellen/aftrekken 1|1|0|||3-12-2026 10:15"}));
+        w->table->sortByColumn(ClassTable::Best, Qt::DescendingOrder);
+        QCOMPARE(w->sorted->index(0, ClassTable::Best).data().toString(), QString("90,0"));
+        QCOMPARE(w->statusText(), QString("2 bestanden, 5 keer gespeeld; de map wordt gevolgd."));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("exercise"); // index in the exercise box
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QStringList>("expected"); // name, exercise, runs, last %
+        QTest::newRow("name, any case")
+            << "BR" << 0 << QDate()
+            << QStringList{"Bram|Metriek: lengten|1|75,0", "Bram|Sommen: optellen/aftrekken 1|1|"};
+        QTest::newRow("one exercise") << "" << 7 << QDate()
+                                      << QStringList{"Anna|Sommen: optellen/aftrekken 1|1|66,7",
+                                                     "Bram|Sommen: optellen/aftrekken 1|1|"};
+        QTest::newRow("one level")
+            << "" << 2 << QDate()
+            << QStringList{"Anna|Metriek: lengten|2|90,0", "Bram|Metriek: lengten|1|75,0"};
+        QTest::newRow("from a date: the earlier runs leave the counts")
+            << "ann" << 0 << QDate(2026, 12, 3)
+            << QStringList{"Anna|Metriek: lengten|1|90,0",
+                           "Anna|Sommen: optellen/aftrekken 1|1|66,7"};
+    }
+    void filters()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, exercise);
+        QFETCH(QDate, from);
+        QFETCH(QStringList, expected);
+        QTest::keyClicks(w->tNaam, name);
+        w->cOefening->setCurrentIndex(exercise);
+        if (from.isValid())
+            w->dVan->setDate(from);
+        QStringList got;
+        for (const QString& row : rows(*w->sorted))
+            got << row.section('|', 0, 2) + '|' + row.section('|', 4, 4);
+        QCOMPARE(got, expected);
+    }
+
+    void theChartHasALinePerExerciseLevel()
+    {
+        const QList<ChartLine> lines = chartLines(w->classTable.recordsOf("Anna"));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0].label, QString("Metriek: lengten"));
+        QList<double> percents;
+        for (const ChartPoint& p : lines[0].points)
+            percents << p.percent;
+        QCOMPARE(percents, (QList<double>{50, 90}));
+        QCOMPARE(lines[0].points[1].msecs,
+                 QDateTime(QDate(2026, 12, 4), QTime(10, 15)).toMSecsSinceEpoch());
+        QCOMPARE(lines[1].points.size(), 1);
+        // Bram's run without answers has no point.
+        QCOMPARE(chartLines(w->classTable.recordsOf("Bram")).size(), 1);
+        // A chosen point shows the answers of its run.
+        w->choosePupil("Anna");
+        w->answers->showRun(*lines[0].points[0].run);
+        QCOMPARE(w->answers->title->text(),
+                 QString("Anna, Metriek: lengten, 2-12-2026 10:15: 5 van de 10 goed"));
+        QCOMPARE(answerRows(*lines[0].points[0].run).last(),
+                 (QStringList{"1.1 km", "110 cm", "fout", "110000 cm"}));
+    }
+
+    void theCsvOpensInADutchSpreadsheet()
+    {
+        w->tNaam->setText("Anna");
+        const QString path = dir.filePath("overzicht.csv");
+        QVERIFY(w->saveCsv(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(),
+                 "\xEF\xBB\xBFLeerling;Oefening;Keer;Antwoorden;Laatste score (%);"
+                 "Beste score (%);Laatste keer\r\n"
+                 "Anna;Metriek: lengten;2;20;90,0;90,0;4-12-2026 10:15\r\n"
+                 "Anna;Sommen: optellen/aftrekken 1;1;3;66,7;66,7;3-12-2026 10:15\r\n");
+        QCOMPARE(csvField("Jan \"de Vos\"; 2b"), QString("\"Jan \"\"de Vos\"\"; 2b\""));
+        QCOMPARE(csvField("=1+1"), QString("'=1+1"));
+    }
+
+    void thePdfHasAPagePerPupil()
+    {
+        const QString path = dir.filePath("overzicht.pdf");
+        QVERIFY(w->savePdf(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray pdf = f.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 2);
+    }
+
+    void aNewBlockAppearsWhileFollowing()
+    {
+        const QString file = dir.filePath("oefset2_1.txt");
+        const qint64 before = QFileInfo(file).size();
+        w->choosePupil("Bram");
+        append(file, block(part("Bram", "5-12-2026", 4, 4)));
+        QFile::remove(dir.filePath("oefset2_1.txt.lock")); // a writer's lock comes and goes
+        QTRY_COMPARE(w->records.rowCount(), 6);
+        const Record& added = w->records.record(5);
+        QCOMPARE(added.block, 2); // read on from the last whole block
+        QCOMPARE(added.name, QString("Bram"));
+        QVERIFY(QFileInfo(file).size() > before);
+        QCOMPARE(w->sorted->index(2, ClassTable::Last).data().toString(), QString("100,0"));
+        QCOMPARE(chartLines(w->classTable.recordsOf("Bram")).first().points.size(), 2);
+    }
+
+    void aTornBlockIsCountedUntilItIsWhole()
+    {
+        const QByteArray late = block(part("Chris", "5-12-2026", 1, 1));
+        append(dir.filePath("oefset2_1.txt"), late.left(20));
+        QTRY_VERIFY(w->statusText().endsWith("1 blok overgeslagen in oefset2_1.txt"));
+        append(dir.filePath("oefset2_1.txt"), late.mid(20));
+        QTRY_COMPARE(w->records.rowCount(), 6);
+        QVERIFY(!w->statusText().contains("overgeslagen"));
+    }
+
+    void everyControlHasAName()
+    {
+        QStringList unnamed;
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                                 qobject_cast<QAbstractButton*>(c) ||
+                                 qobject_cast<QAbstractSpinBox*>(c) ||
+                                 qobject_cast<QAbstractItemView*>(c);
+            QWidget* parent = c->parentWidget();
+            const bool part =
+                qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QComboBox*>(parent) ||
+                qobject_cast<QLineEdit*>(parent) || qobject_cast<QAbstractItemView*>(parent);
+            if (!control || part || c->inherits("QScrollBar") || !c->isVisibleTo(w.get()))
+                continue;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c);
+            if (!iface || iface->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << QString("%1 (%2)").arg(c->objectName(), c->metaObject()->className());
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("env");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("overview"); // "-": no overview
+        QTest::addColumn<bool>("error");
+        const QString here = QDir::currentPath();
+        QTest::newRow("nothing") << QStringList{} << ""
+                                 << ""
+                                 << "-" << false;
+        QTest::newRow("results folder") << QStringList{"--resultaten", "/m"} << ""
+                                        << "/m"
+                                        << "-" << false;
+        QTest::newRow("environment") << QStringList{} << "/e"
+                                     << "/e"
+                                     << "-" << false;
+        QTest::newRow("command line before environment")
+            << QStringList{"--resultaten", "/m"} << "/e"
+            << "/m"
+            << "-" << false;
+        QTest::newRow("overview of the working directory") << QStringList{"--overzicht"} << ""
+                                                           << "" << here << false;
+        QTest::newRow("overview of the results folder") << QStringList{"--overzicht"} << "/e"
+                                                        << "/e"
+                                                        << "/e" << false;
+        QTest::newRow("overview of a folder")
+            << QStringList{"--overzicht", "/k", "--resultaten", "/m"} << ""
+            << "/m"
+            << "/k" << false;
+        QTest::newRow("folder missing") << QStringList{"--resultaten"} << ""
+                                        << ""
+                                        << "-" << true;
+        QTest::newRow("unknown") << QStringList{"--snel"} << ""
+                                 << ""
+                                 << "-" << true;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, env);
+        QFETCH(QString, results);
+        QFETCH(QString, overview);
+        QFETCH(bool, error);
+        const StartOptions o = parseStartOptions(args, env);
+        QCOMPARE(!o.error.isEmpty(), error);
+        if (error)
+            return;
+        QCOMPARE(o.resultsFolder, results);
+        QCOMPARE(o.overview ? o.overviewFolder : QString("-"), overview);
+    }
+};
+
+TK_TEST(OverviewWindowTest)
+#include "overview_window_test.moc"

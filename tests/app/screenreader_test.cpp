@@ -1,0 +1,248 @@
+// Playing as a pupil who cannot see the screen: the events a screen reader
+// speaks, the actions it sends, and one problem of every exercise read,
+// worked out and answered through the accessibility interfaces alone.
+#include "a11y.h"
+#include "app/formlist.h"
+#include "app/runform.h"
+#include "app/wismenu.h"
+#include "exercises/graphs/formula.h"
+#include "exercises/sums/sommen.h"
+#include "rundriver.h"
+#include "testmain.h"
+#include "ui/accessible.h"
+
+#include <QRegularExpression>
+#include <array>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+std::vector<std::pair<QObject*, QAccessible::Event>> events;
+
+struct EventRecorder {
+    EventRecorder()
+    {
+        events.clear();
+        previous = ui::setAnnouncementObserver(
+            [](QObject* o, QAccessible::Event type) { events.emplace_back(o, type); });
+    }
+    ~EventRecorder() { ui::setAnnouncementObserver(previous); }
+    ui::AnnouncementObserver previous;
+    static bool saw(QObject* o, QAccessible::Event type)
+    {
+        return std::find(events.begin(), events.end(), std::pair(o, type)) != events.end();
+    }
+};
+
+// Working out a problem from its text, with the graph form's formula reader
+// as calculator.
+double value(const QString& formula, double x, QChar letter = QLatin1Char('x'))
+{
+    const graphs::Reading r = graphs::prefix_suffix(formula, letter);
+    return r.foutief ? NAN : graphs::funktiewaarde(r.program, x);
+}
+
+QString bracketed(QString s)
+{
+    static const QRegularExpression number(QStringLiteral("(^|[\\s(=])(-?\\d*\\.?\\d+)"));
+    return s.replace(number, QStringLiteral("\\1(\\2)")).remove(QLatin1Char(' '));
+}
+
+// The solution of a linear equation "left = right" in the letter.
+double solve(const QString& equation, QChar letter = QLatin1Char('x'))
+{
+    const QString left = bracketed(equation.section(QLatin1Char('='), 0, 0));
+    const QString right = bracketed(equation.section(QLatin1Char('='), 1));
+    const auto f = [&](double x) { return value(left, x, letter) - value(right, x, letter); };
+    return -f(0) / (f(1) - f(0));
+}
+
+QString number(double v)
+{
+    return QString::number(v, 'g', 12);
+}
+
+// The coefficients of a polynomial of degree 3 at most (index: the power),
+// from its values at 0, 1, 2 and 3.
+std::array<long, 4> coefficients(QString formula, QChar letter)
+{
+    formula.replace(QChar(0xB2), QStringLiteral("^2")).replace(QChar(0xB3), QStringLiteral("^3"));
+    double y[4];
+    for (int i = 0; i < 4; ++i)
+        y[i] = value(bracketed(formula), i, letter);
+    const double a = (y[3] - 3 * y[2] + 3 * y[1] - y[0]) / 6;
+    const double b = (y[2] - 2 * y[1] + y[0]) / 2 - 3 * a;
+    return {std::lround(y[0]), std::lround(y[1] - y[0] - a - b), std::lround(b), std::lround(a)};
+}
+
+// Typed as a pupil types it: "6x^2+15x-3".
+QString written(const std::array<long, 4>& c, QChar letter)
+{
+    QString out;
+    for (int p = 3; p >= 0; --p) {
+        if (c[p] == 0)
+            continue;
+        const bool bare = std::abs(c[p]) == 1 && p > 0;
+        out += (c[p] > 0 && !out.isEmpty() ? "+" : "") +
+               (bare ? QString(c[p] < 0 ? "-" : "") : QString::number(c[p])) +
+               (p > 0 ? QString(letter) + (p > 1 ? "^" + QString::number(p) : "") : "");
+    }
+    return out;
+}
+
+// The greatest common factor taken out: "-3x(2x+5)".
+QString factored(const std::array<long, 4>& c, QChar letter)
+{
+    long g = 0;
+    int k = 3, top = 0;
+    for (int p = 0; p < 4; ++p)
+        if (c[p] != 0) {
+            g = std::gcd(g, c[p]);
+            k = std::min(k, p);
+            top = p;
+        }
+    g = c[top] < 0 ? -g : g;
+    std::array<long, 4> rest{};
+    for (int p = k; p < 4; ++p)
+        rest[p - k] = c[p] / g;
+    const QString factor = g == 1 ? "" : g == -1 ? "-" : QString::number(g);
+    const QString power = k == 0 ? "" : k == 1 ? QString(letter) : letter + QString("^%1").arg(k);
+    return factor + power + "(" + written(rest, letter) + ")";
+}
+
+QString answerFor(const QString& form, const QString& problem)
+{
+    QRegularExpressionMatch m;
+    if (form == "sommen") {
+        QString t = problem;
+        return number(solve(t.replace(" x ", " * ").replace(QStringLiteral("…"), "x")));
+    }
+    if (form == "vergelijkingen") {
+        QString eq = problem.section(", ", 0, 0);
+        eq.replace(" gedeeld door ", "/").replace(" is gelijk aan ", "=");
+        return number(solve(eq, problem.section(", ", 1).at(0)));
+    }
+    if (form == "metriek") {
+        const QStringList units{"mm", "cm", "dm", "m", "dam", "hm", "km"};
+        const QStringList w = problem.split(' ');
+        return number(w[0].toDouble() * std::pow(10, units.indexOf(w[1]) - units.indexOf(w[4])));
+    }
+    if (form == "procenten") { // the old price before a rise
+        static const QRegularExpression n(QStringLiteral("€ ([\\d.]+) Het is ([\\d.]+) % duurder"));
+        m = n.match(problem);
+        return number(m.captured(1).toDouble() * 100 / (100 + m.captured(2).toDouble()));
+    }
+    if (form == "haakjes" || form == "ontbinden") {
+        const QString formula = problem.section(": ", 1).section(", Antw:", 0, 0);
+        const QChar letter =
+            *std::find_if(formula.begin(), formula.end(), [](QChar c) { return c.isLetter(); });
+        const auto c = coefficients(formula, letter);
+        return form == "haakjes" ? written(c, letter) : factored(c, letter);
+    }
+    if (form == "grafieken") { // a line: its values at 0 and 1
+        static const QRegularExpression w(
+            QStringLiteral("bij (\\w) = 0 is \\w = (-?[\\d.]+); bij \\w = 1 is \\w = (-?[\\d.]+)"));
+        m = w.match(problem);
+        const double b = m.captured(2).toDouble(), a = m.captured(3).toDouble() - b;
+        return number(a) + m.captured(1) + (b < 0 ? "" : "+") + number(b);
+    }
+    static const QRegularExpression clock(
+        QStringLiteral("op (\\d+) minuten naar de wijzer op (\\d+) minuten"));
+    m = clock.match(problem);
+    return QString::number((m.captured(2).toInt() - m.captured(1).toInt() + 60) % 60 * 6);
+}
+
+bool isAnswerBox(QAccessibleInterface* i)
+{
+    return i->role() == QAccessible::EditableText && !i->state().disabled && !i->state().readOnly;
+}
+
+} // namespace
+
+class ScreenReaderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerForms(); }
+
+    void problemFeedbackAndFocusAreAnnounced()
+    {
+        tktest::Session s;
+        tktest::choose(1, "An", "", 1, "Keuze");
+        auto* f = tktest::open<Sommen>("sommen");
+        EventRecorder r;
+        QVERIFY(f->Timer1->fire());
+        QVERIFY(r.saw(f->tAntwoord1, QAccessible::Focus));
+        QVERIFY(r.saw(f->lSom1[0], QAccessible::NameChanged));
+        QVERIFY(r.saw(f->lVulin1, QAccessible::NameChanged));
+        QCOMPARE(f->tAntwoord1->accessibleDescription(), f->lSom1[0]->accessibleName());
+        tktest::type(f->tAntwoord1, QStringLiteral("9999"));
+        QVERIFY(r.saw(f->lGoedzo1, QAccessible::NameChanged));
+        QVERIFY(r.saw(f->Picture1, QAccessible::TextInserted));
+        events.clear();
+        f->lGoedzo1->setCaption(f->lGoedzo1->caption()); // the same text is spoken again
+        QVERIFY(r.saw(f->lGoedzo1, QAccessible::NameChanged));
+    }
+
+    // A screen reader's "activate" does what a click does.
+    void actionsWorkAsClicks()
+    {
+        tktest::Session s;
+        auto* m = tktest::open<Wismenu>("wismenu");
+        const auto press = [](QWidget* w, const QString& action) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(i->actionInterface()->actionNames().contains(action));
+            i->actionInterface()->doAction(action);
+        };
+        press(m->menu[2], QAccessibleActionInterface::pressAction());
+        press(m->menu[0], QAccessibleActionInterface::pressAction());
+        QVERIFY(m->Option1[1]->isVisibleTo(m));
+        QVERIFY(!m->Tnaam2->isVisibleTo(m));
+        press(m->Option1[1], QAccessibleActionInterface::toggleAction());
+        QVERIFY(m->Tnaam2->isVisibleTo(m));
+        QVERIFY(QAccessible::queryAccessibleInterface(m->Option1[1])->state().checked);
+    }
+
+    void playsOneProblemOfEveryExercise_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("niveau");
+        QTest::addColumn<QString>("verdict");
+        for (const char* form : {"metriek", "procenten", "sommen", "vergelijkingen", "haakjes",
+                                 "ontbinden", "grafieken"})
+            QTest::newRow(form) << form << 1 << "Goed";
+        QTest::newRow("sommen, a product") << "sommen" << 3 << "Goed";
+        QTest::newRow("hoeken") << "hoeken" << 1 << "An: +([6-9]|10) punten";
+    }
+    void playsOneProblemOfEveryExercise()
+    {
+        QFETCH(QString, form);
+        QFETCH(int, niveau);
+        QFETCH(QString, verdict);
+        tktest::Session s;
+        tktest::choose(1, "An", "", niveau, "Keuze");
+        ui::Form* f = ui::FormRegistry::instance().show(form);
+        if (auto* run = qobject_cast<RunForm*>(f))
+            QVERIFY(run->Timer1->fire());
+        QAccessibleInterface* box = a11y::find(f, isAnswerBox);
+        QVERIFY(box);
+        QString problem = box->text(QAccessible::Description);
+        if (problem.isEmpty()) // the graph: its words are on the describe button
+            problem =
+                a11y::find(f, [](QAccessibleInterface* i) {
+                    return i->text(QAccessible::Name) == QStringLiteral("Beschrijf de grafiek");
+                })->text(QAccessible::Description);
+        const QString answer = answerFor(form, problem);
+        tktest::type(qobject_cast<QLineEdit*>(box->object()), answer);
+        QAccessibleInterface* said = a11y::find(f, [](QAccessibleInterface* i) {
+            const QString kind = i->text(QAccessible::Description);
+            return kind == QStringLiteral("Terugmelding") || kind == QStringLiteral("Punten");
+        });
+        QVERIFY(said);
+        QVERIFY2(said->text(QAccessible::Name).contains(QRegularExpression(verdict)),
+                 qPrintable(problem + " -> " + answer + " -> " + said->text(QAccessible::Name)));
+    }
+};
+
+TK_TEST(ScreenReaderTest)
+#include "screenreader_test.moc"
