@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
 
 namespace tktest {
 std::vector<Factory>& registry()
@@ -11,10 +12,36 @@ std::vector<Factory>& registry()
     static std::vector<Factory> all;
     return all;
 }
+
+std::map<QString, ChildMode>& childModes()
+{
+    static std::map<QString, ChildMode> all;
+    return all;
+}
+
+namespace {
+const char* const childFlag = "--tk-child";
+}
+
+QProcess* childProcess(const QString& mode, const QStringList& args, QObject* parent)
+{
+    auto* p = new QProcess(parent);
+    p->setProgram(QCoreApplication::applicationFilePath());
+    p->setArguments(QStringList{QString::fromLatin1(childFlag), mode} + args);
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    return p;
+}
 } // namespace tktest
 
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::strcmp(argv[1], tktest::childFlag) == 0) {
+        QStringList args;
+        for (int i = 3; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        const auto mode = tktest::childModes().find(QString::fromLocal8Bit(argv[2]));
+        return mode == tktest::childModes().end() ? 125 : mode->second(args);
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -3,8 +3,10 @@
 // TK_TEST(Class) in their own file; the shared main runs them all.
 
 #include <QObject>
+#include <QProcess>
 #include <QtTest>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -17,7 +19,26 @@ struct Registrar {
     explicit Registrar(Factory f) { registry().push_back(std::move(f)); }
 };
 
+// A test can start its own program again as a helper process (several
+// programs writing one file at once, a program under a file-size limit):
+// `childProcess(mode, args)` makes a QProcess that runs the helper registered
+// with TK_CHILD_MODE(mode) instead of the tests; its return value is the exit
+// code.
+using ChildMode = std::function<int(const QStringList& args)>;
+std::map<QString, ChildMode>& childModes();
+QProcess* childProcess(const QString& mode, const QStringList& args, QObject* parent);
+
+struct ChildRegistrar {
+    ChildRegistrar(const char* mode, ChildMode f)
+    {
+        childModes()[QString::fromLatin1(mode)] = std::move(f);
+    }
+};
+
 } // namespace tktest
+
+#define TK_CHILD_MODE(Name, Function)                                                              \
+    static const tktest::ChildRegistrar tkChild_##Name{#Name, Function};
 
 #define TK_TEST(Class)                                                                             \
     static const tktest::Registrar tkRegistrar_##Class{                                            \

@@ -100,22 +100,6 @@ QPoint gridPosition(int index)
     return {firstLeft + columnStep * ((p.level - 1) % perRow), firstTop + rowStep * p.row};
 }
 
-QString contentsOf(const QString& fileName)
-{
-    const QString crlf = QStringLiteral("\r\n");
-    QStringList lines;
-    if (!results::readLines(fileName, lines) || lines.isEmpty())
-        return crlf + QStringLiteral(" Geen antwoorden voor dit onderdeel gevonden") + crlf;
-    qsizetype size = 0;
-    for (const QString& line : lines)
-        size += line.size() + 2;
-    QString text;
-    text.reserve(size);
-    for (const QString& line : lines)
-        text += line + crlf;
-    return text;
-}
-
 } // namespace viewer
 
 namespace {
@@ -166,10 +150,18 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
                                     buttonHeight);
     }
 
-    tInfo = new ui::TextArea(this);
+    tInfo = new ui::LineView(this);
     ui::setGeometryTw(tInfo, infoLeft, 300, 12900 - infoLeft - 150, 5415);
     tInfo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     tInfo->setAccessibleName(QStringLiteral("Gegeven antwoorden"));
+    loader.onLines = [this](const QStringList& lines) { tInfo->appendLines(lines); };
+    loader.onDone = [this](bool ok) {
+        if (ok)
+            return;
+        tInfo->clear();
+        tInfo->appendLines(
+            {QString(), QStringLiteral(" Geen antwoorden voor dit onderdeel gevonden")});
+    };
 }
 
 void Bekijken::activate()
@@ -191,7 +183,8 @@ void Bekijken::menuClick(int index)
     for (ui::Button* b : menu)
         b->setMarked(false);
     menu[index]->setMarked(true);
-    tInfo->setContents(viewer::contentsOf(viewer::fileFor(index)));
+    tInfo->clear();
+    loader.load(viewer::fileFor(index));
 }
 
 void Bekijken::backToMenu()

@@ -1,10 +1,15 @@
 #pragma once
 // The answer viewer: one button per exercise level in a grid, grouped by
 // exercise type; a click shows that level's results file in the text box.
-// Button 0 (or closing the window) goes back to the menu.
+// Button 0 (or closing the window) goes back to the menu. A file of any size
+// shows its start at once; the rest comes in while the window stays usable.
+// A file that cannot be read shows an empty line and " Geen antwoorden voor
+// dit onderdeel gevonden"; an empty file leaves the box empty.
 
+#include "app/resultsloader.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/lineview.h"
 
 #include <QPoint>
 #include <array>
@@ -19,10 +24,6 @@ QString caption(int index);
 QString fileFor(int index);
 // The top-left corner of button 1 to 32 in twips.
 QPoint gridPosition(int index);
-// What the text box shows for a results file: every line followed by CR LF,
-// or, when the file cannot be read or holds nothing, an empty line and
-// " Geen antwoorden voor dit onderdeel gevonden".
-QString contentsOf(const QString& fileName);
 
 } // namespace viewer
 
@@ -37,7 +38,9 @@ public:
     ui::Label* lHoofdmenu;
     std::array<ui::Label*, 6> rowLabel; // Label1 ... Label6
     std::array<ui::Button*, viewer::buttonCount> menu;
-    ui::TextArea* tInfo;
+    ui::LineView* tInfo;
+    // Reads the chosen file into tInfo (busy while the rest comes in).
+    results::Loader loader;
 
 private:
     void menuClick(int index);

@@ -5,6 +5,7 @@
 #include "app/menutable.h"
 #include "app/module1.h"
 #include "ui/formregistry.h"
+#include "ui/heldenter.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
 
@@ -75,6 +76,7 @@ Wismenu::Wismenu() : ui::Form(QStringLiteral("wismenu"))
     setCaption(QStringLiteral("Menu wiskunde"));
     setSizeTw(formWidth, formHeight);
     setAccessibleName(QStringLiteral("Menu wiskunde"));
+    heldEnter = new ui::HeldEnterGuard(this);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
@@ -164,6 +166,7 @@ void Wismenu::makeChoiceControls()
 
 void Wismenu::activate()
 {
+    heldEnter->reset();
     Picture2->show();
     drawPicture2();
     hoofdkeuze = 0;
@@ -180,9 +183,9 @@ void Wismenu::drawPicture2()
 {
     const double lineBTop = 1800;
     Picture2->clear();
-    Picture2->drawImage(
-        0, 0, pictureWidth, pictureHeight,
-        menuPicture(Picture2->size(), Picture2->devicePixelRatioF(), lineBTop / ui::twipsPerPixel));
+    const QImage plaat =
+        menuPicture(Picture2->size(), Picture2->devicePixelRatioF(), lineBTop / ui::twipsPerPixel);
+    Picture2->paint([&](ui::UserPainter& p) { p.image(0, 0, pictureWidth, pictureHeight, plaat); });
     Picture2->moveTo(50, 50);
     Picture2->print(lineA());
     Picture2->moveTo(50, lineBTop);

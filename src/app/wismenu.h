@@ -9,6 +9,10 @@
 #include "ui/form.h"
 #include "ui/picturebox.h"
 
+namespace ui {
+class HeldEnterGuard;
+}
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -55,6 +59,9 @@ public:
 
 private:
     void makeChoiceControls();
+    // Enter still held from the run's last answer opens nothing here.
+    ui::HeldEnterGuard* heldEnter;
+
     void menuClick(int index);
     void optionClick(int index);
     void okClick();

@@ -2,10 +2,17 @@
 // Results files: one per exercise type and level, in the results folder.
 // Each run appends one block in one write: verslag1, CR LF CR LF, verslag2,
 // CR LF, 49 "-" and CR LF. Files are UTF-8 with CR LF line ends; the viewer
-// also reads the single-byte files of the earlier Windows program.
+// also reads files in the single-byte Windows-1252 encoding.
+//
+// Many programs may append to one file at once (a shared network folder), and
+// the disk may fill up part way: see append().
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+
+class QFile;
 
 namespace results {
 
@@ -15,16 +22,43 @@ QString fileName(int option, int level);
 
 QString block(const QString& verslag1, const QString& verslag2);
 
-// Appends the block. On failure returns false and leaves earlier blocks in
-// the file untouched.
+// A name or an answer as it goes into a results line: every control
+// character (a pasted line break, a tab) becomes a blank, so each answer
+// stays on one line of the file.
+QString oneLine(const QString& text);
+
+// Appends the block under a lock file beside the results file
+// (fileName + ".lock"), so blocks of programs that append at once never mix.
+// A file that does not end in a line end gets CR LF first. On any failure
+// (disk full, file-size limit, no access, lock not free within seconds)
+// returns false and leaves the file exactly as it was, byte for byte.
 bool append(const QString& fileName, const QString& verslag1, const QString& verslag2);
+
+// Test seam: writes the bytes to the open file and returns how many were
+// written, or -1. An empty function restores the plain write.
+using Writer = std::function<qint64(QFile& file, const QByteArray& bytes)>;
+void setWriter(Writer writer);
 
 // The shared failure message shown when a block could not be saved.
 void reportNotSaved(const QString& fileName);
 
-// Reads a results file as lines (without their CR LF). Each line is decoded
-// as UTF-8 when valid and as Windows-1252 otherwise. False when the file
-// cannot be read.
+// Turns the bytes of a results file, piece by piece, into lines: a line ends
+// at CR LF (a lone CR or LF, from files written elsewhere, ends one too), and
+// each line is decoded as UTF-8 when it is valid UTF-8 and as Windows-1252
+// otherwise.
+class LineDecoder {
+public:
+    // The lines that the next piece of the file completes.
+    QStringList feed(const QByteArray& piece);
+    // The last line when the file does not end with a line end.
+    QStringList finish();
+
+private:
+    QByteArray rest_;
+};
+
+// Reads a whole results file as lines (without their line ends). False when
+// the file cannot be read.
 bool readLines(const QString& fileName, QStringList& lines);
 
 // The header line of a player's results text: name, date and time.

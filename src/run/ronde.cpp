@@ -46,7 +46,7 @@ void Ronde::telGoed(int speler, const Verdict& v)
 
 void Ronde::schrijf(int speler, const QString& regel)
 {
-    spelers_[speler - 1].verslag += QStringLiteral("\r\n") + regel;
+    spelers_[speler - 1].verslag += QStringLiteral("\r\n") + results::oneLine(regel);
 }
 
 void Ronde::beurtVoorbij(int speler)

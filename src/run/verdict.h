@@ -3,6 +3,7 @@
 // right or wrong, and the texts the run shows and writes for it.
 
 #include <QString>
+#include <QStringList>
 
 namespace run {
 
@@ -10,7 +11,10 @@ struct Verdict {
     bool goed = false;
     QString fout;     // feedback after a wrong answer ("nee, het is ...")
     QString historie; // printed on the player's history area (CR breaks lines)
-    QString verslag;  // appended to the player's results text after CR LF
+    // The lines appended to the player's results text, each after CR LF.
+    // Control characters in them (a pasted line break) are written as
+    // blanks; the history area and the labels show the answer as typed.
+    QStringList verslag;
 };
 
 } // namespace run

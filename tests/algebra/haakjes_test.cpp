@@ -100,6 +100,7 @@ private slots:
         rij("level 1: expanded", 0, "-6x²-10x", true, "-6x²-10x");
         rij("level 1: power typed", 0, "-6x^2 - 10x", true, "-6x²-10x");
         rij("level 1: order is free", 0, "-10x-6x²", true, "-10x-6x²");
+        rij("level 1: blanks around, minus first", 0, "  -6x^2-10x ", true, "-6x²-10x");
         rij("level 1: brackets left", 0, "-2x(3x+5)", false, "-2x(3x+5)");
         rij("level 3: square", 1, "x²+6x+9", true, "x²+6x+9");
         rij("level 3: power typed", 1, "x^2+6x+9", true, "x²+6x+9");

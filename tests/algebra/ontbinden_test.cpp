@@ -123,6 +123,10 @@ private slots:
         rij("not factored", 0, "6x^2+15x", false, false);
         rij("negative factor", 1, "-3(2x+5)", true, false);
         rij("positive factor where negative was meant", 1, "3(-2x-5)", true, true);
+        rij("right numbers but nothing factored out", 1, "-3*2x-3*5", false, false);
+        rij("blanks around a leading minus", 1, "  -3(2x+5) ", true, false);
+        rij("kind 4 factored", 8, "2(2x^2+3)", true, false);
+        rij("kind 4 right numbers, no brackets", 8, "2*2x^2+2*3", false, false);
         rij("not factorable typed back unchanged", 2, "x²+2x+5", true, false);
         rij("two brackets", 3, "(x+9)(x-1)", true, false);
         rij("two brackets other order", 3, "(x-1)(x+9)", true, false);

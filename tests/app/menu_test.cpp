@@ -371,6 +371,29 @@ private slots:
         QCOMPARE(module1().keuzeTitel, QString("Parabolen      "));
     }
 
+    // Enter held down from the last answer through the summary box: its
+    // repeats reach the menu when it comes back, and open nothing there.
+    void enterHeldFromTheRunOpensNothing()
+    {
+        registerStubs();
+        pick(6, 2, 1);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        click(m->OK);
+        auto* exercise = reg.find("grafieken");
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(exercise, &held); // the press began in the exercise
+        reg.show("wismenu");
+        reg.unload(exercise);
+        m->menu[0]->setFocus();
+        for (int i = 0; i < 5; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+            QApplication::sendEvent(m->menu[0], &repeat);
+        }
+        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        QTest::keyClick(m->menu[0], Qt::Key_Return); // pressed afresh: the submenu opens
+        QCOMPARE(m->menuDiepte, std::int16_t(1));
+    }
+
     void theViewerLeadsBackToTheMainMenu()
     {
         click(m->menu[0]);

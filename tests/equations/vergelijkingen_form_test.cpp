@@ -110,7 +110,9 @@ private slots:
         beurt(1, 5, &tweeKanten, "3", "2"); // the other order
         QCOMPARE(f->lOf1->caption(), QString(" of   a ="));
         beurt(2, 6, &dubbeleHalf, "-3,5", "-3.5");
-        beurt(1, 6, nullptr, "999", "999");
+        beurt(1, 6, nullptr, "", "999"); // the second box checks both, the empty one as 0
+        QVERIFY(f->ronde().speler(1).verslag.endsWith(" = 999        Fout, het is " +
+                                     f->lGoedzo1->caption().mid(QString("nee, ").size())));
         QCOMPARE(s.messages.last().title, QString("Kwadr. vergelijkingen niveau 2"));
 
         beurt(2, 1, nullptr, "="); // problem 6 of level 1: a fraction again

@@ -176,6 +176,14 @@ private slots:
         QVERIFY(f->bVolgende->isEnabled());
         QCOMPARE(f->spelers[0].score, 0);
         QCOMPARE(f->spelers[0].verslag, log);
+        for (int k = 0; k < 3; ++k) { // Enter on the shown answer, "Antwoord" again
+            QTest::keyClick(f->Text1, Qt::Key_Return);
+            help(f);
+        }
+        answer(f, given);
+        QCOMPARE(f->spelers[0].score, 0);
+        QCOMPARE(f->spelers[0].count, 1);
+        QCOMPARE(f->spelers[0].verslag, log);
         again(f);
         QCOMPARE(f->functieNr, 2);
         QCOMPARE(f->poging, 0);

@@ -1,5 +1,6 @@
 #include "exercises/graphs/rows.h"
 #include "testmain.h"
+#include "ui/twips.h"
 
 using namespace graphs;
 
@@ -107,6 +108,19 @@ private slots:
         for (int i = 0; i < 15; ++i)
             colours << (kleur = volgendeKleur(kleur));
         QCOMPARE(colours, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1}));
+    }
+
+    // Light grey and yellow are darker, in their own hue; the rest as numbered.
+    void pupilColoursShowOnWhite()
+    {
+        for (int kleur = 1; kleur <= 14; ++kleur) {
+            const QColor c = graphs::leerlingKleur(kleur), plain = ui::colour(kleur);
+            QCOMPARE(c.hue(), plain.hue());
+            if (kleur == 7 || kleur == 14)
+                QVERIFY2(c.value() <= 170 && c.value() < plain.value(), qPrintable(c.name()));
+            else
+                QCOMPARE(c, plain);
+        }
     }
 };
 

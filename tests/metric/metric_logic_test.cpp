@@ -167,7 +167,7 @@ private slots:
         const run::Verdict right = beoordeel(o, "250");
         QVERIFY(right.goed);
         QCOMPARE(right.historie, QString(" 25 cm = 250 mm   Goed"));
-        QCOMPARE(right.verslag, QString(" 25 cm = 250 mm   Goed"));
+        QCOMPARE(right.verslag, QStringList{" 25 cm = 250 mm   Goed"});
 
         const run::Verdict wrong = beoordeel(o, "2,5");
         QVERIFY(!wrong.goed);

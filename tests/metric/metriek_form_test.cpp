@@ -5,7 +5,9 @@
 #include "rundriver.h"
 #include "testmain.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 using namespace tktest;
@@ -120,6 +122,27 @@ private slots:
                  " 1.1 km = 110.000 cm       Fout ,het is  110000 cm\r\n\r\n"
                  "eindresultaat:  0 goed van de  1\r\n" +
                      dashes + "\r\n");
+    }
+
+    // A pasted name and a pasted answer with line breaks: the file keeps one
+    // line per answer (blanks for the breaks), the screen what was typed.
+    void pastedLineBreaksStayOutOfTheFile()
+    {
+        Session s(kmToCm(1));
+        choose(1, "Anna\r\nB", "", 1, "Lengten");
+        auto* f = open<Metriek>("metriek");
+        QVERIFY(f->Timer1->fire());
+        QGuiApplication::clipboard()->setText("110000\r\n5");
+        QTest::keyClick(f->tAntwoord1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f->tAntwoord1->text(), QString("110000\r\n5"));
+        QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
+        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo Anna\r\nB!    1 g"));
+        f->bNaarmenu->setEnabled(true);
+        f->bNaarmenu->click();
+        QCOMPARE(readFile("oefset2_1.txt"), "Anna  B: (6-12-2026      10:15)\r\n\r\n"
+                                            " 1.1 km = 110000  5 cm   Goed\r\n\r\n"
+                                            "eindresultaat:  1 goed van de  1\r\n\r\n\r\n" +
+                                                dashes + "\r\n");
     }
 
     void enterOnAnEmptyBoxChangesNothing()

@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(b.goed, goed);
         QCOMPARE(b.fout, goed ? QString() : "nee, het is " + o.juist);
         QCOMPARE(b.historie, history);
-        QCOMPARE(b.verslag, results);
+        QCOMPARE(b.verslag.join("\r\n"), results);
     }
 };
 

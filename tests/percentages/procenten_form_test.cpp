@@ -78,7 +78,7 @@ private slots:
                 s.clock->advance(speler == 1 ? 3 : 4);
                 type(box, t.typed);
                 const run::Verdict b = percentages::beoordeel(o, t.typed);
-                verslag[speler - 1] += "\r\n" + b.verslag.toUtf8();
+                verslag[speler - 1] += "\r\n" + b.verslag.join("\r\n").toUtf8();
                 QCOMPARE(s.messages.count(), boxes + (b.goed ? 0 : 1));
                 if (!b.goed)
                     QCOMPARE(f->lGoedzo(speler)->caption(), "nee, het is " + o.juist);

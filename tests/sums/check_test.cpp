@@ -72,7 +72,7 @@ private slots:
         if (!v.goed)
             QCOMPARE(v.fout, fout);
         if (!regel.isEmpty())
-            QCOMPARE(v.verslag, regel);
+            QCOMPARE(v.verslag, QStringList{regel});
     }
 };
 

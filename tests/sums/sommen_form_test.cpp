@@ -70,8 +70,10 @@ private slots:
             const QStringList row1 = captions(f->lSom1);
             QVERIFY(f->Timer1->fire());
             QCOMPARE(captions(f->lSom1), row1); // player 1's problem stays in view
+            QVERIFY(f->lGoedzo1->isVisible());
             type(f->tAntwoord2, nr % 4 ? answer(f->opgave) : "999");
             QCOMPARE(f->lGoedzo2->caption().startsWith("Goedzo"), nr % 4 != 0);
+            QVERIFY(f->lGoedzo2->isVisible() && f->lGoedzo1->isHidden());
         }
         QCOMPARE(s.messages.count(), 6 + 5); // the explanations, with an empty title
         QCOMPARE(s.messages.last().title, QString());

@@ -63,6 +63,7 @@ signals:
     void readingDone();
 
 private:
+    void setUpTable();
     void connectSignals();
     QWidget* makeFilterBar();
     void fillExercises();

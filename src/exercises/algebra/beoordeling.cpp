@@ -9,7 +9,7 @@ namespace algebra {
 Lezing leesAntwoord(const QString& getypt, QChar letter, const Waarden& waarden)
 {
     Lezing l;
-    QString invoer = getypt;
+    QString invoer = getypt.trimmed(); // blanks around the answer are no part of it
     l.gelijk = gelijk(prefix_suffix(invoer, letter), waarden);
     if (l.gelijk) {
         l.telling = telgetallen(invoer, letter);
@@ -62,7 +62,7 @@ run::Verdict goedRegels(const QString& tekst, const QString& antwoord, int spele
     const QString scheiding =
         speler == 1 ? QStringLiteral("          = ") : QStringLiteral("     = ");
     const QString regel = tekst + scheiding + antwoord + QStringLiteral("   Goed");
-    return {true, QString(), regel, regel};
+    return {true, QString(), regel, {regel}};
 }
 
 run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QString& antw)
@@ -71,7 +71,7 @@ run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QSt
         antw.size() >= 13 ? QStringLiteral("nee, ") + antw : QStringLiteral("nee, het is ") + antw;
     const QString gegeven = tekst + QStringLiteral("    = ") + antwoord;
     return {false, goedzo, gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
-            gegeven + QStringLiteral("       Fout ,het is ") + antw};
+            {gegeven + QStringLiteral("       Fout ,het is ") + antw}};
 }
 
 } // namespace algebra

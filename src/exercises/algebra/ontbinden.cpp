@@ -183,6 +183,10 @@ void controleer(const Opgave& o, Controle& k)
         k.komtvoorx(o.a);
         k.komtvoorx(o.b);
         k.komtvoorx(o.c);
+        // A number factor must stand before a bracket pair: "6*2x+6*1" holds
+        // the right numbers but factors nothing out.
+        if ((o.soort == 1 || o.soort == 4) && std::abs(o.c) > 1)
+            k.foutAls(B < 1);
         if (o.soort == 2)
             k.foutAls(S2 > 0);
         else if (o.soort == 3)

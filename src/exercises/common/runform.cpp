@@ -167,7 +167,8 @@ void RunForm::beantwoord(int speler)
         picture(speler)->print(oordeel.historie);
         uitleg(speler);
     }
-    ronde_->schrijf(speler, oordeel.verslag);
+    for (const QString& regel : oordeel.verslag)
+        ronde_->schrijf(speler, regel);
     naBeoordeling(speler);
     if (einde_.afgesloten())
         return; // the window was closed while the explanation was open

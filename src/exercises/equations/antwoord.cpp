@@ -2,6 +2,8 @@
 
 #include "common/numbertext.h"
 
+#include <QRegularExpression>
+
 namespace equations {
 
 using common::StrSingle;
@@ -16,7 +18,7 @@ run::Verdict lineair(const Vergelijking& v, int speler, const QString& getypt)
     b.goed = leesAntwoord(getypt) == x;
     if (b.goed) {
         b.historie = logvorm(v) + QStringLiteral("      ") + antwoord + QStringLiteral("   Goed");
-        b.verslag = b.historie;
+        b.verslag = {b.historie};
         return b;
     }
     const QString juist = StrSingle(x);
@@ -24,10 +26,10 @@ run::Verdict lineair(const Vergelijking& v, int speler, const QString& getypt)
     const QString begin = logvorm(v) + QStringLiteral("    ") + antwoord;
     if (speler == 1) {
         b.historie = begin + QStringLiteral("  Fout ,het is ") + juist;
-        b.verslag = begin + QStringLiteral("        Fout ,het is ") + juist;
+        b.verslag = {begin + QStringLiteral("        Fout ,het is ") + juist};
     } else {
         b.historie = begin + QStringLiteral(" Fout ,het is ") + juist;
-        b.verslag = begin + QStringLiteral("       Fout ,het is ") + juist;
+        b.verslag = {begin + QStringLiteral("       Fout ,het is ") + juist};
     }
     return b;
 }
@@ -47,11 +49,11 @@ run::Verdict kwadratisch(const Vergelijking& v, int speler, const QString& eerst
         if (speler == 1) {
             b.historie =
                 logvorm(v) + QString(10, QLatin1Char(' ')) + antwoord + QStringLiteral("    Goed");
-            b.verslag =
-                logvorm(v) + QString(10, QLatin1Char(' ')) + antwoord + QStringLiteral("   Goed");
+            b.verslag = {logvorm(v) + QString(10, QLatin1Char(' ')) + antwoord +
+                         QStringLiteral("   Goed")};
         } else {
             b.historie = logvorm(v) + QStringLiteral("    ") + antwoord + QStringLiteral("Goed");
-            b.verslag = b.historie;
+            b.verslag = {b.historie};
         }
         return b;
     }
@@ -61,7 +63,7 @@ run::Verdict kwadratisch(const Vergelijking& v, int speler, const QString& eerst
     const QString begin = logvorm(v) + QStringLiteral("   ") + antwoord;
     b.historie = begin + QChar(13) + QStringLiteral("Fout, het is ") + juist;
     const QString ruimte = speler == 1 ? QStringLiteral("        ") : QStringLiteral("       ");
-    b.verslag = begin + ruimte + QStringLiteral("Fout, het is ") + juist;
+    b.verslag = {begin + ruimte + QStringLiteral("Fout, het is ") + juist};
     return b;
 }
 
@@ -69,6 +71,14 @@ run::Verdict kwadratisch(const Vergelijking& v, int speler, const QString& eerst
 
 float leesAntwoord(const QString& getypt)
 {
+    // A fraction of two whole numbers, "7/2" or "-7/2": its value.
+    static const QRegularExpression breuk(
+        QStringLiteral("^\\s*(-?)\\s*(\\d{1,9})\\s*/\\s*(\\d{1,9})\\s*$"));
+    const QRegularExpressionMatch m = breuk.match(getypt);
+    if (m.hasMatch() && m.captured(3).toInt() != 0) {
+        const float waarde = float(m.captured(2).toInt()) / float(m.captured(3).toInt());
+        return m.captured(1).isEmpty() ? waarde : -waarde;
+    }
     return static_cast<float>(common::Val(common::commaToPoint(getypt)));
 }
 

@@ -11,7 +11,8 @@
 namespace equations {
 
 // Reads a typed number: its first "," taken as decimal point, in single
-// precision.
+// precision. A fraction of two whole numbers ("7/2", "-7/2") reads as its
+// value.
 float leesAntwoord(const QString& getypt);
 
 // Linear equations (levels 1 to 4): one typed answer. Quadratic equations

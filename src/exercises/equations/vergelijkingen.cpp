@@ -1,6 +1,7 @@
 #include "vergelijkingen.h"
 
 #include "antwoord.h"
+#include "breuktekening.h"
 #include "common/random.h"
 #include "ui/accessible.h"
 #include "ui/messagebox.h"
@@ -138,10 +139,7 @@ void Vergelijkingen::toonVergelijking(int speler, const Vergelijking& v)
     k.vergelijking->hide();
     k.breuk->show();
     k.breuk->clear();
-    for (const equations::Breukregel& r : equations::breukregels(v)) {
-        k.breuk->moveTo(0, r.hoogte);
-        k.breuk->print(r.tekst);
-    }
+    k.breuk->paint([&v](ui::UserPainter& p) { equations::tekenBreuk(p, v); });
     k.breuk->setAccessibleDescription(equations::uitgesproken(v));
 }
 
@@ -190,14 +188,18 @@ void Vergelijkingen::enterInEersteVak(int speler)
         beantwoord(speler);
 }
 
-// Enter in the second box answers both; with the first box still empty it
-// goes back there instead.
+// Enter in the second box answers both; an empty first box reads as 0.
 void Vergelijkingen::enterInTweedeVak(int speler)
 {
-    if (tAntwoord(speler)->text().isEmpty())
-        tAntwoord(speler)->setFocus();
-    else
-        beantwoord(speler);
+    beantwoord(speler);
+}
+
+// Enter is ignored only while every box of the player is empty.
+bool Vergelijkingen::geenAntwoord(int speler) const
+{
+    const Kant k = kant(speler);
+    return tAntwoord(speler)->text().isEmpty() &&
+           (k.tweede->isHidden() || k.tweede->text().isEmpty());
 }
 
 run::Verdict Vergelijkingen::beoordeel(int speler)

@@ -45,6 +45,7 @@ protected:
     void nieuweRun() override;
     void maakopgave(int speler) override;
     void toonAntwoordvak(int speler) override;
+    bool geenAntwoord(int speler) const override;
     run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;
     QString opgaveZin(int speler) const override;

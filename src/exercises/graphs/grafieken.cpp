@@ -48,6 +48,7 @@ Grafieken::Grafieken(const run::Session& session)
 
     Picture1 = new ui::PictureBox(this, marge, marge, beeldZijde, beeldZijde);
     Picture1->setAccessibleName(QStringLiteral("Grafiek"));
+    Picture1->setScale(0, 0, beeld, beeld);
     Image1 = new ui::Label(this, QString(), marge, marge, beeldZijde, beeldZijde);
     Image1->setPixmap(QPixmap::fromImage(hulpOmslag(Image1->size(), Image1->devicePixelRatioF())));
     Image1->hide();
@@ -159,7 +160,8 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
         kleur = volgendeKleur(kleur);
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
-    tekenCurve(*Picture1, rijen, ui::colour(nieuwekleur > 0 ? kleur : 1), breedte, grens);
+    const QColor c = nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1);
+    Picture1->paint([&](ui::UserPainter& p) { tekenCurve(p, rijen, c, breedte, grens); });
     beschrijf(nieuwekleur > 0);
 }
 
@@ -167,7 +169,7 @@ void Grafieken::toonDoelfunctie()
 {
     formule = doelformule;
     Picture1->clear();
-    assen(*Picture1, as);
+    Picture1->paint([this](ui::UserPainter& p) { assen(p, as); });
     if (prefix_suffix())
         grafiek(0);
 }
@@ -180,7 +182,7 @@ void Grafieken::updateResultaat()
 
 void Grafieken::tekst1Enter()
 {
-    if (afgesloten() || !Text1->isEnabled())
+    if (afgesloten() || !Text1->isEnabled() || goedBeantwoord)
         return;
     formule = common::commaToPoint(Text1->text());
     if (formule.isEmpty() || formule == vorigeInvoer)
@@ -192,9 +194,9 @@ void Grafieken::tekst1Enter()
     if (poging == 0) {
         ++aanDeBeurt().count;
         verslag += CRLF + QStringLiteral("functie: ") + Text2->text() + doelformule + CRLF +
-                   QStringLiteral("invoer:") + formule;
+                   QStringLiteral("invoer:") + results::oneLine(formule);
     } else {
-        verslag += CRLF + QStringLiteral("       ") + formule;
+        verslag += CRLF + QStringLiteral("       ") + results::oneLine(formule);
     }
     if (!gelezen) {
         ++poging; // a mistyped formula costs an attempt; the box stays open
@@ -341,10 +343,8 @@ void Grafieken::toonHulpPagina()
 
     const HulpPagina& pagina = kiesHulpPagina(session_.niveau, doorElkaar, hulpPagina);
     Picture1->clear();
-    if (pagina.indeling == Indeling::Links)
-        assenuitleg(*Picture1, as);
-    else
-        assenuitleg2(*Picture1, as);
+    const auto tekenAssen = pagina.indeling == Indeling::Links ? assenuitleg : assenuitleg2;
+    Picture1->paint([&](ui::UserPainter& p) { tekenAssen(p, as); });
     formule = pagina.formule;
     // The example stays within its half, clear of the text.
     const QRectF helft =

@@ -68,7 +68,7 @@ public:
     void sluitRun();
 
 private:
-    void tekst1Enter();
+    void tekst1Enter(); // after "Antwoord" (function over) it neither scores nor counts
     void bVolgendeClick();
     void bUitlegClick();
 

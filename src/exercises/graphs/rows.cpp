@@ -1,5 +1,7 @@
 #include "rows.h"
 
+#include "ui/twips.h"
+
 #include <cmath>
 
 namespace graphs {
@@ -53,6 +55,14 @@ std::vector<std::pair<int, int>> stukken(const Rijen& rijen)
         }
     }
     return pieces;
+}
+
+QColor leerlingKleur(int kleur)
+{
+    const QColor c = ui::colour(kleur);
+    if (kleur == 7)
+        return c.darker(130); // lighter than dark grey (8), which stays apart
+    return kleur == 14 ? c.darker(150) : c;
 }
 
 int volgendeKleur(int kleur)

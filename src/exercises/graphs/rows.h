@@ -4,6 +4,8 @@
 
 #include "formula.h"
 
+#include <QColor>
+
 #include <array>
 #include <utility>
 #include <vector>
@@ -37,5 +39,9 @@ std::vector<std::pair<int, int>> stukken(const Rijen& rijen);
 
 // The colour number of the next pupil curve: 1, 2, ..., 14, 1, 2, ...
 int volgendeKleur(int kleur);
+// The colour a pupil curve of that number is drawn in: the palette colour,
+// but light grey (7) and yellow (14) in a darker shade of their hue, so they
+// stand out on the white picture.
+QColor leerlingKleur(int kleur);
 
 } // namespace graphs

@@ -23,11 +23,11 @@ run::Verdict beoordeel(const Opgave& opgave, const QString& getypt)
     b.goed = isGoed(opgave.uitkomst, common::Val(t));
     if (b.goed) {
         b.historie = vraag + QStringLiteral("   Goed");
-        b.verslag = b.historie;
+        b.verslag = {b.historie};
     } else {
         b.fout = QStringLiteral("nee, het is ") + opgave.juist;
         b.historie = vraag + QChar(13) + QStringLiteral(" Fout ,het is ") + antwoord;
-        b.verslag = vraag + QStringLiteral("       Fout ,het is ") + antwoord;
+        b.verslag = {vraag + QStringLiteral("       Fout ,het is ") + antwoord};
     }
     return b;
 }

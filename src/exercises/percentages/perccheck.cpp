@@ -85,7 +85,8 @@ run::Verdict beoordeel(const Opgave& o, const QString& getypt)
     const QString antwoordKort =
         b.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : antwoord;
     b.historie = v.kort + cr + antwoordKort;
-    b.verslag = v.lang + (verslagOpTweeRegels(o.soort, b.goed) ? crlf : QString()) + antwoord;
+    b.verslag = verslagOpTweeRegels(o.soort, b.goed) ? QStringList{v.lang, antwoord}
+                                                     : QStringList{v.lang + antwoord};
     return b;
 }
 

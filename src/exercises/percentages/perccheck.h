@@ -5,6 +5,7 @@
 #include "run/verdict.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace percentages {
 

@@ -44,8 +44,8 @@ run::Verdict controleer(const Problem& p, const QString& getypt, int speler)
             speler == 2 ? QStringLiteral("   Fout ,het is ") : QStringLiteral("   Fout, het is ");
     }
     v.fout = QStringLiteral("nee, het is ") + juist;
-    v.verslag = v.goed ? line + QStringLiteral("   Goed") : line + wrong + juist;
-    v.historie = v.verslag;
+    v.historie = v.goed ? line + QStringLiteral("   Goed") : line + wrong + juist;
+    v.verslag = {v.historie};
     return v;
 }
 

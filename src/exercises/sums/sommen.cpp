@@ -98,6 +98,7 @@ QString Sommen::opgaveZin(int) const
 
 run::Verdict Sommen::beoordeel(int speler)
 {
+    lGoedzo(3 - speler)->hide(); // only the answering player's feedback shows
     run::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
     v.historie = passend(v, picture(speler));
     return v;

@@ -1,0 +1,109 @@
+// Appending a block to a results file so that nothing already in the file can
+// be damaged: the append happens under a lock file, unbuffered, and a write
+// that stops part way (disk full, file-size limit) is cut back to the size the
+// file had before, taken under the same lock.
+
+#include "resultsfile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLockFile>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <csignal>
+
+namespace results {
+
+namespace {
+
+// A lock older than this belongs to a program that died while appending (an
+// append takes milliseconds, also on a network folder).
+constexpr int staleLockMs = 5000;
+// How long to wait for another program's append before giving up.
+constexpr int lockWaitMs = 10000;
+
+Writer& writerSeam()
+{
+    static Writer w;
+    return w;
+}
+
+// Past a file-size limit the system would end the program with a signal;
+// ignored, the write fails with an error instead and is taken back.
+void letWritesFailPastSizeLimit()
+{
+#ifdef SIGXFSZ
+    static const bool once = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    Q_UNUSED(once);
+#endif
+}
+
+// Takes the lock beside the results file. False when another program holds it
+// for longer than lockWaitMs. Where no lock file can be made at all (a folder
+// that is read-only for this user) the append goes on without one.
+bool takeLock(QLockFile& lock)
+{
+    lock.setStaleLockTime(staleLockMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError)
+            return true;
+        if (waited.hasExpired(lockWaitMs))
+            return false;
+        QThread::msleep(5 + QRandomGenerator::global()->bounded(20));
+    }
+    return true;
+}
+
+// True when the file is empty or its last byte ends a line.
+bool endsWithLineEnd(const QString& name, qint64 size)
+{
+    if (size == 0)
+        return true;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(size - 1))
+        return true;
+    return file.read(1) == "\n";
+}
+
+qint64 write(QFile& file, const QByteArray& bytes)
+{
+    return writerSeam() ? writerSeam()(file, bytes) : file.write(bytes);
+}
+
+bool appendLocked(const QString& name, const QByteArray& block)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    const qint64 before = file.size();
+    const QByteArray bytes = endsWithLineEnd(name, before) ? block : "\r\n" + block;
+    const bool written = write(file, bytes) == bytes.size() && file.size() == before + bytes.size();
+    if (!written)
+        file.resize(before); // unbuffered: straight to the open handle
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+void setWriter(Writer writer)
+{
+    writerSeam() = std::move(writer);
+}
+
+bool append(const QString& name, const QString& verslag1, const QString& verslag2)
+{
+    letWritesFailPastSizeLimit();
+    QLockFile lock(name + QStringLiteral(".lock"));
+    if (!takeLock(lock))
+        return false;
+    return appendLocked(name, block(verslag1, verslag2).toUtf8());
+}
+
+} // namespace results
