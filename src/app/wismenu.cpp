@@ -176,9 +176,9 @@ void Wismenu::drawPicture2()
 {
     const double lineBTop = 1800;
     Picture2->clear();
-    Picture2->drawImage(
-        0, 0, pictureWidth, pictureHeight,
-        menuPicture(Picture2->size(), Picture2->devicePixelRatioF(), lineBTop / ui::twipsPerPixel));
+    const QImage plaat =
+        menuPicture(Picture2->size(), Picture2->devicePixelRatioF(), lineBTop / ui::twipsPerPixel);
+    Picture2->paint([&](ui::UserPainter& p) { p.image(0, 0, pictureWidth, pictureHeight, plaat); });
     Picture2->moveTo(50, 50);
     Picture2->print(lineA());
     Picture2->moveTo(50, lineBTop);

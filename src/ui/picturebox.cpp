@@ -6,7 +6,6 @@
 #include <QAccessible>
 
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 
 namespace ui {
@@ -46,11 +45,22 @@ double PictureBox::yUnitsPerPixel() const
     return twipsScale_ ? twipsPerPixel : scaleHeight_ / std::max(1, height());
 }
 
+UserScale PictureBox::userScale() const
+{
+    return {twipsScale_ ? 0 : scaleLeft_, twipsScale_ ? 0 : scaleTop_, xUnitsPerPixel(),
+            yUnitsPerPixel()};
+}
+
 QPointF PictureBox::toPixels(double x, double y) const
 {
-    const double left = twipsScale_ ? 0 : scaleLeft_;
-    const double top = twipsScale_ ? 0 : scaleTop_;
-    return {(x - left) / xUnitsPerPixel(), (y - top) / yUnitsPerPixel()};
+    return userScale().toPixels(x, y);
+}
+
+UserPainter PictureBox::painter()
+{
+    ensureImage();
+    update();
+    return UserPainter(&image_, userScale(), font(), fore_, {currentX, currentY});
 }
 
 void PictureBox::ensureImage()
@@ -103,12 +113,15 @@ double PictureBox::textWidth(const QString& text) const
 
 void PictureBox::print(const QString& text)
 {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    t.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-    const QStringList lines = t.split(QLatin1Char('\r'));
+    const QStringList lines = textLines(text);
     for (const QString& l : lines)
         printLine(l);
+    record(lines);
+}
+
+// The printed lines are kept for a screen reader, which hears of each new one.
+void PictureBox::record(const QStringList& lines)
+{
     const int at = int(printed_.join(QLatin1Char('\n')).size());
     printed_ += lines;
     QAccessibleTextInsertEvent event(this, at, lines.join(QLatin1Char('\n')));
@@ -116,95 +129,45 @@ void PictureBox::print(const QString& text)
     announce(this, QAccessible::TextInserted, true);
 }
 
+void PictureBox::paint(const std::function<void(UserPainter&)>& draw)
+{
+    UserPainter p = painter();
+    p.printed = [this](const QStringList& lines) { record(lines); };
+    draw(p);
+    // The font and colour a drawing ends with stay with the picture, as they
+    // do for printed text: the next drawing or line of text starts with them.
+    setFont(p.font());
+    fore_ = p.colour();
+}
+
 void PictureBox::printLine(const QString& text)
 {
     ensureImage();
+    if (keepNewest_)
+        scrollForNextLine();
+    UserPainter p = painter();
+    p.printLine(text);
+    currentX = p.currentX;
+    currentY = p.currentY;
+}
+
+// A history area moves its picture up when the next line would not fit.
+void PictureBox::scrollForNextLine()
+{
     const QFontMetricsF fm(font());
-    if (keepNewest_) {
-        const QPointF at = toPixels(currentX, currentY);
-        const double overflow = at.y() + fm.height() - height();
-        if (overflow > 0) {
-            const int shift = int(std::ceil(overflow * image_.devicePixelRatio()));
-            QImage moved(image_.size(), image_.format());
-            moved.setDevicePixelRatio(image_.devicePixelRatio());
-            moved.fill(back_);
-            QPainter p(&moved);
-            p.drawImage(QPoint(0, 0), image_,
-                        QRect(0, shift, image_.width(), image_.height() - shift));
-            p.end();
-            image_ = moved;
-            currentY -= shift / image_.devicePixelRatio() * yUnitsPerPixel();
-        }
-    }
     const QPointF at = toPixels(currentX, currentY);
-    {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setFont(font());
-        p.setPen(fore_);
-        p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
-    }
-    currentX = twipsScale_ ? 0 : scaleLeft_;
-    currentY += fm.height() * yUnitsPerPixel();
-    update();
-}
-
-void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& c)
-{
-    ensureImage();
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, smooth_);
-    p.setPen(QPen(c, drawWidth_, Qt::SolidLine, Qt::RoundCap));
-    QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    if (!smooth_ && drawWidth_ % 2 == 1) { // crisp one-pixel lines on pixel centres
-        a = QPointF(std::floor(a.x()) + 0.5, std::floor(a.y()) + 0.5);
-        b = QPointF(std::floor(b.x()) + 0.5, std::floor(b.y()) + 0.5);
-    }
-    p.drawLine(a, b);
-    currentX = x2;
-    currentY = y2;
-    update();
-}
-
-void PictureBox::point(double x, double y, const QColor& c)
-{
-    ensureImage();
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, smooth_);
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    const QPointF a = toPixels(x, y);
-    const double r = std::max(1, drawWidth_) / 2.0;
-    p.drawEllipse(a, r, r);
-    update();
-}
-
-void PictureBox::pie(double cx, double cy, double radius, double startDeg, double spanDeg,
-                     const QColor& fill, const QColor& outline)
-{
-    ensureImage();
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, smooth_);
-    const QPointF c = toPixels(cx, cy);
-    const double r = std::fabs(radius / xUnitsPerPixel());
-    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    QPainterPath path(c);
-    path.arcTo(box, startDeg, spanDeg); // Qt's angles run counter-clockwise on screen
-    path.closeSubpath();
-    p.setPen(QPen(outline, drawWidth_));
-    p.setBrush(fill);
-    p.drawPath(path);
-    update();
-}
-
-void PictureBox::drawImage(double x, double y, double width, double height, const QImage& img)
-{
-    ensureImage();
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QPointF a = toPixels(x, y), b = toPixels(x + width, y + height);
-    p.drawImage(QRectF(a, b).normalized(), img);
-    update();
+    const double overflow = at.y() + fm.height() - height();
+    if (overflow <= 0)
+        return;
+    const int shift = int(std::ceil(overflow * image_.devicePixelRatio()));
+    QImage moved(image_.size(), image_.format());
+    moved.setDevicePixelRatio(image_.devicePixelRatio());
+    moved.fill(back_);
+    QPainter p(&moved);
+    p.drawImage(QPoint(0, 0), image_, QRect(0, shift, image_.width(), image_.height() - shift));
+    p.end();
+    image_ = moved;
+    currentY -= shift / image_.devicePixelRatio() * yUnitsPerPixel();
 }
 
 QColor PictureBox::pixelAt(double x, double y) const

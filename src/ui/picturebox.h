@@ -1,11 +1,14 @@
 #pragma once
 // A drawing area with a persistent picture (it survives being covered and
 // uncovered), its own user coordinate system and a current position for text.
-// Shapes are drawn anti-aliased when smooth is on; text and straight grid
-// lines stay crisp when it is off.
+// Lines of text are printed on it directly; everything else is drawn through
+// the painter it hands out.
+
+#include "userpainter.h"
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace ui {
 
@@ -25,8 +28,6 @@ public:
     void setBackColour(const QColor& c);
     void setForeColour(const QColor& c) { fore_ = c; }
     QColor foreColour() const { return fore_; }
-    void setDrawWidth(int pixels) { drawWidth_ = pixels; }
-    void setSmooth(bool on) { smooth_ = on; }
     // A history area scrolls up to keep its newest line in view.
     void setKeepNewestInView(bool on) { keepNewest_ = on; }
 
@@ -49,15 +50,13 @@ public:
     double textHeight() const;
     double textWidth(const QString& text) const;
 
-    void line(double x1, double y1, double x2, double y2, const QColor& c);
-    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, fore_); }
-    void point(double x, double y, const QColor& c);
-    // A filled pie sector around (cx, cy); angles in degrees, counter-clockwise
-    // on the screen from the direction to the right; the radius in x units.
-    void pie(double cx, double cy, double radius, double startDeg, double spanDeg,
-             const QColor& fill, const QColor& outline);
-    // Draws a picture made elsewhere, stretched over a rectangle in user units.
-    void drawImage(double x, double y, double width, double height, const QImage& img);
+    // The user coordinates in logical pixels of the picture as it is now.
+    UserScale userScale() const;
+    // Draws with a painter on the picture in its user coordinates, font and
+    // fore colour, starting at the current position; the painter is gone
+    // again when `draw` returns. Text it prints joins the printed lines, and
+    // the picture keeps the font and colour the drawing ended with.
+    void paint(const std::function<void(UserPainter&)>& draw);
 
     // For tests and screenshots.
     const QImage& image() const { return image_; }
@@ -70,7 +69,10 @@ protected:
 
 private:
     void ensureImage();
+    UserPainter painter();
     void printLine(const QString& text);
+    void record(const QStringList& lines);
+    void scrollForNextLine();
     double xUnitsPerPixel() const;
     double yUnitsPerPixel() const;
 
@@ -80,8 +82,6 @@ private:
     bool twipsScale_ = true;
     QColor back_ = Qt::white;
     QColor fore_ = Qt::black;
-    int drawWidth_ = 1;
-    bool smooth_ = true;
     bool keepNewest_ = false;
 };
 

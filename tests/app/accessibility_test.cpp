@@ -4,6 +4,7 @@
 #include "a11y.h"
 #include "app/bekijken.h"
 #include "app/formlist.h"
+#include "app/overview/overviewwindow.h"
 #include "app/runform.h"
 #include "app/wismenu.h"
 #include "exercises/angles/hoeken.h"
@@ -123,6 +124,15 @@ private slots:
         ui::Form* f = ui::FormRegistry::instance().show(form);
         QVERIFY(f);
         const QStringList unnamed = unnamedControls(f);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    // The teachers' class overview is no form of the menu: it is opened alone.
+    void theOverviewNamesEveryControl()
+    {
+        overview::OverviewWindow w;
+        w.show();
+        const QStringList unnamed = unnamedControls(&w);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 

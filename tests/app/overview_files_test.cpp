@@ -55,9 +55,9 @@ private slots:
         QCOMPARE(bo.name, QString("Bo"));
         QCOMPARE(bo.player, 2);
         QCOMPARE(bo.block, 0);
-        QCOMPARE(bo.answers[0].problem, QString("1.1 km"));
-        QCOMPARE(bo.answers[0].given, QString("110.000 cm"));
-        QCOMPARE(bo.answers[0].correct, QString("110000 cm"));
+        QCOMPARE(bo.answers[0].problem(), QString("1.1 km"));
+        QCOMPARE(bo.answers[0].given(), QString("110.000 cm"));
+        QCOMPARE(bo.answers[0].correct(), QString("110000 cm"));
         QCOMPARE(r.records[2].when, QDateTime(QDate(2026, 12, 7), QTime(9, 5)));
         QCOMPARE(r.records[2].block, 1);
         QCOMPARE(r.records[2].percent(), 50.0);
@@ -112,7 +112,8 @@ private slots:
         QVERIFY(reader.finish());
         QStringList got;
         for (const Answer& a : reader.answers)
-            got << QStringList{a.problem, a.given, QString::number(a.right), a.correct, a.note}
+            got << QStringList{a.problem(), a.given(), QString::number(a.right), a.correct(),
+                               a.note()}
                        .join('|');
         QCOMPARE(got, expected);
     }
@@ -148,7 +149,7 @@ private slots:
         lf.replace("\r\n", "\n");
         const FileRead r = readBlocks(lf, metric);
         QCOMPARE(r.records.size(), 2);
-        QCOMPARE(r.records[1].answers[0].correct, QString("110000 cm"));
+        QCOMPARE(r.records[1].answers[0].correct(), QString("110000 cm"));
         QCOMPARE(r.end, lf.size());
     }
 

@@ -104,10 +104,10 @@ void compareRuns(const QList<overview::Record>& records, int option, int level, 
         QStringList given;
         QList<bool> right;
         for (const overview::Answer& a : r.answers) {
-            QVERIFY(!a.problem.isEmpty());
-            given << a.given;
+            QVERIFY(!a.problem().isEmpty());
+            given << a.given();
             right << a.right;
-            QCOMPARE(a.correct.isEmpty(), a.right);
+            QCOMPARE(a.correct().isEmpty(), a.right);
         }
         QCOMPARE(given, played[p].given);
         QCOMPARE(right, played[p].right);

@@ -102,13 +102,32 @@ private slots:
         QVERIFY(pic.currentY > 0);
     }
 
+    void painterDrawsOnAPlainImageInUserUnits()
+    {
+        QImage img(200, 200, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::white);
+        ui::UserPainter p(&img, {0, 0, 5, 5}, QFont()); // 1000 x 1000 units
+        p.setSmooth(false);
+        p.setColour(Qt::red);
+        p.line(0, 600, 1000, 600);
+        p.moveTo(100, 100);
+        p.print("a\rb");
+        QCOMPARE(p.currentY, 100 + 2 * p.textHeight());
+        QCOMPARE(p.currentX, 0.0);
+        p.painter().end();
+        QCOMPARE(img.pixelColor(150, 120), QColor(Qt::red));
+        QCOMPARE(img.pixelColor(150, 121), QColor(Qt::white));
+    }
+
     void pieSectorRunsCounterClockwiseFromTheRight()
     {
         QWidget parent;
         ui::PictureBox pic(&parent, 0, 0, 3000, 3000); // 200 x 200 pixels
         pic.setScale(0, 0, 1000, 1000);
         pic.setBackColour(Qt::white);
-        pic.pie(500, 500, 400, 30, 60, Qt::red, Qt::red); // 30..90 degrees, above the centre
+        pic.paint([](ui::UserPainter& p) {
+            p.pie(500, 500, 400, 30, 60, Qt::red, Qt::red); // 30..90 degrees, above the centre
+        });
         QCOMPARE(pic.pixelAt(500 + 200, 500 - 250), QColor(Qt::red));   // at about 51 degrees
         QCOMPARE(pic.pixelAt(500 + 200, 500 + 250), QColor(Qt::white)); // mirrored below
         QCOMPARE(pic.pixelAt(500 + 300, 500 - 50), QColor(Qt::white));  // about 10 degrees

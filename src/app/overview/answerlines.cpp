@@ -59,12 +59,12 @@ void splitProblem(QStringView text, Answer& answer)
         problemEnd = eq;
         givenStart = eq < 0 ? 0 : eq + 3;
     }
-    answer.problem = problemEnd < 0 ? QString() : text.left(problemEnd).trimmed().toString();
-    answer.given = text.mid(givenStart).trimmed().toString();
     if (problemEnd < 0) {
-        answer.problem = answer.given;
-        answer.given.clear();
+        answer.problemAt = answer.at(text);
+        return;
     }
+    answer.problemAt = answer.at(text.left(problemEnd));
+    answer.givenAt = answer.at(text.mid(givenStart));
 }
 
 bool AnswerLines::feed(QStringView line)
@@ -74,32 +74,37 @@ bool AnswerLines::feed(QStringView line)
     if (line.startsWith(betterMark)) {
         if (answers.isEmpty() || !answers.last().right || !pending_.isEmpty())
             return false;
-        answers.last().note = line.trimmed().toString();
+        Answer& last = answers.last();
+        last.text += QLatin1Char('\n');
+        last.text += line;
+        last.noteAt = last.at(QStringView(last.text).right(line.size()));
         return true;
     }
-    Answer a;
-    QStringView head;
-    if (const qsizetype at = wrongAt(line); at >= 0) {
-        head = line.left(at);
-        const qsizetype from = at + wrongMarks[0].size();
-        a.correct = line.mid(from).trimmed().toString();
-    } else if (const QStringView t = line.trimmed(); t.endsWith(QLatin1StringView("Goed"))) {
-        a.right = true;
-        head = line.left(line.lastIndexOf(QLatin1StringView("Goed")));
-    } else {
+    const qsizetype wrong = wrongAt(line);
+    const bool right = wrong < 0 && line.trimmed().endsWith(QLatin1StringView("Goed"));
+    if (wrong < 0 && !right) {
         if (!pending_.isEmpty())
             return false;
-        pending_ = line.trimmed().toString();
-        return !pending_.isEmpty();
+        pending_ = line.toString();
+        return !line.trimmed().isEmpty();
     }
+    Answer a;
+    a.right = right;
+    if (!pending_.isEmpty())
+        a.text = pending_ + QLatin1Char('\n');
+    a.text += line;
+    const QStringView own = QStringView(a.text).right(line.size()); // this line in the text
+    const qsizetype headEnd = right ? own.lastIndexOf(QLatin1StringView("Goed")) : wrong;
+    if (!right)
+        a.correctAt = a.at(own.mid(wrong + wrongMarks[0].size()));
     if (pending_.isEmpty()) {
-        splitProblem(head, a);
+        splitProblem(own.left(headEnd), a);
     } else {
-        a.problem = pending_;
-        a.given = head.trimmed().toString();
+        a.problemAt = a.at(QStringView(a.text).left(pending_.size()));
+        a.givenAt = a.at(own.left(headEnd));
         pending_.clear();
     }
-    answers.append(a);
+    answers.append(std::move(a));
     return true;
 }
 
@@ -131,24 +136,28 @@ bool AnswerLines::feedGraphLine(QStringView line)
     const QLatin1StringView invoer("invoer:");
     if (line.startsWith(functie)) {
         Answer a;
-        a.problem = line.mid(functie.size()).trimmed().toString();
+        a.text = line.toString();
+        a.problemAt = a.at(QStringView(a.text).mid(functie.size()));
         a.attempts = 0;
-        answers.append(a);
+        answers.append(std::move(a));
         return true;
     }
     if (answers.isEmpty() || answers.last().points >= 0)
         return false;
     Answer& a = answers.last();
-    QStringView rest;
+    qsizetype skip = 0;
     if (line.startsWith(invoer) && a.attempts == 0)
-        rest = line.mid(invoer.size());
+        skip = invoer.size();
     else if (line.startsWith(QLatin1StringView("       ")) && a.attempts > 0)
-        rest = line.mid(7);
+        skip = 7;
     else
         return false;
+    a.text += QLatin1Char('\n');
+    a.text += line;
+    QStringView rest = QStringView(a.text).right(line.size()).mid(skip);
     a.points = takePoints(rest);
     a.right = a.points >= 0;
-    a.given = rest.trimmed().toString();
+    a.givenAt = a.at(rest);
     ++a.attempts;
     return true;
 }

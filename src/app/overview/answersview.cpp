@@ -18,10 +18,10 @@ QList<QStringList> answerRows(const Record& run)
             verdict += QStringLiteral(", %1 pt.").arg(a.points);
         if (a.attempts > 1)
             verdict += QStringLiteral(", %1 pogingen").arg(a.attempts);
-        QString correct = a.correct;
-        if (!a.note.isEmpty())
-            correct = a.note;
-        rows.append({a.problem, a.given, verdict, correct});
+        QString correct = a.correct();
+        if (a.noteAt.size > 0)
+            correct = a.note();
+        rows.append({a.problem(), a.given(), verdict, correct});
     }
     return rows;
 }

@@ -6,6 +6,7 @@
 #include "pdfreport.h"
 #include "pupilchart.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -34,6 +35,8 @@ QDateEdit* dateEdit(const QString& name, QWidget* parent)
     d->setDisplayFormat(QStringLiteral("d-M-yyyy"));
     d->setDate(noDate);
     d->setAccessibleName(name);
+    if (auto* text = d->findChild<QLineEdit*>())
+        text->setAccessibleName(name);
     return d;
 }
 
@@ -60,25 +63,13 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Telkompas overzicht"));
     tNaam->setPlaceholderText(QStringLiteral("Naam"));
     tNaam->setAccessibleName(QStringLiteral("Zoek op naam"));
-    tNaam->setClearButtonEnabled(true);
     cOefening->setAccessibleName(QStringLiteral("Oefening"));
     progress->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
     status->setAccessibleName(QStringLiteral("Stand van het lezen"));
     status->setWordWrap(true);
     fillExercises();
 
-    sorted->setSourceModel(&classTable);
-    sorted->setSortRole(SortRole);
-    table->setModel(sorted);
-    table->setSortingEnabled(true);
-    table->sortByColumn(ClassTable::Name, Qt::AscendingOrder);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setAccessibleName(QStringLiteral("Tabel van leerlingen en oefeningen"));
-
+    setUpTable();
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(chart);
     right->addWidget(answers);
@@ -98,6 +89,29 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     layout->addWidget(split, 1);
     resize(1200, 720);
 
+    connectSignals();
+}
+
+void OverviewWindow::setUpTable()
+{
+    sorted->setSourceModel(&classTable);
+    sorted->setSortRole(SortRole);
+    table->setModel(sorted);
+    table->setSortingEnabled(true);
+    table->sortByColumn(ClassTable::Name, Qt::AscendingOrder);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->setAccessibleName(QStringLiteral("Tabel van leerlingen en oefeningen"));
+    table->setCornerButtonEnabled(false);
+    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Hele tabel kiezen"));
+}
+
+void OverviewWindow::connectSignals()
+{
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         const QModelIndex i = table->currentIndex();
         pupil_ =

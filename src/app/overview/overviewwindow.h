@@ -63,6 +63,8 @@ signals:
     void readingDone();
 
 private:
+    void setUpTable();
+    void connectSignals();
     QWidget* makeFilterBar();
     void fillExercises();
     void applyFilters();

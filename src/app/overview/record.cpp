@@ -2,6 +2,14 @@
 
 namespace overview {
 
+Answer::Span Answer::at(QStringView part) const
+{
+    const QStringView t = part.trimmed();
+    if (t.isEmpty())
+        return {};
+    return {qsizetype(t.data() - text.constData()), t.size()};
+}
+
 double Record::percent() const
 {
     if (count <= 0)

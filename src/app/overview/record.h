@@ -8,15 +8,29 @@
 
 namespace overview {
 
-// One answer as its results line gives it.
+// One answer as its results lines give it. The lines are kept whole; the
+// problem, the typed answer and the right answer are pieces of them.
 struct Answer {
-    QString problem; // the problem as it was shown
-    QString given;   // what the pupil typed (graphs: the last formula)
-    QString correct; // after a wrong answer: the right one
-    QString note;    // a remark on the next line ("maar beter is: ...")
+    struct Span {
+        qsizetype from = 0;
+        qsizetype size = 0;
+    };
+    QString text; // the answer's lines as written, joined by "\n"
+    Span problemAt, givenAt, correctAt, noteAt;
     bool right = false;
     int points = -1;  // graphs: points for the function
     int attempts = 1; // graphs: formulas typed for the function
+
+    QString problem() const { return piece(problemAt); } // as it was shown
+    QString given() const { return piece(givenAt); }     // typed (graphs: the last formula)
+    QString correct() const { return piece(correctAt); } // after a wrong answer
+    QString note() const { return piece(noteAt); }       // "maar beter is: ..."
+
+    // The span of part, a piece of text, without its blanks around it.
+    Span at(QStringView part) const;
+
+private:
+    QString piece(Span s) const { return text.mid(s.from, s.size); }
 };
 
 // One player's part of one block.

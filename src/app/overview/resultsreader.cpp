@@ -1,6 +1,7 @@
 #include "resultsreader.h"
 
 #include "blockparser.h"
+#include "common/windows1252.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -9,19 +10,6 @@ namespace overview {
 
 namespace {
 constexpr qsizetype dashCount = 49;
-
-// Windows-1252 for the bytes 0x80-0x9F; the rest is Latin-1.
-void append1252(QByteArrayView bytes, QString& out)
-{
-    static const char16_t high[32] = {
-        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        out += (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
-    }
-}
 
 bool isDashes(QStringView line)
 {
@@ -116,7 +104,7 @@ QString decodeText(QByteArrayView bytes)
         QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = lineDecoder.decode(line);
         if (lineDecoder.hasError())
-            append1252(line, text);
+            common::appendWindows1252(line, text);
         else
             text += decoded;
         start = end;

@@ -7,6 +7,8 @@
 // precision). Two formulas are the same function when all 200 rounded values
 // agree.
 
+#include "exercises/formula/symbols.h"
+
 #include <QChar>
 #include <QString>
 #include <array>
@@ -20,8 +22,8 @@ inline constexpr double onbepaald = 30000;
 
 inline constexpr int aantalMeetpunten = 200;
 // Reading limits: longer lists or deeper operator stacks are reading errors.
-inline constexpr int maxTokens = 150;
-inline constexpr int maxOperatoren = 50;
+inline constexpr int maxTokens = formula::maxTokens;
+inline constexpr int maxOperatoren = formula::maxStack;
 
 using Waarden = std::array<std::int32_t, aantalMeetpunten>;
 

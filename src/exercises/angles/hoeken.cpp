@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "common/random.h"
+#include "tekening.h"
 #include "ui/accessible.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -19,9 +20,6 @@ constexpr int puntenTop = antwoordTop + rijHoogte;
 constexpr int puntenHoogte = 620;
 constexpr int formBreedte = pictureBreedte + 2 * marge;
 constexpr int formHoogte = puntenTop + puntenHoogte + marge;
-
-const QColor rood(255, 0, 0);
-const QColor blauw(0, 0, 255);
 
 // The prompt's colours per player: red on light grey, white on blue.
 QColor tekstKleur(int speler)
@@ -54,7 +52,6 @@ Hoeken::Hoeken() : ui::Form(QStringLiteral("hoeken"))
 
     Picture1 = new ui::PictureBox(this, marge, pictureTop, pictureBreedte, pictureHoogte);
     Picture1->setAccessibleName(QStringLiteral("Hoek"));
-    Picture1->setSmooth(true);
     Picture1->setBackColour(ui::colour(7));
 
     Lantwoord = new ui::Label(this, QStringLiteral("De hoek is 20 graden"), marge, antwoordTop,
@@ -95,11 +92,9 @@ void Hoeken::tekenHoek()
 {
     Picture1->clear();
     Picture1->setAccessibleDescription(angles::beschrijving(spel.hoek));
-    const int eind = spel.hoek.eindHoek();
-    if (spel.veegHoek != eind)
-        Picture1->pie(middenX, middenY, straal, spel.veegHoek, eind - spel.veegHoek, rood, rood);
-    for (const angles::VeegStap& stap : spel.geveegd())
-        Picture1->pie(middenX, middenY, straal, stap.van, stap.tot - stap.van, blauw, Qt::black);
+    Picture1->paint([this](ui::UserPainter& p) {
+        angles::tekenHoek(p, spel, {middenX, middenY}, straal);
+    });
 }
 
 void Hoeken::vraagOm(int speler)

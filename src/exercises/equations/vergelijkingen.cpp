@@ -2,6 +2,7 @@
 
 #include "antwoord.h"
 #include "app/module1.h"
+#include "breuktekening.h"
 #include "common/random.h"
 #include "ui/accessible.h"
 #include "ui/messagebox.h"
@@ -138,10 +139,7 @@ void Vergelijkingen::toonVergelijking(int speler, const Vergelijking& v)
     k.vergelijking->hide();
     k.breuk->show();
     k.breuk->clear();
-    for (const equations::Breukregel& r : equations::breukregels(v)) {
-        k.breuk->moveTo(0, r.hoogte);
-        k.breuk->print(r.tekst);
-    }
+    k.breuk->paint([&v](ui::UserPainter& p) { equations::tekenBreuk(p, v); });
     k.breuk->setAccessibleDescription(equations::uitgesproken(v));
 }
 

@@ -1,7 +1,7 @@
 #include "axes.h"
 
 #include "common/numbertext.h"
-#include "ui/picturebox.h"
+#include "ui/userpainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,30 +11,29 @@ namespace graphs {
 namespace {
 
 // The numbers along the axes are smaller than the texts of the help pages.
-void useNumberFont(ui::PictureBox& picture)
+void useNumberFont(ui::UserPainter& picture)
 {
     QFont f = picture.font();
     f.setPointSizeF(7.5);
     picture.setFont(f);
 }
 
-void startDrawing(ui::PictureBox& picture)
+void startDrawing(ui::UserPainter& picture)
 {
-    picture.setScale(0, 0, beeld, beeld);
-    picture.setDrawWidth(1);
+    picture.setWidth(1);
     picture.setSmooth(false); // a crisp grid
-    picture.setForeColour(Qt::black);
+    picture.setColour(Qt::black);
     useNumberFont(picture);
 }
 
-void printAt(ui::PictureBox& picture, double x, double y, const QString& text)
+void printAt(ui::UserPainter& picture, double x, double y, const QString& text)
 {
     picture.moveTo(x, y);
     picture.print(text);
 }
 
 // Grid lines every 100 units over the given part of the picture.
-void grid(ui::PictureBox& picture, int right, int bottom)
+void grid(ui::UserPainter& picture, int right, int bottom)
 {
     // The lines on the picture's right and bottom edges go one unit inwards,
     // or they would fall just outside the last pixel.
@@ -45,11 +44,11 @@ void grid(ui::PictureBox& picture, int right, int bottom)
         picture.line(0, inside(p), right, inside(p));
 }
 
-void redAxes(ui::PictureBox& picture, QPointF origin, int right, int bottom, const AsLetters& as,
+void redAxes(ui::UserPainter& picture, QPointF origin, int right, int bottom, const AsLetters& as,
              QPointF yLetter, QPointF xLetter)
 {
-    picture.setDrawWidth(1);
-    picture.setForeColour(asRood());
+    picture.setWidth(1);
+    picture.setColour(asRood());
     picture.line(origin.x(), 0, origin.x(), bottom);
     picture.line(0, origin.y(), right, origin.y());
     QFont f = picture.font();
@@ -60,6 +59,27 @@ void redAxes(ui::PictureBox& picture, QPointF origin, int right, int bottom, con
     printAt(picture, xLetter.x(), xLetter.y(), QString(as.variabele));
 }
 
+void strokePieces(QPainter& p, const ui::UserScale& scale, const Rijen& rijen, const QColor& colour,
+                  int width)
+{
+    const QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(colour);
+    for (const auto& [first, last] : stukken(rijen)) {
+        if (first == last) { // a single point
+            const double r = std::max(1, width) / 2.0;
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(scale.toPixels(first, rijen[first]), r, r);
+            p.setPen(pen);
+            continue;
+        }
+        QPainterPath path(scale.toPixels(first, rijen[first]));
+        for (int i = first + 1; i <= last; ++i)
+            path.lineTo(scale.toPixels(i, rijen[i]));
+        p.strokePath(path, p.pen());
+    }
+}
+
 } // namespace
 
 QColor asRood()
@@ -67,7 +87,7 @@ QColor asRood()
     return QColor(255, 0, 0);
 }
 
-void assen(ui::PictureBox& picture, const AsLetters& as)
+void assen(ui::UserPainter& picture, const AsLetters& as)
 {
     startDrawing(picture);
     grid(picture, beeld, beeld);
@@ -80,7 +100,7 @@ void assen(ui::PictureBox& picture, const AsLetters& as)
     redAxes(picture, {1000, 1000}, beeld, beeld, as, {950, 20}, {1960, 920});
 }
 
-void assenuitleg(ui::PictureBox& picture, const AsLetters& as)
+void assenuitleg(ui::UserPainter& picture, const AsLetters& as)
 {
     startDrawing(picture);
     grid(picture, 1000, beeld);
@@ -92,7 +112,7 @@ void assenuitleg(ui::PictureBox& picture, const AsLetters& as)
     redAxes(picture, {500, 1000}, 1000, beeld, as, {450, 20}, {960, 920});
 }
 
-void assenuitleg2(ui::PictureBox& picture, const AsLetters& as)
+void assenuitleg2(ui::UserPainter& picture, const AsLetters& as)
 {
     startDrawing(picture);
     grid(picture, beeld, 1000);
@@ -104,38 +124,25 @@ void assenuitleg2(ui::PictureBox& picture, const AsLetters& as)
     redAxes(picture, {1000, 500}, beeld, 1000, as, {950, 20}, {1960, 480});
 }
 
-void tekenCurve(ui::PictureBox& picture, const Rijen& rijen, const QColor& colour, int width,
+void tekenCurve(ui::UserPainter& picture, const Rijen& rijen, const QColor& colour, int width,
                 const QRectF& grens)
 {
     // The pieces are laid on the picture as one path each, so that the 2000
     // short segments of a curve join smoothly instead of overlapping.
-    picture.setScale(0, 0, beeld, beeld);
-    const QImage& base = picture.image();
-    QImage layer(base.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(base.devicePixelRatio());
+    const qreal dpr = picture.painter().device()->devicePixelRatioF();
+    const QPointF size = picture.toPixels(beeld, beeld) - picture.toPixels(0, 0);
+    QImage layer(QSize(qRound(size.x() * dpr), qRound(size.y() * dpr)),
+                 QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
         p.setRenderHint(QPainter::Antialiasing, true);
         p.setClipRect(QRectF(picture.toPixels(grens.left(), grens.top()),
                              picture.toPixels(grens.right(), grens.bottom())));
-        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(colour);
-        for (const auto& [first, last] : stukken(rijen)) {
-            if (first == last) { // a single point
-                const double r = std::max(1, width) / 2.0;
-                p.setPen(Qt::NoPen);
-                p.drawEllipse(picture.toPixels(first, rijen[first]), r, r);
-                p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                continue;
-            }
-            QPainterPath path(picture.toPixels(first, rijen[first]));
-            for (int i = first + 1; i <= last; ++i)
-                path.lineTo(picture.toPixels(i, rijen[i]));
-            p.strokePath(path, p.pen());
-        }
+        strokePieces(p, picture.scale(), rijen, colour, width);
     }
-    picture.drawImage(0, 0, beeld, beeld, layer);
+    picture.image(0, 0, beeld, beeld, layer);
 }
 
 } // namespace graphs

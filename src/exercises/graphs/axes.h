@@ -1,6 +1,8 @@
 #pragma once
 // Drawing the graph form's picture: the numbered axes on the 2000 x 2000
-// picture, the two half-size layouts of the help pages, and curves.
+// picture, the two half-size layouts of the help pages, and curves. They
+// draw through a painter whose user coordinates run from (0, 0) at the top
+// left to (2000, 2000) at the bottom right, on any paint device.
 
 #include "rows.h"
 
@@ -8,7 +10,7 @@
 #include <QRectF>
 
 namespace ui {
-class PictureBox;
+class UserPainter;
 }
 
 namespace graphs {
@@ -22,17 +24,17 @@ struct AsLetters {
 };
 
 // The full picture: grid, numbers, red axes and letters.
-void assen(ui::PictureBox& picture, const AsLetters& as);
+void assen(ui::UserPainter& picture, const AsLetters& as);
 
 // Help layouts: the graph in the left half (origin at 500, 1000) ...
-void assenuitleg(ui::PictureBox& picture, const AsLetters& as);
+void assenuitleg(ui::UserPainter& picture, const AsLetters& as);
 // ... or in the top half (origin at 1000, 500).
-void assenuitleg2(ui::PictureBox& picture, const AsLetters& as);
+void assenuitleg2(ui::UserPainter& picture, const AsLetters& as);
 
 // Draws the curve of the rows: anti-aliased, one piece per run of columns on
 // the picture, `width` pixels wide. `grens` limits the drawing to a part of
 // the picture (picture units), as the help pages' half-size graphs need.
-void tekenCurve(ui::PictureBox& picture, const Rijen& rijen, const QColor& colour, int width,
+void tekenCurve(ui::UserPainter& picture, const Rijen& rijen, const QColor& colour, int width,
                 const QRectF& grens = QRectF(0, 0, beeld, beeld));
 
 // Red, as the axes and the help texts use it.

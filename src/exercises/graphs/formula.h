@@ -9,6 +9,8 @@
 // tighter than "/", a product after a function call ending up inside it, "e"
 // always the constant) apply to both alike.
 
+#include "exercises/formula/symbols.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -19,8 +21,8 @@ namespace graphs {
 inline constexpr float onbepaald = 30000.0f;
 
 // Limits of the reader.
-inline constexpr int maxTokens = 150;
-inline constexpr int maxStapel = 50;
+inline constexpr int maxTokens = formula::maxTokens;
+inline constexpr int maxStapel = formula::maxStack;
 
 // Kinds of a postfix token.
 enum TokenKind : int { Operand = 1, Operator = -1, Function = 0 };

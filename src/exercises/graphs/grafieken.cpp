@@ -54,6 +54,7 @@ Grafieken::Grafieken() : ui::Form(QStringLiteral("grafieken"))
 
     Picture1 = new ui::PictureBox(this, marge, marge, beeldZijde, beeldZijde);
     Picture1->setAccessibleName(QStringLiteral("Grafiek"));
+    Picture1->setScale(0, 0, beeld, beeld);
     Image1 = new ui::Label(this, QString(), marge, marge, beeldZijde, beeldZijde);
     Image1->setPixmap(QPixmap::fromImage(hulpOmslag(Image1->size(), Image1->devicePixelRatioF())));
     Image1->hide();
@@ -162,8 +163,8 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
         kleur = volgendeKleur(kleur);
     berekenRijen(gelezen_.program, as.xschaal, as.yschaal, rijen);
     const int breedte = gelezen_.varteller == 0 ? 2 : 1; // a constant: a horizontal line
-    tekenCurve(*Picture1, rijen, nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1), breedte,
-               grens);
+    const QColor c = nieuwekleur > 0 ? leerlingKleur(kleur) : ui::colour(1);
+    Picture1->paint([&](ui::UserPainter& p) { tekenCurve(p, rijen, c, breedte, grens); });
     beschrijf(nieuwekleur > 0);
 }
 
@@ -171,7 +172,7 @@ void Grafieken::toonDoelfunctie()
 {
     formule = doelformule;
     Picture1->clear();
-    assen(*Picture1, as);
+    Picture1->paint([this](ui::UserPainter& p) { assen(p, as); });
     if (prefix_suffix())
         grafiek(0);
 }
@@ -347,10 +348,8 @@ void Grafieken::toonHulpPagina()
 
     const HulpPagina& pagina = kiesHulpPagina(module1().niveau, doorElkaar, hulpPagina);
     Picture1->clear();
-    if (pagina.indeling == Indeling::Links)
-        assenuitleg(*Picture1, as);
-    else
-        assenuitleg2(*Picture1, as);
+    const auto tekenAssen = pagina.indeling == Indeling::Links ? assenuitleg : assenuitleg2;
+    Picture1->paint([&](ui::UserPainter& p) { tekenAssen(p, as); });
     formule = pagina.formule;
     // The example stays within its half, clear of the text.
     const QRectF helft =
