@@ -1,6 +1,7 @@
 #include "accessible.h"
 
 #include "controls.h"
+#include "lineview.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
@@ -9,11 +10,15 @@ namespace ui {
 
 namespace {
 
-// A picture area: its name and description as set on the widget, and the
-// lines printed on it since it was last cleared as its text.
-class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A widget that paints its text itself (a picture area: the lines printed
+// on it since it was last cleared; a line view: its lines), with that text as
+// its accessible text, read-only.
+class LinesAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit PictureAccessible(PictureBox* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    LinesAccessible(QWidget* w, QAccessible::Role role, std::function<QString()> text)
+        : QAccessibleWidget(w, role), all_(std::move(text))
+    {
+    }
 
     void* interface_cast(QAccessible::InterfaceType t) override
     {
@@ -22,10 +27,13 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 
-    QString all() const
+    QAccessible::State state() const override
     {
-        return static_cast<const PictureBox*>(widget())->printedLines().join(QLatin1Char('\n'));
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
     }
+    QString all() const { return all_(); }
 
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
@@ -46,6 +54,9 @@ public:
         return {};
     }
     using QAccessibleWidget::text;
+
+private:
+    std::function<QString()> all_;
 };
 
 // A command or option button whose press and toggle actions click it at
@@ -99,8 +110,15 @@ public:
 
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("ui::PictureBox"))
-        return new PictureAccessible(static_cast<PictureBox*>(object));
+    if (className == QLatin1String("ui::PictureBox")) {
+        auto* p = static_cast<PictureBox*>(object);
+        return new LinesAccessible(p, QAccessible::Graphic,
+                                   [p] { return p->printedLines().join(QLatin1Char('\n')); });
+    }
+    if (className == QLatin1String("ui::LineView")) {
+        auto* v = static_cast<LineView*>(object);
+        return new LinesAccessible(v, QAccessible::EditableText, [v] { return v->contents(); });
+    }
     if (className == QLatin1String("ui::Button"))
         return new ButtonAccessible(static_cast<Button*>(object), QAccessible::Button);
     if (className == QLatin1String("ui::OptionButton"))

@@ -1,5 +1,7 @@
 #include "lineview.h"
 
+#include "accessible.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -17,6 +19,7 @@ LineView::LineView(QWidget* parent) : QAbstractScrollArea(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
+    installAccessibility(); // its lines are its accessible text
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     viewport()->setCursor(Qt::IBeamCursor);

@@ -12,6 +12,7 @@
 #include "exercises/graphs/grafieken.h"
 #include "rundriver.h"
 #include "testmain.h"
+#include "ui/lineview.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -53,6 +54,8 @@ QStringList shownLines(QWidget* w)
         return p->toPlainText().split(QLatin1Char('\n'));
     if (auto* p = qobject_cast<ui::PictureBox*>(w))
         return p->printedLines();
+    if (auto* v = qobject_cast<ui::LineView*>(w))
+        return v->contents().split(QLatin1Char('\n'));
     return {};
 }
 
@@ -215,6 +218,8 @@ private slots:
             m->activate();
         }
         auto* b = tktest::open<Bekijken>("bekijken");
+        CHECK_EXPOSED(b, s.messages);
+        b->tInfo->appendLines({QStringLiteral("An:"), QStringLiteral("  3 + 4 = 7   Goed")});
         CHECK_EXPOSED(b, s.messages);
     }
 };
