@@ -215,34 +215,17 @@ private slots:
         QTest::addColumn<QString>("overview"); // "-": no overview
         QTest::addColumn<bool>("error");
         const QString here = QDir::currentPath();
-        QTest::newRow("nothing") << QStringList{} << ""
-                                 << ""
-                                 << "-" << false;
-        QTest::newRow("results folder") << QStringList{"--resultaten", "/m"} << ""
-                                        << "/m"
-                                        << "-" << false;
-        QTest::newRow("environment") << QStringList{} << "/e"
-                                     << "/e"
-                                     << "-" << false;
-        QTest::newRow("command line before environment")
-            << QStringList{"--resultaten", "/m"} << "/e"
-            << "/m"
-            << "-" << false;
-        QTest::newRow("overview of the working directory") << QStringList{"--overzicht"} << ""
-                                                           << "" << here << false;
-        QTest::newRow("overview of the results folder") << QStringList{"--overzicht"} << "/e"
-                                                        << "/e"
-                                                        << "/e" << false;
-        QTest::newRow("overview of a folder")
-            << QStringList{"--overzicht", "/k", "--resultaten", "/m"} << ""
-            << "/m"
-            << "/k" << false;
-        QTest::newRow("folder missing") << QStringList{"--resultaten"} << ""
-                                        << ""
-                                        << "-" << true;
-        QTest::newRow("unknown") << QStringList{"--snel"} << ""
-                                 << ""
-                                 << "-" << true;
+        // clang-format off
+        QTest::newRow("nothing")               << QStringList{} << "" << "" << "-" << false;
+        QTest::newRow("results folder")        << QStringList{"--resultaten", "/m"} << "" << "/m" << "-" << false;
+        QTest::newRow("environment")           << QStringList{} << "/e" << "/e" << "-" << false;
+        QTest::newRow("command line first")    << QStringList{"--resultaten", "/m"} << "/e" << "/m" << "-" << false;
+        QTest::newRow("overview of cwd")       << QStringList{"--overzicht"} << "" << "" << here << false;
+        QTest::newRow("overview of results")   << QStringList{"--overzicht"} << "/e" << "/e" << "/e" << false;
+        QTest::newRow("overview of a folder")  << QStringList{"--overzicht", "/k", "--resultaten", "/m"} << "" << "/m" << "/k" << false;
+        QTest::newRow("folder missing")        << QStringList{"--resultaten"} << "" << "" << "-" << true;
+        QTest::newRow("unknown")               << QStringList{"--snel"} << "" << "" << "-" << true;
+        // clang-format on
     }
     void commandLine()
     {

@@ -1,7 +1,6 @@
 #include "app/bekijken.h"
 #include "testmain.h"
 #include "ui/formregistry.h"
-#include "ui/twips.h"
 
 #include <QFile>
 #include <QTextBlock>
@@ -72,47 +71,25 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("top");
-        const int c1 = 1500, c2 = 2520, c3 = 3540, c4 = 4560;
-        QTest::newRow("percentages alone on the first row") << 1 << "Procenten"
-                                                            << "oefset1.txt" << c1 << 960;
-        QTest::newRow("metric 1") << 2 << "lengten"
-                                  << "oefset2_1.txt" << c1 << 1380;
-        QTest::newRow("metric 4") << 5 << "Door elkaar"
-                                  << "oefset2_4.txt" << c4 << 1380;
-        QTest::newRow("sums 1") << 6 << "Opt/aftr 1"
-                                << "oefset3_1.txt" << c1 << 1800;
-        QTest::newRow("brackets 4") << 13 << "Twee stel 2"
-                                    << "oefset4_4.txt" << c4 << 2220;
-        QTest::newRow("brackets 5 on its own row") << 14 << "Door elkaar"
-                                                   << "oefset4_5.txt" << c1 << 2640;
-        QTest::newRow("factoring 1") << 15 << "Eenterm"
-                                     << "oefset5_1.txt" << c1 << 3060;
-        QTest::newRow("factoring 2") << 16 << "Tweeterm 1"
-                                     << "oefset5_2.txt" << c2 << 3060;
-        QTest::newRow("equations 5 continue below") << 23 << "Kwadr 1"
-                                                    << "oefset6_5.txt" << c1 << 3900;
-        QTest::newRow("equations 7") << 25 << "Door elkaar"
-                                     << "oefset6_7.txt" << c3 << 3900;
-        QTest::newRow("graphs 1") << 26 << "Lijnen 1"
-                                  << "oefset7_1.txt" << c1 << 4320;
-        QTest::newRow("graphs 5 continue below") << 30 << "Gonio 2"
-                                                 << "oefset7_5.txt" << c1 << 4740;
-        QTest::newRow("graphs 7") << 32 << "Door elkaar"
-                                  << "oefset7_7.txt" << c3 << 4740;
+        // clang-format off
+        QTest::newRow("percentages") << 1 << "Procenten" << "oefset1.txt";
+        QTest::newRow("metric 4") << 5 << "Door elkaar" << "oefset2_4.txt";
+        QTest::newRow("brackets 5") << 14 << "Door elkaar" << "oefset4_5.txt";
+        QTest::newRow("factoring 1") << 15 << "Eenterm" << "oefset5_1.txt";
+        QTest::newRow("equations 5") << 23 << "Kwadr 1" << "oefset6_5.txt";
+        QTest::newRow("graphs 7") << 32 << "Door elkaar" << "oefset7_7.txt";
+        // clang-format on
     }
     void buttonGrid()
     {
         QFETCH(int, index);
         QFETCH(QString, caption);
         QFETCH(QString, file);
-        QFETCH(int, left);
-        QFETCH(int, top);
         QCOMPARE(v->menu[index]->caption(), caption);
         QCOMPARE(viewer::fileFor(index), file);
-        QCOMPARE(v->menu[index]->geometry(),
-                 QRect(ui::px(left), ui::px(top), ui::px(1000), ui::px(375)));
+        for (const ui::Button* other : v->menu) // the grid has no button on another
+            QVERIFY(other == v->menu[index] ||
+                    !other->geometry().intersects(v->menu[index]->geometry()));
     }
 
     void showsTheFileLineByLine()
