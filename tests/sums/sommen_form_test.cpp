@@ -3,7 +3,6 @@
 #include "exercises/sums/sommen.h"
 #include "rundriver.h"
 #include "testmain.h"
-#include "ui/twips.h"
 
 #include <QDir>
 
@@ -33,12 +32,6 @@ QStringList captions(const std::array<ui::Label*, 5>& row)
     for (const ui::Label* l : row)
         c << (l->isVisible() ? l->caption() : "(hidden)");
     return c;
-}
-
-// Left and width of a control against the same in twips.
-void expectPlace(const QWidget* w, int left, int width)
-{
-    QCOMPARE((QList<int>{w->x(), w->width()}), (QList<int>{ui::px(left), ui::px(width)}));
 }
 
 } // namespace
@@ -104,21 +97,16 @@ private slots:
         Session s(std::move(r));
         choose(2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
         auto* f = open<Sommen>("sommen");
-        QCOMPARE(f->widthTw(), 7590);
 
         QVERIFY(f->Timer1->fire());
         QCOMPARE(captions(f->lSom1), (QStringList{" -7", " x ", "(hidden)", " = ", "-21"}));
-        expectPlace(f->tAntwoord1, 915, 645); // over label 2
         type(f->tAntwoord1, "-3");
         QVERIFY(f->Timer1->fire());
         QCOMPARE(captions(f->lSom2), (QStringList{" -12", " x ", "(hidden)", " = ", " 24"}));
-        expectPlace(f->tAntwoord2, 915 + 3600, 645);
         type(f->tAntwoord2, "-2");
 
         QVERIFY(f->Timer1->fire());
         QCOMPARE(captions(f->lSom1), (QStringList{" -4", " + ", "     3   x   -2", " = ", ""}));
-        expectPlace(f->lSom1[2], 915, 1645);
-        expectPlace(f->tAntwoord1, 2950, 695); // over label 4
         type(f->tAntwoord1, "-10");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord2, "2");
