@@ -43,50 +43,42 @@ private slots:
         QVERIFY(beoordeel(maakopgave(5, 2522, 29), "29,0,1").goed);
     }
 
-    // Per kind: the right answer, the three lines (| between them), the
-    // layout (third line's width, the answer box's width and its left edge
-    // for player 1 and 2) and the ratio table of the explanation (percentages,
-    // amounts, the computation and the answer).
+    // Per kind: the right answer, the three lines (| between them) and the
+    // ratio table of the explanation (percentages, amounts, the computation
+    // and the answer).
     void kinds_data()
     {
         QTest::addColumn<int>("soort");
         QTest::addColumn<double>("answer");
         QTest::addColumn<QString>("juist");
         QTest::addColumn<QString>("lines");
-        QTest::addColumn<QList<int>>("layout");
         QTest::addColumn<QString>("table");
-        const QList<int> wide{2700, 900, 2820, 6480};
         QTest::newRow("1 discount in percent")
             << 1 << 29.0 << " 29"
             << " Een apparaat kost €  2522.00| Het wordt €  731.38 goedkoper| Hoeveel % goedkoper ?"
-            << wide
             << " 100 %                    ....... %| 2522.00               731.38|Het wordt dus:   "
                "100 x  731.38 /  2522.00|Het antwoord is :   29";
         QTest::newRow("2 old price before a rise")
             << 2 << 2522.0 << " 2522.00"
             << " Een apparaat kost €  3253.38| Het is  29 % duurder geworden| Wat was de oude "
                "prijs ?"
-            << wide
             << "  129 %                   100 %| 3253.38               ....... |Het wordt dus:  "
                "100 x  3253.38 /  129|Het antwoord is :   2522.00";
         QTest::newRow("3 new price after a rise")
             << 3 << 3253.38 << " 3253.38"
             << " Een apparaat kost €  2522.00| Het wordt  29 % duurder| Wat is de nieuwe prijs ?"
-            << wide
             << " 100 %                      129 %| 2522.00               ....... |Het wordt dus:   "
                "129 x  2522.00 / 100 |Het antwoord is :   3253.38";
         QTest::newRow("4 old price before a discount")
             << 4 << 2522.0 << " 2522.00"
             << " Een apparaat kost €  1790.62 Het| is  29 % goedkoper geworden| Wat was de oude "
                "prijs ?"
-            << wide
             << "  71 %                   100 %| 1790.62               ....... %|Het wordt dus:   "
                "100 x  1790.62 /  71|Het antwoord is :   2522.00";
         QTest::newRow("5 percentage of a rise")
             << 5 << 29.0 << " 29"
             << " Een apparaat kost nu €  3253.38| Het kostte eerst  2522.00| Hoeveel % "
                "prijsverhoging ?"
-            << QList<int>{3100, 500, 3220, 6880}
             << " 100 %                     ....... %| 2522.00                3253.38|Het wordt "
                "dus:  "
                " 100 x  3253.38 /  2522.00 =  129|De prijsverhoging is dan :   129 - 100 =  29 %";
@@ -97,15 +89,11 @@ private slots:
         QFETCH(double, answer);
         QFETCH(QString, juist);
         QFETCH(QString, lines);
-        QFETCH(QList<int>, layout);
         QFETCH(QString, table);
         const Opgave o = maakopgave(soort, 2522, 29);
         QCOMPARE(o.antwoordWaarde, answer);
         QCOMPARE(o.juist, juist);
         QCOMPARE(o.regel1 + "|" + o.regel2 + "|" + o.regel3, lines);
-        QCOMPARE((QList<int>{o.regel3Breedte, o.antwoordBreedte, o.antwoordLinks(1),
-                             o.antwoordLinks(2)}),
-                 layout);
         // The explanation repeats the three lines as they stand on the form.
         const QStringList t = table.split('|');
         QCOMPARE(uitleg(o, "een", "twee", "drie"),
