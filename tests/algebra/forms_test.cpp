@@ -82,6 +82,7 @@ private slots:
         QVERIFY(f->lGoedzo1->isHidden());
         type(f->tAntwoord1, "-2x(3x+5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("nee, het is -6x² -  10x"));
+        QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().title, QString("Haakjes wegwerken"));
         QVERIFY(s.messages.last().text.endsWith("Het antwoord is dus:  -6x² -  10x"));
 
@@ -114,6 +115,7 @@ private slots:
         QCOMPARE(f->lFormule1->caption(), QString(" -6x² -  15x"));
         type(f->tAntwoord1, "3x(-2x-5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
+        QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().title, QString("ontbinden"));
         QCOMPARE(s.messages.last().text, QString("Het is goed, maar beter is:  -3x( 2x +  5)"));
 
