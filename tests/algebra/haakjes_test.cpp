@@ -90,7 +90,7 @@ private slots:
     {
         QFETCH(int, opgave);
         QFETCH(QString, getypt);
-        const Oordeel u = beoordeel(getrokken(opgave), getypt);
+        const auto u = beoordeel(getrokken(opgave), getypt);
         QTEST(u.goed, "goed");
         QTEST(u.antwoord, "inVak");
     }

@@ -105,7 +105,7 @@ private slots:
     {
         QFETCH(int, i);
         QFETCH(QString, getypt);
-        const Oordeel u = beoordeel(opgave(i), getypt);
+        const auto u = beoordeel(opgave(i), getypt);
         QTEST(u.goed, "goed");
         QTEST(u.beterIs, "beterIs");
     }
