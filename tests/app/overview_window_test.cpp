@@ -161,6 +161,7 @@ private slots:
                  "Anna;Metriek: lengten;2;20;90,0;90,0;4-12-2026 10:15\r\n"
                  "Anna;Sommen: optellen/aftrekken 1;1;3;66,7;66,7;3-12-2026 10:15\r\n");
         QCOMPARE(csvField("Jan \"de Vos\"; 2b"), QString("\"Jan \"\"de Vos\"\"; 2b\""));
+        QCOMPARE(csvField("2b; Jan"), QString("\"2b; Jan\""));
         QCOMPARE(csvField("=1+1"), QString("'=1+1"));
     }
 
