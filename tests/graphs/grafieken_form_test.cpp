@@ -37,7 +37,7 @@ void help(Grafieken* f)
 // log lines it adds.
 QString play(Grafieken* f, int failures)
 {
-    const QString given = f->doelformule;
+    const QString given = f->spel.doelformule;
     QString log = CRLF + "functie: " + f->Text2->text() + given + CRLF + "invoer:";
     for (int k = 0; k < failures; ++k) {
         answer(f, wrong(k));
@@ -72,14 +72,14 @@ private slots:
         const int points[10] = {10, 5, 3, 1, 0, 10, 10, 10, 10, 10};
         int total = 0;
         for (int nr = 0; nr < 10; ++nr) {
-            QCOMPARE(f->functieNr, nr + 1);
+            QCOMPARE(f->spel.functieNr, nr + 1);
             log += play(f, failures[nr]);
             total += points[nr];
             log += "   " + common::Str(points[nr]) + " pt.";
             QCOMPARE(f->lGoedzo->caption(), QString("Goed zo, Anna !"));
             QCOMPARE(f->bVolgende->caption(), QString("Volgende"));
             QCOMPARE(f->bUitleg->caption(), QString(failures[nr] >= 4 ? "Antwoord" : "Hulp"));
-            QCOMPARE(f->spelers[0].score, total);
+            QCOMPARE(f->spel.spelers[0].score, total);
             if (nr < 9) {
                 again(f);
                 QCOMPARE(f->Text1->text(), QString()); // a new function: empty box
@@ -114,18 +114,18 @@ private slots:
         QVERIFY(f->Text1->isEnabled());
         QCOMPARE(f->Text1->text(), wrong(0));
         QCOMPARE(f->rijen, f->doelrijen); // the answer's curve is gone
-        QCOMPARE(f->poging, 1);
+        QCOMPARE(f->spel.poging, 1);
 
         // The same answer again does nothing.
-        const QString before = f->spelers[0].verslag;
+        const QString before = f->spel.spelers[0].verslag;
         QTest::keyClick(f->Text1, Qt::Key_Return);
-        QCOMPARE(f->spelers[0].verslag, before);
+        QCOMPARE(f->spel.spelers[0].verslag, before);
         QVERIFY(f->Text1->isEnabled());
         QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Anna !"));
 
         // A decimal comma becomes a point: only the first.
         answer(f, "31,5");
-        QVERIFY(f->spelers[0].verslag.endsWith(CRLF + "       31.5"));
+        QVERIFY(f->spel.spelers[0].verslag.endsWith(CRLF + "       31.5"));
         QCOMPARE(f->kleur, 2);
         QCOMPARE(s.messages.count(), 0);
         again(f);
@@ -146,11 +146,11 @@ private slots:
         QVERIFY(f->Text1->isEnabled()); // the box stays open
         QVERIFY(!f->bVolgende->isEnabled());
         QCOMPARE(f->rijen, given); // nothing drawn
-        QCOMPARE(f->poging, 1);
-        QVERIFY(f->spelers[0].verslag.endsWith("invoer:2w+!"));
-        QCOMPARE(f->spelers[0].count, 1);
-        answer(f, f->doelformule);
-        QCOMPARE(f->spelers[0].score, 5);
+        QCOMPARE(f->spel.poging, 1);
+        QVERIFY(f->spel.spelers[0].verslag.endsWith("invoer:2w+!"));
+        QCOMPARE(f->spel.spelers[0].count, 1);
+        answer(f, f->spel.doelformule);
+        QCOMPARE(f->spel.spelers[0].score, 5);
     }
 
     void answerButtonAfterFourFailures()
@@ -164,29 +164,29 @@ private slots:
             again(f);
         }
         QCOMPARE(f->bUitleg->caption(), QString("Antwoord"));
-        const QString log = f->spelers[0].verslag;
-        const QString given = f->doelformule;
+        const QString log = f->spel.spelers[0].verslag;
+        const QString given = f->spel.doelformule;
         help(f);
         QCOMPARE(f->Text1->text(), given); // with its spaces, as generated
         QVERIFY(f->Text1->isEnabled());
         QCOMPARE(f->bVolgende->caption(), QString("Volgende"));
         QVERIFY(f->bVolgende->isEnabled());
-        QCOMPARE(f->spelers[0].score, 0);
-        QCOMPARE(f->spelers[0].verslag, log);
+        QCOMPARE(f->spel.spelers[0].score, 0);
+        QCOMPARE(f->spel.spelers[0].verslag, log);
         for (int k = 0; k < 3; ++k) { // Enter on the shown answer, "Antwoord" again
             QTest::keyClick(f->Text1, Qt::Key_Return);
             help(f);
         }
         answer(f, given);
-        QCOMPARE(f->spelers[0].score, 0);
-        QCOMPARE(f->spelers[0].count, 1);
-        QCOMPARE(f->spelers[0].verslag, log);
+        QCOMPARE(f->spel.spelers[0].score, 0);
+        QCOMPARE(f->spel.spelers[0].count, 1);
+        QCOMPARE(f->spel.spelers[0].verslag, log);
         again(f);
-        QCOMPARE(f->functieNr, 2);
-        QCOMPARE(f->poging, 0);
+        QCOMPARE(f->spel.functieNr, 2);
+        QCOMPARE(f->spel.poging, 0);
         QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
-        answer(f, f->doelformule);
-        QCOMPARE(f->spelers[0].score, 10);
+        answer(f, f->spel.doelformule);
+        QCOMPARE(f->spel.spelers[0].score, 10);
     }
 
     void helpOpenedAndLeftMidFunction()
@@ -220,9 +220,9 @@ private slots:
         QCOMPARE(f->rijen, f->doelrijen);
         QCOMPARE(f->as.yschaal, as.yschaal);
         QCOMPARE(f->as.functieletter, as.functieletter);
-        QCOMPARE(f->poging, 0); // the wrong answer is not counted on this path
-        answer(f, f->doelformule);
-        QCOMPARE(f->spelers[0].score, 10);
+        QCOMPARE(f->spel.poging, 0); // the wrong answer is not counted on this path
+        answer(f, f->spel.doelformule);
+        QCOMPARE(f->spel.spelers[0].score, 10);
     }
 
     void helpPagesPerLevel_data()
@@ -258,14 +258,14 @@ private slots:
         auto* f = open<Grafieken>("grafieken");
         const QPalette first = f->lGoedzo1->palette(), second = f->lGoedzo2->palette();
         for (int nr = 1; nr <= 10; ++nr) {
-            QCOMPARE(f->beurt, 1);
-            QCOMPARE(f->functieNr, nr);
+            QCOMPARE(f->spel.beurt, 1);
+            QCOMPARE(f->spel.functieNr, nr);
             QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Anna !"));
             QCOMPARE(f->lGoedzo->palette().color(QPalette::Window), first.color(QPalette::Window));
             play(f, 0);
             again(f);
-            QCOMPARE(f->beurt, 2);
-            QCOMPARE(f->functieNr, nr);
+            QCOMPARE(f->spel.beurt, 2);
+            QCOMPARE(f->spel.functieNr, nr);
             QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Bram !"));
             QCOMPARE(f->lGoedzo->palette().color(QPalette::WindowText),
                      second.color(QPalette::WindowText));
@@ -292,16 +292,16 @@ private slots:
         auto* f = open<Grafieken>("grafieken");
         int first = 0; // the kind drawn first: had by player 1 without being played
         for (int k = 3; k <= 8; ++k)
-            if (f->gebruikt1[k] && k != f->soort)
+            if (f->spel.gebruikt[0][k] && k != f->spel.soort)
                 first = k;
-        QVERIFY(f->doorElkaar && first != 0);
+        QVERIFY(f->spel.doorElkaar && first != 0);
         QSet<int> anna{first}, bram;
         for (int round = 0; round < 5; ++round) {
             for (QSet<int>* kinds : {&anna, &bram}) {
                 if (kinds == &bram || round < 4)
-                    QVERIFY2(!kinds->contains(f->soort), "a kind came back too soon");
-                *kinds << f->soort;
-                answer(f, f->doelformule);
+                    QVERIFY2(!kinds->contains(f->spel.soort), "a kind came back too soon");
+                *kinds << f->spel.soort;
+                answer(f, f->spel.doelformule);
                 again(f);
             }
         }
@@ -316,7 +316,7 @@ private slots:
         Session s;
         choose(1, "Anna", "", 1, "Lijnen niveau 1");
         auto* f = open<Grafieken>("grafieken");
-        answer(f, f->doelformule);
+        answer(f, f->spel.doelformule);
         f->close();
         QCOMPARE(s.messages.count(), 1);
         QVERIFY(s.messages.last().text.contains("Je hebt  10 punten gehaald."));
