@@ -200,35 +200,28 @@ private slots:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("env");
-        QTest::addColumn<QString>("results");
-        QTest::addColumn<QString>("overview"); // "-": no overview
-        QTest::addColumn<bool>("error");
+        QTest::addColumn<QString>("expected"); // results folder|overview folder, "-": none
         const QString here = QDir::currentPath();
         // clang-format off
-        QTest::newRow("nothing")               << QStringList{} << "" << "" << "-" << false;
-        QTest::newRow("results folder")        << QStringList{"--resultaten", "/m"} << "" << "/m" << "-" << false;
-        QTest::newRow("environment")           << QStringList{} << "/e" << "/e" << "-" << false;
-        QTest::newRow("command line first")    << QStringList{"--resultaten", "/m"} << "/e" << "/m" << "-" << false;
-        QTest::newRow("overview of cwd")       << QStringList{"--overzicht"} << "" << "" << here << false;
-        QTest::newRow("overview of results")   << QStringList{"--overzicht"} << "/e" << "/e" << "/e" << false;
-        QTest::newRow("overview of a folder")  << QStringList{"--overzicht", "/k", "--resultaten", "/m"} << "" << "/m" << "/k" << false;
-        QTest::newRow("folder missing")        << QStringList{"--resultaten"} << "" << "" << "-" << true;
-        QTest::newRow("unknown")               << QStringList{"--snel"} << "" << "" << "-" << true;
+        QTest::newRow("nothing")               << QStringList{} << "" << "|-";
+        QTest::newRow("results folder")        << QStringList{"--resultaten", "/m"} << "" << "/m|-";
+        QTest::newRow("environment")           << QStringList{} << "/e" << "/e|-";
+        QTest::newRow("command line first")    << QStringList{"--resultaten", "/m"} << "/e" << "/m|-";
+        QTest::newRow("overview of cwd")       << QStringList{"--overzicht"} << "" << "|" + here;
+        QTest::newRow("overview of results")   << QStringList{"--overzicht"} << "/e" << "/e|/e";
+        QTest::newRow("overview of a folder")  << QStringList{"--overzicht", "/k", "--resultaten", "/m"} << "" << "/m|/k";
+        QTest::newRow("folder missing")        << QStringList{"--resultaten"} << "" << "error";
+        QTest::newRow("unknown")               << QStringList{"--snel"} << "" << "error";
         // clang-format on
     }
     void commandLine()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, env);
-        QFETCH(QString, results);
-        QFETCH(QString, overview);
-        QFETCH(bool, error);
+        QFETCH(QString, expected);
         const StartOptions o = parseStartOptions(args, env);
-        QCOMPARE(!o.error.isEmpty(), error);
-        if (error)
-            return;
-        QCOMPARE(o.resultsFolder, results);
-        QCOMPARE(o.overview ? o.overviewFolder : QString("-"), overview);
+        const QString overview = o.overview ? o.overviewFolder : QString("-");
+        QCOMPARE(o.error.isEmpty() ? o.resultsFolder + '|' + overview : QString("error"), expected);
     }
 };
 
