@@ -125,8 +125,7 @@ private slots:
         const QByteArray torn = metricBlock.left(metricBlock.indexOf("eindresultaat")) + "\r\n";
         QByteArray wrongCount = sumsBlock;
         wrongCount.replace("1 goed van de  2", "2 goed van de  2");
-        const FileRead r =
-            readBlocks(wrongCount + torn + sumsBlock + "kapot\r\n" + dashes, metric);
+        const FileRead r = readBlocks(wrongCount + torn + sumsBlock + "kapot\r\n" + dashes, metric);
         QCOMPARE(r.skipped, 3);
         QCOMPARE(r.records.size(), 1);
         QCOMPARE(r.records[0].name, QString("Anna"));
