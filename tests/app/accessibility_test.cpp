@@ -177,16 +177,24 @@ private slots:
         CHECK_EXPOSED(f, s.messages);
     }
 
+    // The menu driven by a screen reader's actions, which do what a click does.
     void menuAndViewerExposeWhatTheyShow()
     {
         tktest::Session s;
         auto* m = tktest::open<Wismenu>("wismenu");
+        const auto act = [](QWidget* w, const QString& action) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(i->actionInterface()->actionNames().contains(action));
+            i->actionInterface()->doAction(action);
+        };
         CHECK_EXPOSED(m, s.messages);
         for (int keuze = 0; keuze < 7; ++keuze) {
-            m->menu[keuze]->click();
+            act(m->menu[keuze], QAccessibleActionInterface::pressAction());
             CHECK_EXPOSED(m, s.messages);
-            m->menu[0]->click();
-            m->Option1[1]->click();
+            act(m->menu[0], QAccessibleActionInterface::pressAction());
+            act(m->Option1[1], QAccessibleActionInterface::toggleAction());
+            QVERIFY(m->Tnaam2->isVisibleTo(m));
+            QVERIFY(QAccessible::queryAccessibleInterface(m->Option1[1])->state().checked);
             CHECK_EXPOSED(m, s.messages);
             m->activate();
         }

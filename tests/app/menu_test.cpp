@@ -153,7 +153,6 @@ private slots:
         QVERIFY(m->tInfo->isVisible() && !m->Picture2->isVisible());
         QVERIFY(m->tInfo->isReadOnly());
         QCOMPARE(m->tInfo->contents(), expected);
-        QCOMPARE(m->menuDiepte, std::int16_t(0));
         click(m->menu[7]);
         QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
         click(m->menu[4]);                        // a submenu takes the picture back
@@ -167,7 +166,6 @@ private slots:
     void playerCountAndEnterThroughTheNames()
     {
         pick(2, 0, 2);
-        QCOMPARE(module1().aantalSpelers, 2);
         QCOMPARE(m->Lnaam1->caption(), QString(" Wie zit links ?"));
         QVERIFY(m->Tnaam2->isVisible() && m->Lnaam2->isVisible() && m->Label1->isVisible());
         QCOMPARE(m->focusWidget(), m->Tnaam1);
@@ -178,7 +176,6 @@ private slots:
         QTest::keyClick(m->Tnaam2, Qt::Key_Return);
         QCOMPARE(m->focusWidget(), m->OK);
         click(m->Option1[0]);
-        QCOMPARE(module1().aantalSpelers, 1);
         QCOMPARE(m->Lnaam1->caption(), QString(" Hoe heet je ?"));
         QVERIFY(m->Tnaam1->isVisible() && !m->Tnaam2->isVisible() && !m->Lnaam2->isVisible());
         QTest::keyClick(m->Tnaam1, Qt::Key_Return);
@@ -223,7 +220,6 @@ private slots:
         click(m->OK);
         QCOMPARE(int(opened.size()), opens ? 1 : 0);
         QCOMPARE(boxes.count(), opens ? 1 : 0);
-        QCOMPARE(m->isVisible(), !opens);
         QCOMPARE(module1().naam1, naam1);
         QCOMPARE(module1().naam2, naam2); // copied whatever the player count
         if (opens) {
