@@ -150,8 +150,7 @@ private slots:
         QString expected = infotext::text();
         expected.replace("\r\n", "\n");
         click(m->menu[7]);
-        QVERIFY(m->tInfo->isVisible() && !m->Picture2->isVisible());
-        QVERIFY(m->tInfo->isReadOnly());
+        QVERIFY(m->tInfo->isVisible() && m->tInfo->isReadOnly() && !m->Picture2->isVisible());
         QCOMPARE(m->tInfo->contents(), expected);
         click(m->menu[7]);
         QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
@@ -181,8 +180,7 @@ private slots:
         QTest::keyClick(m->Tnaam1, Qt::Key_Return);
         QCOMPARE(m->focusWidget(), m->OK);
         QTest::keyClick(m->OK, Qt::Key_Return);
-        QCOMPARE(int(opened.size()), 1);
-        QCOMPARE(opened[0].form, QString("sommen"));
+        QVERIFY(opened.size() == 1 && opened[0].form == "sommen");
     }
 
     void okRules_data()
@@ -237,7 +235,6 @@ private slots:
     void namesStayInTheBoxesAfterARun()
     {
         playParabolas(2);
-        QCOMPARE(m->menuDiepte, std::int16_t(0));
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
         QVERIFY(!m->Tnaam1->isVisible() && !m->Option1[1]->isChecked());
         QCOMPARE(m->Tnaam1->text(), QString("Anna"));

@@ -74,8 +74,7 @@ private slots:
     {
         writeFile("oefset3_2.txt", "Jos\xe9 \x80 5\r\n\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
         QCOMPARE(showFile(7), QString::fromUtf8("José € 5\n\nJosé € 5\n"));
-        QVERIFY(v->menu[7]->isMarked());
-        QVERIFY(v->tInfo->isReadOnly());
+        QVERIFY(v->menu[7]->isMarked() && v->tInfo->isReadOnly());
     }
 
     void aMissingFileSaysSoAndAnEmptyOneLeavesTheBoxEmpty()
