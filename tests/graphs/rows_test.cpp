@@ -37,10 +37,8 @@ private slots:
         QTest::newRow("top edge is drawn") << 10.0f << 1.0 << 0.0 << true;
         QTest::newRow("just above the top is left out") << 10.01f << 1.0 << -1.0 << false;
         QTest::newRow("bottom edge is drawn") << -10.0f << 1.0 << 2000.0 << true;
-        QTest::newRow("origin") << 0.0f << 1.0 << 1000.0 << true;
         QTest::newRow("half rounds up") << 0.005f << 1.0 << 1000.0 << true;
         QTest::newRow("scaled") << 25.0f << 5.0 << 500.0 << true;
-        QTest::newRow("half scale") << 2.0f << 0.5 << 600.0 << true;
         QTest::newRow("undefined is far below") << onbepaald << 1.0 << -2999000.0 << false;
     }
     void rowOfAValue()
