@@ -1,15 +1,9 @@
-#include "common/numbertext.h"
-#include "common/random.h"
 #include "exercises/angles/hoeken.h"
 #include "rundriver.h"
 #include "testmain.h"
-#include "ui/formregistry.h"
-#include "ui/messagebox.h"
 #include "ui/twips.h"
 
 #include <cmath>
-
-using common::Str;
 
 namespace {
 const QString streep(45, QLatin1Char('_'));
@@ -25,7 +19,9 @@ struct MenuProbe : ui::Form {
 class HoekenTest : public QObject {
     Q_OBJECT
 
-    ui::MessageRecorder* berichten = nullptr;
+    // A fixed clock and a message recorder for each test; it unloads every
+    // form at the end.
+    std::unique_ptr<tktest::Session> sessie;
 
     // Opens the game for one or two players; every angle it draws is start
     // 30, size `size` (after a first draw that does not fit).
@@ -45,8 +41,7 @@ class HoekenTest : public QObject {
     static void typ(Hoeken* f, const QString& text)
     {
         f->Tgraden->clear();
-        QTest::keyClicks(f->Tgraden, text);
-        QTest::keyClick(f->Tgraden, Qt::Key_Return);
+        tktest::type(f->Tgraden, text);
     }
     // Ticks until the answer shows; returns the number of sweep steps.
     static int veegTotAntwoord(Hoeken* f)
@@ -87,15 +82,10 @@ private slots:
     }
     void init()
     {
-        berichten = new ui::MessageRecorder;
+        sessie = std::make_unique<tktest::Session>();
         MenuProbe::shown = 0;
     }
-    void cleanup()
-    {
-        delete berichten;
-        ui::FormRegistry::instance().unloadAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { sessie.reset(); }
 
     // Nonsense is ignored; a guess scores, the sweep shows the answer, the
     // next tick the next angle; the game ends once the sweep after 100 is done.
@@ -124,11 +114,11 @@ private slots:
             speel(f, {"60"});
         typ(f, "60"); // 101 points now, but the sweep comes first
         veegTotAntwoord(f);
-        QCOMPARE(berichten->count(), 0);
+        QCOMPARE(sessie->messages.count(), 0);
         f->Timer1->fire();
-        QCOMPARE(berichten->count(), 1);
-        QCOMPARE(berichten->last().title, QString("Hoeken raden"));
-        QCOMPARE(berichten->last().text, "Anna: in  11 beurten  101 punten\r" + streep);
+        QCOMPARE(sessie->messages.count(), 1);
+        QCOMPARE(sessie->messages.last().title, QString("Hoeken raden"));
+        QCOMPARE(sessie->messages.last().text, "Anna: in  11 beurten  101 punten\r" + streep);
         QCOMPARE(MenuProbe::shown, 1);
         QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
     }
@@ -154,8 +144,8 @@ private slots:
         QVERIFY(f->Lnaam->isVisible() && f->Tgraden->isVisible() && f->focusWidget() == f->Tgraden);
         for (int i = 0; i < 9; ++i)
             speel(f, {"60", "65"});
-        QCOMPARE(berichten->count(), 1);
-        QCOMPARE(berichten->last().text,
+        QCOMPARE(sessie->messages.count(), 1);
+        QCOMPARE(sessie->messages.last().text,
                  "Anna heeft gewonnen in  10 beurten (met  100 punten)\rBram had  50 punten\r" +
                      streep);
     }
@@ -166,16 +156,16 @@ private slots:
         Hoeken* f = open(1);
         speel(f, {"60"});
         f->bNaarmenu->click();
-        QCOMPARE(berichten->last().text, "Anna: in  2 beurten  10 punten\r" + streep);
+        QCOMPARE(sessie->messages.last().text, "Anna: in  2 beurten  10 punten\r" + streep);
         f->close();
-        QCOMPARE(berichten->count(), 1);
+        QCOMPARE(sessie->messages.count(), 1);
         QCOMPARE(MenuProbe::shown, 1);
         f = open(1);
         typ(f, "60");
         f->Timer1->fire();
         QVERIFY(!f->bNaarmenu->isEnabled());
         f->close();
-        QCOMPARE(berichten->count(), 2);
+        QCOMPARE(sessie->messages.count(), 2);
         QVERIFY(!f->Timer1->isEnabled());
         QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
     }

@@ -116,39 +116,39 @@ private slots:
         QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
                                                 "\r\r Bo heeft gewonnen !"));
         // What was typed, as typed; the problems drawn at random come from seed 11.
-        const QStringList file{
-            "An: (6-12-2026      10:15)",
-            "",
-            " -9 x  -  26 =  37      x = -7   Goed",
-            "  48 / ( 2x  +  4) = -8    x = 999        Fout ,het is -5",
-            "-9t  +  20 = -5t -  4      t = 6   Goed",
-            "-5p  -  52 = -15p -  13    p = 999        Fout ,het is  3.9",
-            " a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed",
-            " 4a² + 3(a+ 2)(a+ 8)=-19a+ 6   a =  of a = 999        Fout, het is a = -6 of a = -1",
-            " -3 a  -  24 = -33      a = 3   Goed",
-            "  4 x  -  3 =  2      x = 5/4   Goed",
-            "-9a  +  26 = -6a +  2      a = 8   Goed",
-            " 3t  -  29 =  20t -  12      t = -1   Goed",
-            "",
-            "eindresultaat:  7 goed van de  10",
-            "",
-            "Bo: (6-12-2026      10:15)",
-            "",
-            "  4 x  -  3 =  2      x = 1,25   Goed",
-            " 3p  +  16 = -5p +  8      p = -1   Goed",
-            " 9a + 3( 7a- 1)= 5a+ 25      a = 1.12   Goed",
-            " x² - x -  6 = 0     x = 3 of x = -2Goed",
-            " 2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed",
-            " -48 / (x  +  9) = -4      x = 3   Goed",
-            "  5 x  +  3 =  1      x = -0,4   Goed",
-            " 4x  -  7 =  6x +  21      x = -14   Goed",
-            "-9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed",
-            " x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2",
-            "",
-            "eindresultaat:  9 goed van de  10",
-            QString(49, '-'),
-            ""};
-        QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file.join("\r\n"));
+        const QString file = QString(R"(An: (6-12-2026      10:15)
+
+ -9 x  -  26 =  37      x = -7   Goed
+  48 / ( 2x  +  4) = -8    x = 999        Fout ,het is -5
+-9t  +  20 = -5t -  4      t = 6   Goed
+-5p  -  52 = -15p -  13    p = 999        Fout ,het is  3.9
+ a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed
+ 4a² + 3(a+ 2)(a+ 8)=-19a+ 6   a =  of a = 999        Fout, het is a = -6 of a = -1
+ -3 a  -  24 = -33      a = 3   Goed
+  4 x  -  3 =  2      x = 5/4   Goed
+-9a  +  26 = -6a +  2      a = 8   Goed
+ 3t  -  29 =  20t -  12      t = -1   Goed
+
+eindresultaat:  7 goed van de  10
+
+Bo: (6-12-2026      10:15)
+
+  4 x  -  3 =  2      x = 1,25   Goed
+ 3p  +  16 = -5p +  8      p = -1   Goed
+ 9a + 3( 7a- 1)= 5a+ 25      a = 1.12   Goed
+ x² - x -  6 = 0     x = 3 of x = -2Goed
+ 2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed
+ -48 / (x  +  9) = -4      x = 3   Goed
+  5 x  +  3 =  1      x = -0,4   Goed
+ 4x  -  7 =  6x +  21      x = -14   Goed
+-9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed
+ x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2
+
+eindresultaat:  9 goed van de  10
+-------------------------------------------------
+)")
+                                 .replace("\n", "\r\n");
+        QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file);
     }
 
     // Enter in the second box checks both boxes, an empty first box reading

@@ -81,18 +81,10 @@ private slots:
         QCOMPARE(read(formula, variable), postfix);
     }
 
-    void variableCount_data()
-    {
-        QTest::addColumn<QString>("formula");
-        QTest::addColumn<bool>("hasVariable");
-        QTest::newRow("function of a constant") << "sin(3)+pi" << false;
-        QTest::newRow("variable after implicit product") << "2x" << true;
-    }
     void variableCount()
     {
-        QFETCH(QString, formula);
-        QFETCH(bool, hasVariable);
-        QCOMPARE(prefix_suffix(formula, QLatin1Char('x')).varteller != 0, hasVariable);
+        QCOMPARE(prefix_suffix("sin(3)+pi", QLatin1Char('x')).varteller, 0);
+        QVERIFY(prefix_suffix("2x", QLatin1Char('x')).varteller > 0); // after an implicit product
     }
 
     void tokenLimit()
