@@ -28,6 +28,9 @@ private slots:
         QTest::newRow("cover-up fraction at level 2 divides by k")
             << maak(breukNiveau2) << "       40\r -------------  =  4\r  ( 2x  +  4)" << bordjes
             << "|| 40 gedeeld door  10 is  4 , dus:|| 2x +  4 =  10| 2x =  6|x =  3";
+        QTest::newRow("balance 3x - 7 = -8x + 26")
+            << maak(weegschaal) << " 3x  -  7 = -8x +  26" << weegschaal_
+            << "| 11x  -  7 =  26| 11x =  33|x =  3";
         QTest::newRow("balance with brackets")
             << maak(haakjes) << " 2t - 3( 2t+ 1)=t+ 5" << weegschaal_
             << "| 2t  + -6t + -3 = t+ 5|-4t + -3 = t +  5|-5t + -3 =  5|-5t =  8|t = -1.6";
@@ -46,6 +49,12 @@ private slots:
             << maak(metHalf) << " 3x² +(x+ 2)(x- 3)=x+ 6" << kwadr2
             << haakjesWeg + " 3x² + x² + -x + -6 = x +  6| 4x² + -x + -6 = x +  6"
                             "| 4x² + -2x + -12 = 0|abc-formule|Oplossing: x = -1.5 of x =  2";
+        QTest::newRow("level 6 two whole solutions factored")
+            << maak(tweeHele) << "x² + 2(x+ 4)(x+ 1)=-11x- 22" << kwadr2
+            << haakjesWeg + "x² + 2(x²  +  5x +  4) = -11x + -22"
+                            "|x² +  2x² +  10x +  8 = -11x + -22| 3x² +  10x +  8 = -11x + -22"
+                            "| 3x² +  21x +  30 = 0|x² +  7x +  10 = 0 | (x +  2)(x +  5) = 0"
+                            "|x +  2 = 0  of  x +  5 = 0|Oplossing: x = -2 of x = -5";
         QTest::newRow("level 6 first solution 0")
             << maak(eersteNul) << " 2x² -(x+ 3)(x- 2)=-5x+ 6" << kwadr2
             << haakjesWeg + " 2x² -(x²  + x + -6) = -5x +  6| 2x² + -x² + -x +  6 = -5x +  6"

@@ -47,6 +47,9 @@ inline const Voorbeeld minVierTiende{2, 1, {X, T(4, 10), T(1, 3), T(2, 99), T(10
 inline const Voorbeeld breukNiveau1{1, 2, {TL, T(70, 100), T(5, 9), T(6, 20), MIN}};
 // 40 / (2x + 4) = 4
 inline const Voorbeeld breukNiveau2{2, 6, {P, T(90, 100), T(3, 9), T(14, 20), T(0, 3), HOUD, PLUS}};
+// 3x - 7 = -8x + 26
+inline const Voorbeeld weegschaal{
+    3, 1, {X, T(2, 10), HOUD, T(5, 25), MIN, T(7, 10), NEG, T(24, 25), PLUS}};
 // 2t - 3(2t + 1) = t + 5, t = -1.6
 inline const Voorbeeld haakjes{4,
                                1,
@@ -67,6 +70,9 @@ inline const Voorbeeld metHalf{
 // 2x² + 2(x + 1)(x + 1) = -24x - 47, x = -3.5 twice
 inline const Voorbeeld dubbeleHalf{
     6, 5, {X, N(3), N(3), PLUS, PLUS, T(1, 4), PLUS, T(1, 4), PLUS, T(0, 9), PLUS, T(0, 9), PLUS}};
+// x² + 2(x + 4)(x + 1) = -11x - 22, x = -2 or x = -5
+inline const Voorbeeld tweeHele{
+    6, 3, {X, N(2), N(5), MIN, MIN, T(0, 4), PLUS, T(1, 4), PLUS, T(3, 9), PLUS, T(0, 9), PLUS}};
 // 2x² - (x + 3)(x - 2) = -5x + 6, x = 0 or x = -4
 inline const Voorbeeld eersteNul{
     6, 2, {X, N(0), N(4), MIN, MIN, T(1, 4), PLUS, T(0, 4), MIN, T(2, 9), PLUS, T(1, 9), MIN}};
