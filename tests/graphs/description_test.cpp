@@ -25,7 +25,11 @@ private slots:
                            "laagste punt in het venster is bij x = 0, y = -1."};
         QTest::newRow("a hyperbola is undefined at 0 and its pole is no crossing")
             << "1/x" << 1.0 << "x"
-            << QStringList{"snijdt de x-as niet.", "Bij x = 0 is hij niet gedefinieerd."};
+            << QStringList{"snijdt de x-as niet.", "Bij x = 0 is hij niet gedefinieerd.",
+                           "niet gedefinieerd bij x = 0."};
+        QTest::newRow("a root is undefined left of 0")
+            << "sqr(x)" << 1.0 << "x"
+            << QStringList{"van x = -10 tot x = -.01.", "bij x = -5 niet gedefinieerd;"};
         QTest::newRow("the letters of the axes, ten times the size")
             << "t" << 10.0 << "t" << QStringList{"de t-as bij t = 0.", "bij t = 100, y = 100."};
     }
