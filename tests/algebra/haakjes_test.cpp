@@ -118,7 +118,7 @@ private slots:
         QFETCH(bool, goed);
         QFETCH(QString, inVak);
         const Opgave opgaven[] = {min2x(), xPlus3Kwadraat(), middenNul(), kwadraatNul()};
-        const Oordeel u = beoordeel(opgaven[opgave], getypt);
+        const auto u = beoordeel(opgaven[opgave], getypt);
         QCOMPARE(u.goed, goed);
         QCOMPARE(u.antwoord, inVak);
     }

@@ -142,7 +142,7 @@ private slots:
         QFETCH(QString, getypt);
         QFETCH(bool, goed);
         QFETCH(bool, beterIs);
-        const Oordeel u = beoordeel(opgave(i), getypt);
+        const auto u = beoordeel(opgave(i), getypt);
         QCOMPARE(u.goed, goed);
         QCOMPARE(u.beterIs, beterIs);
     }

@@ -3,65 +3,33 @@
 
 class InfoTextTest : public QObject {
     Q_OBJECT
-
-    const QStringList lines = infotext::lines();
-    const QString headings[8] = {" Hoeken raden.",
-                                 " Procenten",
-                                 " Metriek",
-                                 " Sommen",
-                                 " Haakjes wegwerken en eenvoudiger schrijven",
-                                 " Ontbinden",
-                                 " Vergelijkingen",
-                                 " Functies raden"};
-
-    // The lines as the box shows them, title and empty lines included.
-    QStringList shown() const
-    {
-        QStringList out = infotext::text().split("\r\n");
-        out.removeLast(); // after the last CR LF
-        return out;
-    }
-
 private slots:
-    void hasTwoHundredThirtyFourShortLines()
+    // The box shows the title, then every line in order, with empty lines
+    // between the paragraphs and after each section's heading.
+    void linesTitleAndSections()
     {
+        const QStringList lines = infotext::lines();
         QCOMPARE(lines.size(), 234);
-        for (const QString& line : lines) {
-            QVERIFY2(line.size() <= 67, qPrintable(line));
-            QVERIFY2(line.startsWith(' '), qPrintable(line));
-        }
-        QCOMPARE(lines.last(), QString("  "));
-    }
-
-    void opensWithAnEmptyLineAndTheTitle()
-    {
-        const QStringList s = shown();
-        QCOMPARE(s[0], QString());
-        QCOMPARE(s[1], QString(" Informatie ober het programma Telkompas"));
-        QCOMPARE(s[2], QString());
-        QVERIFY(infotext::text().endsWith("  \r\n"));
+        for (const QString& line : lines)
+            QVERIFY2(line.size() <= 67 && line.startsWith(' '), qPrintable(line));
+        QVERIFY(infotext::text().endsWith("\r\n  \r\n"));
         QVERIFY(!infotext::text().contains(QRegularExpression("[^\r]\n|\r[^\n]")));
-    }
-
-    void everyLineIsShownInOrderWithEmptyLinesBetweenParagraphs()
-    {
-        QStringList s = shown().mid(3);
-        s.removeAll(QString());
-        QCOMPARE(s, lines);
-        const int empties = shown().mid(3).count(QString());
-        QVERIFY(empties > 30); // paragraphs, not one block
-    }
-
-    void sectionsComeInOrderEachWithAnEmptyLineAfterItsHeading()
-    {
-        const QStringList s = shown();
+        QStringList shown = infotext::text().split("\r\n");
+        shown.removeLast(); // after the last CR LF
+        QCOMPARE(shown.mid(0, 3),
+                 (QStringList{"", " Informatie ober het programma Telkompas", ""}));
         int previous = 0;
-        for (const QString& h : headings) {
-            const int at = int(s.indexOf(h));
-            QVERIFY2(at > previous, qPrintable(h));
-            QCOMPARE(s[at + 1], QString());
+        for (const char* h : {" Hoeken raden.", " Procenten", " Metriek", " Sommen",
+                              " Haakjes wegwerken en eenvoudiger schrijven", " Ontbinden",
+                              " Vergelijkingen", " Functies raden"}) {
+            const int at = int(shown.indexOf(QString(h)));
+            QVERIFY2(at > previous && shown[at + 1].isEmpty(), h);
             previous = at;
         }
+        shown = shown.mid(3);
+        QVERIFY(shown.count(QString()) > 30); // paragraphs, not one block
+        shown.removeAll(QString());
+        QCOMPARE(shown, lines);
     }
 };
 

@@ -6,6 +6,8 @@
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
+#include <functional>
+
 namespace {
 
 // Stands in for an exercise form: remembers that it was opened and the level
@@ -22,32 +24,18 @@ public:
     void activate() override { opened.push_back({formName(), module1().niveau}); }
 };
 
-const QStringList exerciseForms = {"hoeken",  "procenten", "metriek",        "sommen",
-                                   "haakjes", "ontbinden", "vergelijkingen", "grafieken"};
-
-const QString penText =
-    QStringLiteral("Pak pen en papier klaar\rMaak de berekeningen eerst op een kladblaadje !");
-
 void click(QAbstractButton* b)
 {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// The submenu table: back button, number of exercise items, and the
-// buttons for Stoppen, Info and the viewer (-1: none).
+// Per submenu: the back button (the buttons before it are its exercise
+// items) and the buttons for Stoppen, Info and the viewer (-1: none).
 struct SubmenuRule {
-    int back, items, stop, info, viewer;
+    int back, stop, info, viewer;
 };
-const SubmenuRule rules[7] = {{4, 4, -1, -1, 6}, {4, 4, 6, 7, -1}, {4, 4, 6, 7, -1},
-                              {5, 5, 6, 7, -1},  {4, 4, 6, 7, -1}, {7, 7, -1, -1, -1},
-                              {7, 7, -1, -1, -1}};
-// Buttons that the Hoeken/Procenten submenu hides, and the other submenus.
-bool hiddenIn(int hoofdkeuze, int index)
-{
-    if (hoofdkeuze == 0)
-        return index % 2 == 1;
-    return index == 5 && hoofdkeuze != 3 && hoofdkeuze < 5;
-}
+const SubmenuRule rules[7] = {{4, -1, -1, 6}, {4, 6, 7, -1},   {4, 6, 7, -1},  {5, 6, 7, -1},
+                              {4, 6, 7, -1},  {7, -1, -1, -1}, {7, -1, -1, -1}};
 
 } // namespace
 
@@ -58,16 +46,6 @@ class MenuTest : public QObject {
     Wismenu* m = nullptr;
     int stops = 0;
 
-    void openMenu()
-    {
-        m = qobject_cast<Wismenu*>(reg.show("wismenu"));
-        QVERIFY(m);
-    }
-    void registerStubs()
-    {
-        for (const QString& name : exerciseForms)
-            reg.add(name, [name] { return new StubForm(name); });
-    }
     // Opens submenu k and picks its item, then the player count.
     void pick(int hoofdkeuze, int index, int spelers)
     {
@@ -75,63 +53,59 @@ class MenuTest : public QObject {
         click(m->menu[index]);
         click(m->Option1[spelers - 1]);
     }
+    // Starts the parabolas as Anna (and Bram), then comes back as an exercise does.
+    void playParabolas(int spelers, const std::function<void(QWidget*)>& during = {})
+    {
+        pick(6, 2, spelers);
+        QTest::keyClicks(m->Tnaam1, "Anna");
+        QTest::keyClicks(m->Tnaam2, "Bram");
+        click(m->OK);
+        QVERIFY(!m->isVisible());
+        auto* exercise = reg.find("grafieken");
+        if (during)
+            during(exercise);
+        reg.show("wismenu");
+        reg.unload(exercise);
+        QVERIFY(m->isVisible());
+    }
 
 private slots:
     void init()
     {
         reg.add("wismenu", [] { return new Wismenu; });
         reg.add("bekijken", [] { return new Bekijken; });
+        for (const char* name : {"hoeken", "procenten", "metriek", "sommen", "haakjes", "ontbinden",
+                                 "vergelijkingen", "grafieken"})
+            reg.add(name, [name] { return new StubForm(name); });
         opened.clear();
         stops = 0;
         Wismenu::stopProgram = [this] { ++stops; };
-        openMenu();
+        m = qobject_cast<Wismenu*>(reg.show("wismenu"));
+        QVERIFY(m);
     }
     void cleanup() { reg.unloadAll(); }
 
-    // Runs first, before the stubs are registered.
-    void okDoesNothingWhenTheFormDoesNotExist()
-    {
-        if (reg.has("vergelijkingen"))
-            QSKIP("an equations form is registered in this program");
-        ui::MessageRecorder boxes;
-        module1().niveau = 9;
-        pick(5, 0, 1);
-        QTest::keyClicks(m->Tnaam1, "Anna");
-        click(m->OK);
-        QVERIFY(m->isVisible());
-        QCOMPARE(module1().niveau, std::int16_t(9));
-        QCOMPARE(boxes.count(), 0);
-        QVERIFY(m->OK->isVisible());
-    }
-
     void activationShowsTheMainMenu()
     {
-        QCOMPARE(m->caption(), QString("Menu wiskunde"));
-        QCOMPARE(m->lHoofdmenu->caption(), QString("Hoofdmenu"));
         QCOMPARE(m->menuDiepte, std::int16_t(0));
-        QCOMPARE(m->hoofdkeuze, 0);
         for (int i = 0; i < 8; ++i)
             QVERIFY(m->menu[i]->isVisible() && !m->menu[i]->isMarked());
-        QVERIFY(m->Picture2->isVisible());
-        QVERIFY(!m->tInfo->isVisible());
-        for (QWidget* w : std::initializer_list<QWidget*>{m->Label1, m->Lnaam1, m->Lnaam2,
-                                                          m->Lhoeveel, m->Option1[0], m->Option1[1],
-                                                          m->Tnaam1, m->Tnaam2, m->OK})
+        QVERIFY(m->Picture2->isVisible() && !m->tInfo->isVisible());
+        for (QWidget* w : std::initializer_list<QWidget*>{m->Lhoeveel, m->Tnaam1, m->OK})
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
     }
 
-    void decisionTable_data()
+    // The buttons of every submenu that are no exercise item.
+    void submenuButtons_data()
     {
         QTest::addColumn<int>("hoofdkeuze");
         QTest::addColumn<int>("index");
-        const char* names[7] = {"Hoeken/Procenten", "Metriek", "Sommen",        "Haakjes",
-                                "Ontbinden",        "Vergel.", "Functies raden"};
         for (int k = 0; k < 7; ++k)
-            for (int i = 0; i < 8; ++i)
-                if (!hiddenIn(k, i))
-                    QTest::addRow("%s button %d", names[k], i) << k << i;
+            for (int i : {rules[k].back, rules[k].stop, rules[k].info, rules[k].viewer})
+                if (i >= 0)
+                    QTest::addRow("submenu %d button %d", k, i) << k << i;
     }
-    void decisionTable()
+    void submenuButtons()
     {
         QFETCH(int, hoofdkeuze);
         QFETCH(int, index);
@@ -140,21 +114,19 @@ private slots:
         const QString caption = m->menu[index]->caption();
         const QString heading = m->lHoofdmenu->caption();
         click(m->menu[index]);
-
+        QCOMPARE(stops, index == rule.stop ? 1 : 0);
         if (index == rule.viewer) {
             QVERIFY(!m->isVisible());
             QVERIFY(reg.find("bekijken") && reg.find("bekijken")->isVisible());
         } else if (index == rule.stop) {
-            QCOMPARE(stops, 1);
             QCOMPARE(m->menuDiepte, std::int16_t(1));
             QVERIFY(m->Picture2->isVisible());
         } else if (index == rule.info) {
-            QVERIFY(m->tInfo->isVisible());
-            QVERIFY(!m->Picture2->isVisible());
+            QVERIFY(m->tInfo->isVisible() && !m->Picture2->isVisible());
             QCOMPARE(m->menuDiepte, std::int16_t(1));
             QCOMPARE(m->lHoofdmenu->caption(), heading);
             QVERIFY(m->menu[index]->isMarked());
-        } else if (index == rule.back) {
+        } else {
             QCOMPARE(m->menuDiepte, std::int16_t(0));
             QCOMPARE(m->hoofdkeuze, 0);
             QCOMPARE(m->lHoofdmenu->caption(), QString("Hoofdmenu"));
@@ -162,18 +134,7 @@ private slots:
             QCOMPARE(module1().keuzeTitel, caption);
             for (int i = 0; i < 8; ++i)
                 QVERIFY(m->menu[i]->isVisible() && !m->menu[i]->isMarked());
-        } else {
-            QVERIFY(index < rule.items);
-            QCOMPARE(m->opgaveKeuze, 7 * hoofdkeuze + index + 1);
-            QCOMPARE(module1().keuzeTitel, caption);
-            QVERIFY(m->menu[index]->isMarked());
-            QVERIFY(!m->Picture2->isVisible() && !m->tInfo->isVisible());
-            QVERIFY(m->Lhoeveel->isVisible());
-            QVERIFY(m->Option1[0]->isVisible() && m->Option1[1]->isVisible());
-            QVERIFY(!m->OK->isVisible());
         }
-        if (index != rule.stop)
-            QCOMPARE(stops, 0);
     }
 
     void hiddenButtonsCannotBeClicked()
@@ -197,36 +158,21 @@ private slots:
         QCOMPARE(m->menuDiepte, std::int16_t(0));
         click(m->menu[7]);
         QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
-        for (int k : {1, 2, 3, 4}) {
-            click(m->menu[k]); // a submenu takes the picture back
-            QVERIFY(!m->tInfo->isVisible() && m->Picture2->isVisible());
-            click(m->menu[7]);
-            QCOMPARE(m->tInfo->contents(), expected);
-            QCOMPARE(m->hoofdkeuze, k);
-            click(m->menu[rules[k].back]);
-        }
+        click(m->menu[4]);                        // a submenu takes the picture back
+        QVERIFY(!m->tInfo->isVisible() && m->Picture2->isVisible());
+        click(m->menu[7]);
+        QCOMPARE(m->tInfo->contents(), expected);
+        QCOMPARE(m->hoofdkeuze, 4);
     }
 
-    void playerCountShowsTheNameBoxes()
+    // The player count shows one or two name boxes; Enter moves through them to OK.
+    void playerCountAndEnterThroughTheNames()
     {
-        click(m->menu[1]);
-        click(m->menu[0]);
-        click(m->Option1[1]);
+        pick(2, 0, 2);
         QCOMPARE(module1().aantalSpelers, 2);
         QCOMPARE(m->Lnaam1->caption(), QString(" Wie zit links ?"));
-        QVERIFY(m->Tnaam1->isVisible() && m->Tnaam2->isVisible() && m->Lnaam2->isVisible());
-        QVERIFY(m->OK->isVisible() && m->Label1->isVisible());
+        QVERIFY(m->Tnaam2->isVisible() && m->Lnaam2->isVisible() && m->Label1->isVisible());
         QCOMPARE(m->focusWidget(), m->Tnaam1);
-        click(m->Option1[0]);
-        QCOMPARE(module1().aantalSpelers, 1);
-        QCOMPARE(m->Lnaam1->caption(), QString(" Hoe heet je ?"));
-        QVERIFY(m->Tnaam1->isVisible() && !m->Tnaam2->isVisible() && !m->Lnaam2->isVisible());
-    }
-
-    void enterMovesThroughTheNamesToOk()
-    {
-        registerStubs();
-        pick(2, 0, 2);
         QTest::keyClicks(m->Tnaam1, "Anna");
         QTest::keyClick(m->Tnaam1, Qt::Key_Return);
         QCOMPARE(m->focusWidget(), m->Tnaam2);
@@ -234,6 +180,9 @@ private slots:
         QTest::keyClick(m->Tnaam2, Qt::Key_Return);
         QCOMPARE(m->focusWidget(), m->OK);
         click(m->Option1[0]);
+        QCOMPARE(module1().aantalSpelers, 1);
+        QCOMPARE(m->Lnaam1->caption(), QString(" Hoe heet je ?"));
+        QVERIFY(m->Tnaam1->isVisible() && !m->Tnaam2->isVisible() && !m->Lnaam2->isVisible());
         QTest::keyClick(m->Tnaam1, Qt::Key_Return);
         QCOMPARE(m->focusWidget(), m->OK);
         QTest::keyClick(m->OK, Qt::Key_Return);
@@ -263,7 +212,6 @@ private slots:
         QFETCH(QString, naam1);
         QFETCH(QString, naam2);
         QFETCH(bool, opens);
-        registerStubs();
         ui::MessageRecorder boxes;
         pick(5, 0, 2); // equations always ask for pen and paper
         QTest::keyClicks(m->Tnaam1, naam1);
@@ -283,7 +231,7 @@ private slots:
         }
     }
 
-    void levelAndMessagePerRow_data()
+    void exerciseItems_data()
     {
         QTest::addColumn<int>("hoofdkeuze");
         QTest::addColumn<int>("index");
@@ -292,63 +240,51 @@ private slots:
         QTest::addColumn<bool>("pen");
         QTest::newRow("hoeken") << 0 << 0 << "hoeken" << 0 << false;
         QTest::newRow("procenten") << 0 << 2 << "procenten" << 0 << false;
-        for (int i = 0; i < 4; ++i)
-            QTest::addRow("metriek %d", i + 1) << 1 << i << "metriek" << i + 1 << false;
-        for (int i = 0; i < 4; ++i)
-            QTest::addRow("sommen %d", i + 1) << 2 << i << "sommen" << i + 1 << (i + 1 > 3);
-        for (int i = 0; i < 5; ++i)
-            QTest::addRow("haakjes %d", i + 1) << 3 << i << "haakjes" << i + 1 << (i + 1 > 1);
-        for (int i = 0; i < 4; ++i)
-            QTest::addRow("ontbinden %d", i + 1) << 4 << i << "ontbinden" << i + 1 << (i + 1 > 2);
-        for (int i = 0; i < 7; ++i)
-            QTest::addRow("vergelijkingen %d", i + 1)
-                << 5 << i << "vergelijkingen" << i + 1 << true;
-        for (int i = 0; i < 7; ++i)
-            QTest::addRow("grafieken %d", i + 1) << 6 << i << "grafieken" << i + 1 << false;
+        const char* forms[7] = {"",          "metriek",        "sommen",   "haakjes",
+                                "ontbinden", "vergelijkingen", "grafieken"};
+        const int penAbove[7] = {0, 99, 3, 1, 2, 0, 99};
+        for (int k = 1; k < 7; ++k)
+            for (int i = 0; i < rules[k].back; ++i)
+                QTest::addRow("%s %d", forms[k], i + 1)
+                    << k << i << forms[k] << i + 1 << (i + 1 > penAbove[k]);
     }
-    void levelAndMessagePerRow()
+    void exerciseItems()
     {
         QFETCH(int, hoofdkeuze);
         QFETCH(int, index);
         QFETCH(QString, form);
         QFETCH(int, niveau);
         QFETCH(bool, pen);
-        registerStubs();
         ui::MessageRecorder boxes;
         bool formShownDuringBox = true;
         boxes.whileOpen = [&](const ui::Message&) {
             formShownDuringBox = reg.find(form) != nullptr;
         };
         module1().niveau = 9;
-        pick(hoofdkeuze, index, 1);
+        click(m->menu[hoofdkeuze]);
+        click(m->menu[index]);
+        QCOMPARE(module1().keuzeTitel, m->menu[index]->caption());
+        QVERIFY(m->menu[index]->isMarked() && !m->Picture2->isVisible());
+        QVERIFY(m->Lhoeveel->isVisible() && m->Option1[1]->isVisible() && !m->OK->isVisible());
+        click(m->Option1[0]);
         QTest::keyClicks(m->Tnaam1, "Anna");
         click(m->OK);
         QCOMPARE(int(opened.size()), 1);
         QCOMPARE(opened[0].form, form);
         QCOMPARE(opened[0].niveau, niveau ? niveau : 9);
         QCOMPARE(module1().session().oefening, form); // the run's session names its exercise
-        QVERIFY(!m->isVisible());
-        QVERIFY(reg.find(form)->isVisible());
+        QVERIFY(!m->isVisible() && reg.find(form)->isVisible());
         QCOMPARE(boxes.count(), pen ? 1 : 0);
         if (pen) {
             QCOMPARE(boxes.last().title, QString("Telkompas"));
-            QCOMPARE(boxes.last().text, penText);
+            QVERIFY(boxes.last().text.startsWith("Pak pen en papier klaar\r"));
             QVERIFY(!formShownDuringBox);
         }
     }
 
     void namesStayInTheBoxesAfterARun()
     {
-        registerStubs();
-        pick(6, 2, 2);
-        QTest::keyClicks(m->Tnaam1, "Anna");
-        QTest::keyClicks(m->Tnaam2, "Bram");
-        click(m->OK);
-        QVERIFY(!m->isVisible());
-        auto* exercise = reg.find("grafieken");
-        reg.show("wismenu"); // the exercise's way back
-        reg.unload(exercise);
-        QVERIFY(m->isVisible());
+        playParabolas(2);
         QCOMPARE(m->menuDiepte, std::int16_t(0));
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
         QVERIFY(!m->Tnaam1->isVisible() && !m->Option1[1]->isChecked());
@@ -361,15 +297,10 @@ private slots:
     // repeats reach the menu when it comes back, and open nothing there.
     void enterHeldFromTheRunOpensNothing()
     {
-        registerStubs();
-        pick(6, 2, 1);
-        QTest::keyClicks(m->Tnaam1, "Anna");
-        click(m->OK);
-        auto* exercise = reg.find("grafieken");
-        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-        QApplication::sendEvent(exercise, &held); // the press began in the exercise
-        reg.show("wismenu");
-        reg.unload(exercise);
+        playParabolas(1, [](QWidget* exercise) { // the press began in the exercise
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+            QApplication::sendEvent(exercise, &held);
+        });
         m->menu[0]->setFocus();
         for (int i = 0; i < 5; ++i) {
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
@@ -378,18 +309,6 @@ private slots:
         QCOMPARE(m->menuDiepte, std::int16_t(0));
         QTest::keyClick(m->menu[0], Qt::Key_Return); // pressed afresh: the submenu opens
         QCOMPARE(m->menuDiepte, std::int16_t(1));
-    }
-
-    void theViewerLeadsBackToTheMainMenu()
-    {
-        click(m->menu[0]);
-        click(m->menu[6]);
-        auto* viewer = qobject_cast<Bekijken*>(reg.find("bekijken"));
-        QVERIFY(viewer && !m->isVisible());
-        click(viewer->menu[0]);
-        QVERIFY(m->isVisible());
-        QCOMPARE(m->menuDiepte, std::int16_t(0));
-        QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
     }
 };
 

@@ -49,13 +49,10 @@ private slots:
         const FileRead r = readBlocks(metricBlock + sumsBlock, metric);
         QCOMPARE(r.records.size(), 3);
         QCOMPARE(r.blocks, 2);
-        QCOMPARE(r.skipped, 0);
         QCOMPARE(r.end, metricBlock.size() + sumsBlock.size());
         const Record& bo = r.records[1];
-        QCOMPARE(bo.name, QString("Bo"));
         QCOMPARE(bo.player, 2);
         QCOMPARE(bo.block, 0);
-        QCOMPARE(bo.answers[0].problem(), QString("1.1 km"));
         QCOMPARE(bo.answers[0].given(), QString("110.000 cm"));
         QCOMPARE(bo.answers[0].correct(), QString("110000 cm"));
         QCOMPARE(r.records[2].when, QDateTime(QDate(2026, 12, 7), QTime(9, 5)));
@@ -67,55 +64,36 @@ private slots:
     {
         QTest::addColumn<bool>("graphs");
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("expected"); // problem | given | right | correct | note
-        QTest::newRow("sums, second number asked")
-            << false << QStringList{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"}
-            << QStringList{"-7 x  .... = -21|-3|0|3|"};
-        QTest::newRow("sums, three terms")
-            << false << QStringList{" -4 +      3   x   -2 = -10   Goed"}
-            << QStringList{"-4 +      3   x   -2|-10|1||"};
-        QTest::newRow("equation, player 1 wrong")
-            << false << QStringList{" 3x + 5 =  17    x = 5        Fout ,het is  4"}
-            << QStringList{"3x + 5 =  17|x = 5|0|4|"};
-        QTest::newRow("quadratic, player 2 right")
-            << false << QStringList{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"}
-            << QStringList{"x² + 3x + 2 = 0|x = -1 of x = -2|1||"};
-        QTest::newRow("quadratic, wrong")
-            << false
-            << QStringList{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"}
-            << QStringList{"x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1|"};
-        QTest::newRow("brackets, player 2, then a better factor")
-            << false << QStringList{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"}
-            << QStringList{"-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)"};
-        QTest::newRow("percentages on two lines")
-            << false << QStringList{"oud + 25 % is 50    Oude prijs ?", "40    Goed"}
-            << QStringList{"oud + 25 % is 50    Oude prijs ?|40|1||"};
-        QTest::newRow("percentages on one line")
-            << false
-            << QStringList{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  "
-                           "25"}
-            << QStringList{"oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25|"};
-        QTest::newRow("graphs, second formula right")
-            << true << QStringList{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."}
-            << QStringList{"y= 2x + 1|2x+1|1||"};
-        QTest::newRow("graphs, never right")
-            << true << QStringList{"functie: y= x", "invoer:31"} << QStringList{"y= x|31|0||"};
+        QTest::addColumn<QString>("expected"); // problem | given | right | correct | note
+        using L = QStringList;
+        // clang-format off
+        QTest::newRow("sums, number asked") << false << L{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"} << "-7 x  .... = -21|-3|0|3|";
+        QTest::newRow("sums, three terms") << false << L{" -4 +      3   x   -2 = -10   Goed"} << "-4 +      3   x   -2|-10|1||";
+        QTest::newRow("equation, wrong") << false << L{" 3x + 5 =  17    x = 5        Fout ,het is  4"} << "3x + 5 =  17|x = 5|0|4|";
+        QTest::newRow("quadratic, right") << false << L{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"} << "x² + 3x + 2 = 0|x = -1 of x = -2|1||";
+        QTest::newRow("quadratic, wrong") << false << L{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"} << "x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1|";
+        QTest::newRow("better factor") << false << L{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"} << "-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)";
+        QTest::newRow("percentages, two lines") << false << L{"oud + 25 % is 50    Oude prijs ?", "40    Goed"} << "oud + 25 % is 50    Oude prijs ?|40|1||";
+        QTest::newRow("percentages, one line") << false << L{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  25"} << "oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25|";
+        QTest::newRow("graphs, second try") << true << L{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."} << "y= 2x + 1|2x+1|1||";
+        QTest::newRow("graphs, never right") << true << L{"functie: y= x", "invoer:31"} << "y= x|31|0||";
+        // clang-format on
     }
     void answerLines()
     {
         QFETCH(bool, graphs);
         QFETCH(QStringList, lines);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         AnswerLines reader(graphs);
         for (const QString& line : lines)
             QVERIFY2(reader.feed(line), qPrintable(line));
         QVERIFY(reader.finish());
-        QStringList got;
-        for (const Answer& a : reader.answers)
-            got << QStringList{a.problem(), a.given(), QString::number(a.right), a.correct(),
-                               a.note()}
-                       .join('|');
-        QCOMPARE(got, expected);
+        QCOMPARE(reader.answers.size(), 1);
+        const Answer& a = reader.answers[0];
+        QCOMPARE(
+            QStringList({a.problem(), a.given(), QString::number(a.right), a.correct(), a.note()})
+                .join('|'),
+            expected);
     }
 
     void dates_data()
@@ -124,16 +102,13 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QDateTime>("when");
         const QDateTime d(QDate(2026, 12, 6), QTime(14, 5));
-        QTest::newRow("Dutch short") << "6-12-2026"
-                                     << "14:05" << d;
-        QTest::newRow("two-digit year, seconds") << "06-12-26"
-                                                 << "14:05:00" << d;
-        QTest::newRow("slashes, PM") << "6/12/2026"
-                                     << "2:05 PM" << d;
-        QTest::newRow("year first") << "2026-12-06"
-                                    << "14:05" << d;
-        QTest::newRow("no date") << "gisteren"
-                                 << "14:05" << QDateTime();
+        // clang-format off
+        QTest::newRow("Dutch short") << "6-12-2026" << "14:05" << d;
+        QTest::newRow("two-digit year, seconds") << "06-12-26" << "14:05:00" << d;
+        QTest::newRow("slashes, PM") << "6/12/2026" << "2:05 PM" << d;
+        QTest::newRow("year first") << "2026-12-06" << "14:05" << d;
+        QTest::newRow("no date") << "gisteren" << "14:05" << QDateTime();
+        // clang-format on
     }
     void dates()
     {
@@ -143,25 +118,18 @@ private slots:
         QCOMPARE(parseWhen(date, time), when);
     }
 
-    void lfEndingsReadAlike()
+    // LF line ends and single-byte names read as CR LF and UTF-8 do.
+    void lfEndingsAndSingleByteNames()
     {
-        QByteArray lf = metricBlock;
-        lf.replace("\r\n", "\n");
-        const FileRead r = readBlocks(lf, metric);
-        QCOMPARE(r.records.size(), 2);
-        QCOMPARE(r.records[1].answers[0].correct(), QString("110000 cm"));
-        QCOMPARE(r.end, lf.size());
-    }
-
-    void singleByteNames()
-    {
-        QByteArray single = metricBlock;
-        single.replace("An: (", "Jos\xe9: (").replace("Bo: (", "\x80uro: (");
-        const FileRead r = readBlocks(sumsBlock + single, metric);
+        QByteArray other = metricBlock;
+        other.replace("\r\n", "\n").replace("An: (", "Jos\xe9: (").replace("Bo: (", "\x80uro: (");
+        const FileRead r = readBlocks(sumsBlock + other, metric);
         QCOMPARE(r.records.size(), 3);
+        QCOMPARE(r.records[0].name, QString("Anna"));
         QCOMPARE(r.records[1].name, QString("José"));
         QCOMPARE(r.records[2].name, QString("€uro"));
-        QCOMPARE(r.records[0].name, QString("Anna"));
+        QCOMPARE(r.records[2].answers[0].correct(), QString("110000 cm"));
+        QCOMPARE(r.end, sumsBlock.size() + other.size());
     }
 
     void aTornLastBlockWaitsForTheRest()

@@ -196,7 +196,7 @@ private slots:
         QList<int> points[2];
         for (int nr = 1; nr <= 2; ++nr) {
             for (int p = 0; p < players; ++p) {
-                const QString target = f->doelformule;
+                const QString target = f->spel.doelformule;
                 if (nr == 2 && p == 0) { // one wrong formula first: 5 points
                     f->Text1->clear();
                     type(f->Text1, "31");

@@ -21,14 +21,9 @@ namespace {
 std::vector<std::pair<QObject*, QAccessible::Event>> events;
 
 struct EventRecorder {
-    EventRecorder()
-    {
-        events.clear();
-        previous = ui::setAnnouncementObserver(
-            [](QObject* o, QAccessible::Event type) { events.emplace_back(o, type); });
-    }
+    ui::AnnouncementObserver previous = ui::setAnnouncementObserver(
+        [](QObject* o, QAccessible::Event type) { events.emplace_back(o, type); });
     ~EventRecorder() { ui::setAnnouncementObserver(previous); }
-    ui::AnnouncementObserver previous;
     static bool saw(QObject* o, QAccessible::Event type)
     {
         return std::find(events.begin(), events.end(), std::pair(o, type)) != events.end();
@@ -153,11 +148,6 @@ QString answerFor(const QString& form, const QString& problem)
     return QString::number((m.captured(2).toInt() - m.captured(1).toInt() + 60) % 60 * 6);
 }
 
-bool isAnswerBox(QAccessibleInterface* i)
-{
-    return i->role() == QAccessible::EditableText && !i->state().disabled && !i->state().readOnly;
-}
-
 } // namespace
 
 class ScreenReaderTest : public QObject {
@@ -170,6 +160,7 @@ private slots:
         tktest::Session s;
         tktest::choose(1, "An", "", 1, "Keuze");
         auto* f = tktest::open<Sommen>("sommen");
+        events.clear();
         EventRecorder r;
         QVERIFY(f->Timer1->fire());
         QVERIFY(r.saw(f->tAntwoord1, QAccessible::Focus));
@@ -224,7 +215,10 @@ private slots:
         ui::Form* f = ui::FormRegistry::instance().show(form);
         if (auto* run = qobject_cast<RunForm*>(f))
             QVERIFY(run->Timer1->fire());
-        QAccessibleInterface* box = a11y::find(f, isAnswerBox);
+        QAccessibleInterface* box = a11y::find(f, [](QAccessibleInterface* i) {
+            return i->role() == QAccessible::EditableText && !i->state().disabled &&
+                   !i->state().readOnly;
+        });
         QVERIFY(box);
         QString problem = box->text(QAccessible::Description);
         if (problem.isEmpty()) // the graph: its words are on the describe button

@@ -31,7 +31,7 @@ void click(QWidget* button)
 // log lines it adds.
 QString play(Grafieken* f, int failures)
 {
-    const QString given = f->doelformule;
+    const QString given = f->spel.doelformule;
     QString log = CRLF + "functie: " + f->Text2->text() + given + CRLF + "invoer:";
     for (int k = 0; k < failures; ++k) {
         answer(f, wrong(k));
@@ -102,7 +102,7 @@ private slots:
         Session s;
         choose(1, "Anna", "", 2, "Lijnen niveau 2");
         auto* f = open<Grafieken>("grafieken");
-        const QString given = f->doelformule, functie = "functie: " + f->Text2->text() + given;
+        const QString given = f->spel.doelformule, functie = "functie: " + f->Text2->text() + given;
         answer(f, wrong(0));
         QCOMPARE(f->lGoedzo->caption(), QString("fout, Anna"));
         QCOMPARE(f->bVolgende->caption(), QString("Dezelfde nog eens"));
@@ -146,7 +146,7 @@ private slots:
             click(f->bVolgende);
         }
         QCOMPARE(f->bUitleg->caption(), QString("Antwoord"));
-        const QString given = f->doelformule;
+        const QString given = f->spel.doelformule;
         click(f->bUitleg);
         QCOMPARE(f->Text1->text(), given); // with its spaces, as generated
         QVERIFY(f->Text1->isEnabled() && f->bVolgende->isEnabled());
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(f->lResultaat->caption(), QString("Anna:  0 punten uit  1\n"));
         click(f->bVolgende);
         QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
-        answer(f, f->doelformule);
+        answer(f, f->spel.doelformule);
         QCOMPARE(f->lResultaat->caption(), QString("Anna:  10 punten uit  2\n"));
         f->close(); // nothing logged after the last wrong answer
         QVERIFY(
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(f->rijen, f->doelrijen);
         QCOMPARE(f->as.yschaal, as.yschaal);
         QCOMPARE(f->as.functieletter, as.functieletter);
-        answer(f, f->doelformule);
+        answer(f, f->spel.doelformule);
         QVERIFY(f->lResultaat->caption().startsWith("Anna:  10 punten"));
     }
 
@@ -240,8 +240,8 @@ private slots:
         QSet<int> bram;
         for (int turn = 0; turn < 10; ++turn) {
             if (turn % 2 == 1)
-                bram << kind(f->doelformule);
-            answer(f, f->doelformule);
+                bram << kind(f->spel.doelformule);
+            answer(f, f->spel.doelformule);
             click(f->bVolgende);
         }
         QCOMPARE(bram, (QSet<int>{3, 4, 6, 7, 8}));

@@ -299,10 +299,10 @@ Opgave maakformule(int niveau, int opgaveNr, common::Random& r)
     return o;
 }
 
-Oordeel beoordeel(const Opgave& o, const QString& getypt)
+Nagekeken beoordeel(const Opgave& o, const QString& getypt)
 {
     const Lezing l = leesAntwoord(getypt, o.letter, o.waarden);
-    Oordeel u{false, l.invoer};
+    Nagekeken u{false, l.invoer};
     if (l.gelijk) {
         Controle k(l.telling, ZoekNul::Nee);
         controleer(o, k);

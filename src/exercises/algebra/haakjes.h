@@ -34,14 +34,15 @@ inline int niveauInMenging(int opgaveNr)
 // player 1 already raised), which sets the kind.
 Opgave maakformule(int niveau, int opgaveNr, common::Random& r);
 
-struct Oordeel {
+// A typed answer checked, before the form makes it the run's verdict.
+struct Nagekeken {
     bool goed = false;
     QString antwoord; // the answer as the box shows it afterwards
 };
 
 // Judges a typed answer: the same function as the problem, and written as
 // short as possible.
-Oordeel beoordeel(const Opgave& o, const QString& getypt);
+Nagekeken beoordeel(const Opgave& o, const QString& getypt);
 
 // The worked explanation shown after a wrong answer, and its title.
 QString uitleg(const Opgave& o);

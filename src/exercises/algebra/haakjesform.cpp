@@ -19,7 +19,7 @@ void Haakjes::maakopgave(int speler)
 run::Verdict Haakjes::beoordeel(int speler)
 {
     const haakjes::Opgave& o = opgave(speler);
-    const haakjes::Oordeel u = haakjes::beoordeel(o, tAntwoord(speler)->text());
+    const haakjes::Nagekeken u = haakjes::beoordeel(o, tAntwoord(speler)->text());
     return oordeel(speler, u.goed, u.antwoord, o.tekst, o.antw);
 }
 

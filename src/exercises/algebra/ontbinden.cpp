@@ -240,10 +240,10 @@ Opgave maakformule(int niveau, int opgaveNr, common::Random& r)
     return o;
 }
 
-Oordeel beoordeel(const Opgave& o, const QString& getypt)
+Nagekeken beoordeel(const Opgave& o, const QString& getypt)
 {
     const Lezing l = leesAntwoord(getypt, o.letter, o.waarden);
-    Oordeel u{false, l.invoer, false};
+    Nagekeken u{false, l.invoer, false};
     if (l.gelijk) {
         Controle k(l.telling, ZoekNul::Ja);
         controleer(o, k);

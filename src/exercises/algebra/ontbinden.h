@@ -41,7 +41,8 @@ Opgave maakformule(int niveau, int opgaveNr, common::Random& r);
 // A level 3 problem in falling powers: k L³ ± k(p+q) L² ± kpq L.
 QString dalend(const Opgave& o);
 
-struct Oordeel {
+// A typed answer checked, before the form makes it the run's verdict.
+struct Nagekeken {
     bool goed = false;
     QString antwoord;     // the answer as the box shows it afterwards
     bool beterIs = false; // right, but a negative factor was meant in front
@@ -49,7 +50,7 @@ struct Oordeel {
 
 // Judges a typed answer: the same function as the problem, and written as a
 // product as far as it goes.
-Oordeel beoordeel(const Opgave& o, const QString& getypt);
+Nagekeken beoordeel(const Opgave& o, const QString& getypt);
 
 // The message after a right answer that should have taken out the minus.
 inline const QString beterTitel = QStringLiteral("ontbinden");

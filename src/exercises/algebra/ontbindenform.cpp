@@ -17,7 +17,7 @@ void Ontbinden::maakopgave(int speler)
 run::Verdict Ontbinden::beoordeel(int speler)
 {
     const ontbinden::Opgave& o = opgave(speler);
-    const ontbinden::Oordeel u = ontbinden::beoordeel(o, tAntwoord(speler)->text());
+    const ontbinden::Nagekeken u = ontbinden::beoordeel(o, tAntwoord(speler)->text());
     beterIs_ = u.beterIs;
     return oordeel(speler, u.goed, u.antwoord, o.tekst, o.antw);
 }

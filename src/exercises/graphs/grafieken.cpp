@@ -4,7 +4,6 @@
 #include "common/random.h"
 #include "cover.h"
 #include "helppages.h"
-#include "run/resultsfile.h"
 #include "runtexts.h"
 #include "ui/messagebox.h"
 #include "ui/twips.h"
@@ -13,7 +12,6 @@ using namespace graphs;
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
 const QString titel = QStringLiteral("Functies raden");
 const QString hulp = QStringLiteral("Hulp");
 const QString verder = QStringLiteral("Verder");
@@ -96,45 +94,21 @@ void Grafieken::activate()
 {
     const run::Session& m = session_;
     setCaption(titel + QStringLiteral("    ") + m.keuzeTitel);
-    aantalOpgaven = 10;
     einde_ = run::Einde();
+    spel = Spel(m);
     bVolgende->setEnabled(false);
     hulpPagina = 0;
-
-    doorElkaar = m.doorElkaar();
-    // On the mixed level the first kind is drawn here, for player 1.
-    const int eerste = doorElkaar ? eersteSoortDoorElkaar(gebruikt1, common::random()) : m.niveau;
-    as = AsLetters{};
-    klopt = true;
     Image1->hide();
     Picture1->show();
 
-    const Functie f = genereerfunctie(eerste, doorElkaar, gebruikt1, common::random());
-    formule = f.formule;
-    soort = f.soort;
-    as = {f.xschaal, f.yschaal, f.variabele, f.functieletter};
-    Text2->setText(f.text2());
+    // On the mixed level the first kind is drawn here, for player 1.
+    const int eerste =
+        spel.doorElkaar ? eersteSoortDoorElkaar(spel.gebruikt[0], common::random()) : m.niveau;
+    speel(genereerfunctie(eerste, spel.doorElkaar, spel.gebruikt[0], common::random()));
 
-    functieNr = 1;
-    puntenNu = 0;
-    poging = 0;
-    spelers = {};
-    for (int i = 0; i < 2; ++i)
-        spelers[i].naam = m.namen[i];
-    doelformule = formule;
-    goedBeantwoord = false;
-    vorigeInvoer.clear();
-    toonDoelfunctie();
-    doelrijen = rijen;
-
-    beurt = 1;
-    huidigeNaam = m.naam(1);
     neemKleurenOver(lGoedzo, lGoedzo1);
     lGoedzo->setCaption(QStringLiteral("Vul in, ") + m.naam(1) + QStringLiteral(" !"));
     updateResultaat();
-    spelers[0].verslag = results::header(m.naam(1));
-    if (m.tweeSpelers())
-        spelers[1].verslag = results::header(m.naam(2));
     Text1->setEnabled(true);
     Text1->clear();
     Text1->setFocus();
@@ -167,7 +141,7 @@ void Grafieken::grafiek(std::int16_t nieuwekleur, const QRectF& grens)
 
 void Grafieken::toonDoelfunctie()
 {
-    formule = doelformule;
+    formule = spel.doelformule;
     Picture1->clear();
     Picture1->paint([this](ui::UserPainter& p) { assen(p, as); });
     if (prefix_suffix())
@@ -176,109 +150,82 @@ void Grafieken::toonDoelfunctie()
 
 void Grafieken::updateResultaat()
 {
-    QString tekst = scoreTekst(spelers[0], session_.tweeSpelers() ? &spelers[1] : nullptr);
+    QString tekst = scoreTekst(spel.spelers[0], spel.tweeSpelers ? &spel.spelers[1] : nullptr);
     lResultaat->setCaption(tekst.replace(QChar(13), QChar(10))); // a label breaks lines at LF
 }
 
 void Grafieken::tekst1Enter()
 {
-    if (afgesloten() || !Text1->isEnabled() || goedBeantwoord)
+    if (afgesloten() || !Text1->isEnabled())
         return;
-    formule = common::commaToPoint(Text1->text());
-    if (formule.isEmpty() || formule == vorigeInvoer)
-        return; // the same answer twice in a row counts once
-    vorigeInvoer = formule;
-    const bool gelezen = prefix_suffix();
-
-    QString& verslag = aanDeBeurt().verslag;
-    if (poging == 0) {
-        ++aanDeBeurt().count;
-        verslag += CRLF + QStringLiteral("functie: ") + Text2->text() + doelformule + CRLF +
-                   QStringLiteral("invoer:") + results::oneLine(formule);
-    } else {
-        verslag += CRLF + QStringLiteral("       ") + results::oneLine(formule);
-    }
-    if (!gelezen) {
-        ++poging; // a mistyped formula costs an attempt; the box stays open
+    const QString getypt = common::commaToPoint(Text1->text());
+    if (!spel.invoer(getypt, Text2->text()))
+        return;
+    formule = getypt;
+    if (!prefix_suffix()) {
+        spel.onleesbaar(); // the box stays open
         updateResultaat();
         return;
     }
 
     grafiek(1);
-    klopt = rijenKloppen(doelrijen, rijen);
-    goedBeantwoord = false;
+    spel.beoordeeld(rijenKloppen(doelrijen, rijen));
     Text1->setEnabled(false);
-    if (!klopt) {
-        lGoedzo->setCaption(QStringLiteral("fout, ") + huidigeNaam);
+    if (!spel.klopt) {
+        lGoedzo->setCaption(QStringLiteral("fout, ") + spel.naamAanDeBeurt());
         updateResultaat();
         bVolgende->setCaption(QStringLiteral("Dezelfde nog eens"));
         bVolgende->setEnabled(true);
-        if (poging > 2)
+        if (spel.poging > 2)
             bUitleg->setCaption(antwoord);
         bVolgende->setFocus();
         return;
     }
-    lGoedzo->setCaption(QStringLiteral("Goed zo, ") + huidigeNaam + QStringLiteral(" !"));
-    puntenNu = std::int16_t(puntenNu + puntenVoorPoging(poging));
-    aanDeBeurt().score += puntenNu;
-    verslag += QStringLiteral("   ") + common::Str(puntenNu) + QStringLiteral(" pt.");
+    lGoedzo->setCaption(QStringLiteral("Goed zo, ") + spel.naamAanDeBeurt() + QStringLiteral(" !"));
     updateResultaat();
     bVolgende->setCaption(volgende);
     bVolgende->setEnabled(true);
     bVolgende->setFocus();
-    goedBeantwoord = true;
 }
 
 void Grafieken::nieuweFunctie()
 {
-    const run::Session& m = session_;
-    // The player who gets the new function; in the mixed level the kind is
-    // drawn from that player's own record.
-    const int volgendeSpeler = m.tweeSpelers() && beurt == 1 ? 2 : 1;
+    // In the mixed level the kind is drawn from the next player's own record.
+    const int volgendeSpeler = spel.volgendeSpeler();
     common::random().randomize();
-    const Functie f = genereerfunctie(
-        m.niveau, doorElkaar, volgendeSpeler == 1 ? gebruikt1 : gebruikt2, common::random());
-    poging = 0;
-    puntenNu = 0;
-
-    if (m.tweeSpelers() && beurt == 1) {
-        beurt = 2;
-        huidigeNaam = m.naam(2);
-        neemKleurenOver(lGoedzo, lGoedzo2);
-    } else {
-        beurt = 1;
-        huidigeNaam = m.naam(1);
-        if (++functieNr > aantalOpgaven) {
-            sluitRun();
-            return;
-        }
-        if (m.tweeSpelers())
-            neemKleurenOver(lGoedzo, lGoedzo1);
+    const Functie f = genereerfunctie(session_.niveau, spel.doorElkaar,
+                                      spel.gebruikt[volgendeSpeler - 1], common::random());
+    if (!spel.volgende()) {
+        sluitRun();
+        return;
     }
+    if (spel.tweeSpelers)
+        neemKleurenOver(lGoedzo, spel.beurt == 2 ? lGoedzo2 : lGoedzo1);
+    bUitleg->setCaption(hulp);
+    speel(f);
+    vraagAntwoord();
+}
 
+// The given function on fresh axes, waiting for the first answer.
+void Grafieken::speel(const Functie& f)
+{
+    spel.speel(f);
     formule = f.formule;
-    soort = f.soort;
     as = {f.xschaal, f.yschaal, f.variabele, f.functieletter};
     Text2->setText(f.text2());
-    doelformule = formule;
-    vorigeInvoer.clear();
-    bUitleg->setCaption(hulp);
-    goedBeantwoord = false;
     toonDoelfunctie();
     doelrijen = rijen;
-    vraagAntwoord();
 }
 
 void Grafieken::bVolgendeClick()
 {
     if (afgesloten())
         return;
-    if (goedBeantwoord) {
+    if (spel.goedBeantwoord) {
         nieuweFunctie();
         return;
     }
-    if (!klopt)
-        ++poging;
+    spel.nogEens();
     toonDoelfunctie(); // the pupil's curves disappear
     vraagAntwoord();
 }
@@ -286,9 +233,9 @@ void Grafieken::bVolgendeClick()
 // Waiting for an answer: after a wrong one the pupil edits it.
 void Grafieken::vraagAntwoord()
 {
-    lGoedzo->setCaption(QStringLiteral("Vul in, ") + huidigeNaam + QStringLiteral(" !"));
+    lGoedzo->setCaption(QStringLiteral("Vul in, ") + spel.naamAanDeBeurt() + QStringLiteral(" !"));
     Text1->setEnabled(true);
-    Text1->setText(vorigeInvoer);
+    Text1->setText(spel.vorigeInvoer);
     bVolgende->setEnabled(false);
     Text1->setFocus();
 }
@@ -300,22 +247,19 @@ void Grafieken::bUitlegClick()
     const QString caption = bUitleg->caption();
     if (caption == antwoord) {
         Text1->setEnabled(true);
-        Text1->setText(doelformule);
-        klopt = true;
+        Text1->setText(spel.doelformule);
+        spel.antwoordGetoond();
         bVolgende->setCaption(volgende);
         bVolgende->show();
         bVolgende->setEnabled(true);
         bVolgende->setFocus();
-        vorigeInvoer.clear();
-        goedBeantwoord = true;
-        poging = 0;
     } else if (caption == terug) {
         hulpPagina = 0;
         bUitleg->setCaption(hulp);
         bVolgende->setCaption(volgende);
         bVolgende->show();
         bVolgende->setEnabled(false);
-        if (goedBeantwoord) {
+        if (spel.goedBeantwoord) {
             nieuweFunctie();
             return;
         }
@@ -341,7 +285,7 @@ void Grafieken::toonHulpPagina()
     const AsLetters bewaard = as;
     as = AsLetters{1, 1, QLatin1Char('x'), QLatin1Char('y')};
 
-    const HulpPagina& pagina = kiesHulpPagina(session_.niveau, doorElkaar, hulpPagina);
+    const HulpPagina& pagina = kiesHulpPagina(session_.niveau, spel.doorElkaar, hulpPagina);
     Picture1->clear();
     const auto tekenAssen = pagina.indeling == Indeling::Links ? assenuitleg : assenuitleg2;
     Picture1->paint([&](ui::UserPainter& p) { tekenAssen(p, as); });
@@ -372,10 +316,11 @@ void Grafieken::sluitRun()
 {
     if (!einde_.begin())
         return;
-    const bool twee = session_.tweeSpelers();
-    const QString tekst = graphs::samenvatting(spelers[0], twee ? &spelers[1] : nullptr);
+    run::Players& spelers = spel.spelers;
+    const QString tekst =
+        graphs::samenvatting(spelers[0], spel.tweeSpelers ? &spelers[1] : nullptr);
     spelers[0].verslag += graphs::eindresultaat(spelers[0]);
-    if (twee)
+    if (spel.tweeSpelers)
         spelers[1].verslag += graphs::eindresultaat(spelers[1]);
     einde_.sluit(*this, session_, spelers, titel, tekst);
 }

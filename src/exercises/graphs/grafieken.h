@@ -11,6 +11,7 @@
 #include "run/einde.h"
 #include "run/player.h"
 #include "run/session.h"
+#include "spel.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/picturebox.h"
@@ -40,23 +41,10 @@ public:
     ui::Label* lResultaat;
 
     // Run state.
-    int functieNr = 1;
-    int aantalOpgaven = 10;
-    int beurt = 1;
-    QString huidigeNaam;
-    int poging = 0;
-    std::int16_t puntenNu = 0;
-    run::Players spelers; // score: points; count: functions started
-    QString doelformule;
+    graphs::Spel spel;
     graphs::Rijen doelrijen{};
-    QString vorigeInvoer;
-    bool klopt = true;
-    bool goedBeantwoord = false;
     std::int16_t hulpPagina = 0;
-    bool doorElkaar = false;
     bool afgesloten() const { return einde_.afgesloten(); }
-    graphs::GebruikteSoorten gebruikt1{}, gebruikt2{};
-    int soort = 0; // kind of the function being played
 
     // Plot state.
     QString formule;
@@ -81,6 +69,7 @@ private:
     // The given function alone on fresh axes.
     void toonDoelfunctie();
     void nieuweFunctie();
+    void speel(const graphs::Functie& f);
     void vraagAntwoord();
     void toonHulpPagina();
     void updateResultaat();
@@ -91,8 +80,6 @@ private:
     void beschrijf(bool antwoord);
     void bBeschrijfClick();
     QString beschrijvingDoel_, beschrijvingAntwoord_;
-
-    run::Player& aanDeBeurt() { return spelers[beurt - 1]; }
 
     const run::Session session_;
     run::Einde einde_;

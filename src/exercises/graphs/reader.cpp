@@ -4,6 +4,8 @@
 #include "exercises/formula/shuntingyard.h"
 #include "formula.h"
 
+#include <QStringList>
+
 namespace graphs {
 
 namespace {

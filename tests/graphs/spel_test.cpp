@@ -1,0 +1,77 @@
+// The graph run's rules without the form: points per attempt, which typed
+// formulas count, the results lines they add, and the turn order.
+#include "exercises/graphs/spel.h"
+#include "testmain.h"
+
+using namespace graphs;
+
+class SpelTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Steps: g right, f wrong, o unreadable, n "Dezelfde nog eens",
+    // a "Antwoord", r the last formula typed again. Formulas are t1, t2, ...
+    void attempts_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("log");
+        const QString start = QStringLiteral("\r\nfunctie: y =D\r\ninvoer:t1");
+        QTest::newRow("right at once") << "g" << 10 << start + "    10 pt.";
+        QTest::newRow("second try") << "fng" << 5 << start + "\r\n       t2    5 pt.";
+        QTest::newRow("fifth try")
+            << "fnfnfnfng" << 0
+            << start + "\r\n       t2\r\n       t3\r\n       t4\r\n       t5    0 pt.";
+        QTest::newRow("unreadable costs a try") << "og" << 5 << start + "\r\n       t2    5 pt.";
+        QTest::newRow("a repeat counts once") << "fnrg" << 5 << start + "\r\n       t2    5 pt.";
+        QTest::newRow("after right, ignored") << "gg" << 10 << start + "    10 pt.";
+        QTest::newRow("answer shown, ignored") << "fnag" << 0 << start;
+    }
+    void attempts()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, points);
+        QFETCH(QString, log);
+        run::Session session;
+        session.namen = {QStringLiteral("Anna"), QString()};
+        Spel spel(session);
+        spel.speel(Functie{1, QStringLiteral("D")});
+        int getypt = 0;
+        for (QChar step : steps) {
+            if (step == 'n')
+                spel.nogEens();
+            else if (step == 'a')
+                spel.antwoordGetoond();
+            else if (spel.invoer(QStringLiteral("t%1").arg(step == 'r' ? getypt : ++getypt),
+                                 QStringLiteral("y =")))
+                step == 'o' ? spel.onleesbaar() : spel.beoordeeld(step == 'g');
+        }
+        QCOMPARE(spel.spelers[0].score, points);
+        QCOMPARE(spel.spelers[0].count, 1);
+        QVERIFY2(spel.spelers[0].verslag.endsWith(log), qPrintable(spel.spelers[0].verslag));
+    }
+
+    void turns_data()
+    {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("order"); // whose function after each step
+        QTest::newRow("one player") << 1 << "1111111111";
+        QTest::newRow("two players") << 2 << "12121212121212121212";
+    }
+    void turns()
+    {
+        QFETCH(int, players);
+        QFETCH(QString, order);
+        run::Session session;
+        session.aantalSpelers = players;
+        Spel spel(session);
+        QString seen;
+        do
+            seen += QString::number(spel.beurt);
+        while (spel.volgende());
+        QCOMPARE(seen, order);
+        QCOMPARE(spel.functieNr, aantalFuncties + 1);
+    }
+};
+
+TK_TEST(SpelTest)
+#include "spel_test.moc"
