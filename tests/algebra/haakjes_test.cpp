@@ -20,26 +20,18 @@ Opgave maak(int niveau, int opgaveNr, std::initializer_list<int> kn)
     return o;
 }
 
-// Level 1, kind 2, x, c = -2, a = 3, b = 5: -2x(3x + 5).
-Opgave min2x()
+// The problems judged below.
+const Opgave& getrokken(int i)
 {
-    return maak(1, 1, {0, 4, 2, 10, 4, 9, 8, 20, 1, 2, 0, 9, 1, 2});
-}
-// Level 3, square kind, x, a = 1, b = 3: (x + 3)².
-Opgave xPlus3Kwadraat()
-{
-    return maak(3, 4, {0, 4, 0, 4, 0, 2, 2, 9, 1, 2});
-}
-// Level 2, kind 1: 2x(x + 1) - 2x + 3, whose middle term cancels.
-Opgave middenNul()
-{
-    return maak(2, 4, {0, 4, 0, 10, 0, 9, 12, 20, 1, 2, 1, 9, 0, 2, 2, 9, 1, 2, 0, 9, 1, 2});
-}
-// Level 4, kind 3: 2(x + 1)(x + 1) - 2x² + 5x, whose square term cancels.
-Opgave kwadraatNul()
-{
-    return maak(4, 2, {0, 4, 0, 4, 0, 2, 0, 9, 1, 2, 0, 4, 0, 2, 0,
-                       9, 1, 2, 4, 9, 0, 2, 1, 9, 0, 2, 1, 2, 1, 4});
+    static const Opgave o[] = {
+        maak(1, 1, {0, 4, 2, 10, 4, 9, 8, 20, 1, 2, 0, 9, 1, 2}), // -2x(3x + 5)
+        maak(3, 4, {0, 4, 0, 4, 0, 2, 2, 9, 1, 2}),               // (x + 3)², the square kind
+        // Level 2 kind 1, 2x(x + 1) - 2x + 3: the middle term cancels.
+        maak(2, 4, {0, 4, 0, 10, 0, 9, 12, 20, 1, 2, 1, 9, 0, 2, 2, 9, 1, 2, 0, 9, 1, 2}),
+        // Level 4 kind 3, 2(x + 1)(x + 1) - 2x² + 5x: the square term cancels.
+        maak(4, 2, {0, 4, 0, 4, 0, 2, 0, 9, 1, 2, 0, 4, 0, 2, 0,
+                    9, 1, 2, 4, 9, 0, 2, 1, 9, 0, 2, 1, 2, 1, 4})};
+    return o[i];
 }
 
 // A problem with its numbers set by hand, a to g then m, and signs s1 to s4;
@@ -55,19 +47,7 @@ Opgave opgave(int niveau, int soort, char letter, std::vector<int> n, std::vecto
     return o;
 }
 
-const QString begin = "T\r" + QString(51, QLatin1Char('_'));
-
-QString denkErOm(char L)
-{
-    return QString("\r\rDenk er om dat L * L = L²    en    L * L² = L³"
-                   "\r\r(het sterretje staat voor keer)\r\rHet antwoord is dus:  A")
-        .replace(QLatin1Char('L'), QLatin1Char(L));
-}
-
-const QString bijelkaar =
-    "\r\rNeem dan de gelijksoortige termen bijelkaar.\r\rHet antwoord wordt dan:  A";
-const QString tel = "\r\rTel dan de rest er bij op en neem dan de gelijksoortige termen "
-                    "bijelkaar.\r\rHet antwoord wordt dan:  A";
+const QString streep(51, QLatin1Char('_'));
 
 } // namespace
 
@@ -76,14 +56,11 @@ class HaakjesTest : public QObject {
 private slots:
     void opgaven()
     {
-        QCOMPARE(min2x().tekst, QString(" -2x( 3x +  5)"));
-        QCOMPARE(min2x().antw, QString("-6x² -  10x"));
-        QCOMPARE(xPlus3Kwadraat().tekst, QString(" (x +  3)²"));
-        QCOMPARE(xPlus3Kwadraat().antw, QString("x² +  6x +  9"));
-        QCOMPARE(middenNul().tekst, QString("  2x(x +  1) -  2x +  3"));
-        QCOMPARE(middenNul().antw, QString(" 2x² +  3"));
-        QCOMPARE(kwadraatNul().tekst, QString("  2(x +  1)(x +  1) -  2x² +  5x"));
-        QCOMPARE(kwadraatNul().antw, QString(" 9x +  2"));
+        const QStringList teksten{" -2x( 3x +  5)|-6x² -  10x", " (x +  3)²|x² +  6x +  9",
+                                  "  2x(x +  1) -  2x +  3| 2x² +  3",
+                                  "  2(x +  1)(x +  1) -  2x² +  5x| 9x +  2"};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(getrokken(i).tekst + "|" + getrokken(i).antw, teksten[i]);
     }
 
     // Right means the same function, written as short as the level asks;
@@ -98,11 +75,9 @@ private slots:
             QTest::newRow(naam) << o << QString(getypt) << goed << QString(inVak);
         };
         rij("level 1: expanded", 0, "-6x²-10x", true, "-6x²-10x");
-        rij("level 1: power typed", 0, "-6x^2 - 10x", true, "-6x²-10x");
         rij("level 1: order is free", 0, "-10x-6x²", true, "-10x-6x²");
         rij("level 1: blanks around, minus first", 0, "  -6x^2-10x ", true, "-6x²-10x");
         rij("level 1: brackets left", 0, "-2x(3x+5)", false, "-2x(3x+5)");
-        rij("level 3: square", 1, "x²+6x+9", true, "x²+6x+9");
         rij("level 3: power typed", 1, "x^2+6x+9", true, "x²+6x+9");
         rij("level 3: brackets left", 1, "(x+3)^2", false, "(x+3)²");
         rij("level 3: x*x in a longer text is a square", 1, "x*x+6x+9", true, "x*x+6x+9");
@@ -115,17 +90,15 @@ private slots:
     {
         QFETCH(int, opgave);
         QFETCH(QString, getypt);
-        QFETCH(bool, goed);
-        QFETCH(QString, inVak);
-        const Opgave opgaven[] = {min2x(), xPlus3Kwadraat(), middenNul(), kwadraatNul()};
-        const auto u = beoordeel(opgaven[opgave], getypt);
-        QCOMPARE(u.goed, goed);
-        QCOMPARE(u.antwoord, inVak);
+        const auto u = beoordeel(getrokken(opgave), getypt);
+        QTEST(u.goed, "goed");
+        QTEST(u.antwoord, "inVak");
     }
 
     void teksten()
     {
-        const run::Verdict fout = algebra::foutRegels(min2x().tekst, "-6x^2", min2x().antw);
+        const run::Verdict fout =
+            algebra::foutRegels(getrokken(0).tekst, "-6x^2", getrokken(0).antw);
         QCOMPARE(fout.historie, QString(" -2x( 3x +  5)    = -6x^2\r Fout ,het is -6x² -  10x"));
         QCOMPARE(algebra::foutRegels("t", "a", "1234567890123").fout, "nee, 1234567890123");
         QCOMPARE(algebra::foutRegels("t", "a", "123456789012").fout, "nee, het is 123456789012");
@@ -164,72 +137,63 @@ private slots:
 
     void voorbeeldUitleg()
     {
-        QCOMPARE(haakjes::uitleg(min2x()),
-                 " -2x( 3x +  5)\r" + QString(51, QLatin1Char('_')) +
-                     "\r\rVermenigvuldig alle termen tussen haakjes met -2x" +
-                     denkErOm('x').replace("A", "-6x² -  10x"));
+        QCOMPARE(
+            haakjes::uitleg(getrokken(0)),
+            " -2x( 3x +  5)\r" + streep +
+                "\r\rVermenigvuldig alle termen tussen haakjes met -2x\r\rDenk er om dat x * x "
+                "= x²    en    x * x² = x³\r\r(het sterretje staat voor keer)\r\rHet antwoord is "
+                "dus:  -6x² -  10x");
         QCOMPARE(uitlegTitel, QString("Haakjes wegwerken"));
     }
 
+    // The lines that set each branch of the explanation apart, | between
+    // them ("_" where they follow the line under the problem).
     void uitleg_data()
     {
         QTest::addColumn<Opgave>("o");
-        QTest::addColumn<QString>("tekst");
-        auto rij = [](const char* naam, const Opgave& o, const QString& tekst) {
-            QTest::newRow(naam) << o << begin + tekst;
+        QTest::addColumn<QString>("zinnen");
+        auto rij = [](const char* naam, const Opgave& o, const char* zinnen) {
+            QTest::newRow(naam) << o << QString(zinnen);
         };
         rij("level 1 kind 1, minus: rewritten", opgave(1, 1, 'a', {2, 4, 3}, {-1}),
-            "\r\rJe kunt het ook schrijven als  3a²( 2a + -4)"
-            "\r\rVermenigvuldig alle termen tussen haakjes met  3a²" +
-                denkErOm('a'));
-        rij("level 1 kind 4, all plus: no rewrite", opgave(1, 4, 'p', {1, 3, 2, 4}, {}),
-            "\r\rVermenigvuldig alle termen tussen haakjes met  2p" + denkErOm('p'));
+            "_\r\rJe kunt het ook schrijven als  3a²( 2a + -4)\r\rVermenigvuldig alle termen "
+            "tussen haakjes met  3a²\r\rDenk er om dat a * a = a²");
         rij("level 2 kind 1, all plus: straight to the brackets",
             opgave(2, 1, 'x', {3, 1, 2, 4, 5, 1}, {}),
-            "\r\rWerk eerst de haakjes weg."
-            "\r\rVermenigvuldig alle termen die tussen haakjes staan met  2x"
-            "\r\rJe krijgt dan: 6x² +  2x +  4x +  5" +
-                bijelkaar);
+            "_\r\rWerk eerst de haakjes weg.\r\rVermenigvuldig alle termen die tussen haakjes "
+            "staan met  2x\r\rJe krijgt dan: 6x² +  2x +  4x +  5\r\rNeem dan de gelijksoortige "
+            "termen bijelkaar.\r\r");
         rij("level 2 kind 2", opgave(2, 2, 'x', {1, 4, 3, 2, 5, 1}, {1, -1, -1, 1}),
-            "\r\rJe kunt het ook schrijven als  2x + -3(x +  4) + -5\r\rWerk eerst de haakjes weg."
-            "\r\rVermenigvuldig alle termen die tussen haakjes staan met -3"
-            "\r\rJe krijgt dan: 2x + -3x + -12 + -5" +
-                bijelkaar);
+            "als  2x + -3(x +  4) + -5\r|staan met -3\r\rJe krijgt dan: 2x + -3x + -12 + -5\r");
         rij("level 2 kind 3", opgave(2, 3, 'x', {3, 5, 2, 4, 1, 1}, {}),
-            "\r\rWerk eerst de haakjes weg."
-            "\r\rVermenigvuldig alle termen die tussen haakjes staan met  2x"
-            "\r\rJe krijgt dan: 4x +  6x³ +  10x²"
-            "\r\rZet de termen dan in de juiste volgorde (gelijksoortige zijn er niet)"
-            "\r\rHet antwoord wordt dan:  A");
+            "met  2x\r\rJe krijgt dan: 4x +  6x³ +  10x²\r\rZet de termen dan in de juiste "
+            "volgorde (gelijksoortige zijn er niet)\r\r");
         rij("level 2 kind 4", opgave(2, 4, 'x', {1, 3, 2, 4, 5, 6}, {1, 1, 1, -1}),
-            "\r\rJe kunt het ook schrijven als  2x(x +  3) +  4x( 5x + -6)"
-            "\r\rWerk eerst de haakjes weg.\r\rVermenigvuldig alle termen tussen de eerste "
-            "haakjes met  2x\ren alle termen tussen de tweede haakjes met  4x"
-            "\r\rJe krijgt dan: 2x² +  6x  +   20x² + -24x" +
-                bijelkaar);
+            "als  2x(x +  3) +  4x( 5x + -6)\r|tussen de eerste haakjes met  2x\ren alle termen "
+            "tussen de tweede haakjes met  4x\r\rJe krijgt dan: 2x² +  6x  +   20x² + -24x\r");
         rij("level 3 kind 1", opgave(3, 1, 't', {2, 3, -1, 4}, {1, -1}),
-            "\r\rJe kunt het ook schrijven als ( 2t +  3)(-t + -4)\r\rWerk eerst de haakjes weg."
-            "\r\rVermenigvuldig  2t met -t en met -4"
-            "\ren vermenigvuldig  3 met -t en met -4\ren zet er plussen tussen."
-            "\r\rJe krijgt dan:-2t² + -8t + -3t + -12" +
-                bijelkaar);
-        const QString eerst = "\r\rVermenigvuldig eerst wat tussen haakjes staat met elkaar";
+            "_\r\rJe kunt het ook schrijven als ( 2t +  3)(-t + -4)\r|weg.\r\rVermenigvuldig  2t "
+            "met -t en met -4\ren vermenigvuldig  3 met -t en met -4\ren zet er plussen tussen."
+            "\r\rJe krijgt dan:-2t² + -8t + -3t + -12\r");
         rij("level 4 kind 1: times s3·m", opgave(4, 1, 'x', {1, 2, 1, 3, 0, 0, 5, 2}, {1, 1, -1}),
-            eerst +
-                "\r\rVermenigvuldig x met x en met  3\ren vermenigvuldig  2 met x en met  3"
-                "\r\rJe krijgt dan:x² +  3x +  2x +  6\r\rVermenigvuldig dat met -2" +
-                tel);
+            "_\r\rVermenigvuldig eerst wat tussen haakjes staat met elkaar\r\rVermenigvuldig x "
+            "met x en met  3\ren vermenigvuldig  2 met x en met  3\r\rJe krijgt dan:x² +  3x +  "
+            "2x +  6\r\rVermenigvuldig dat met -2\r\rTel dan de rest er bij op en neem dan de "
+            "gelijksoortige termen bijelkaar.\r\r");
         rij("level 4 kind 2: square", opgave(4, 2, 'x', {2, 1, 2, 1, 0, 0, 5, 3}, {-1, -1}),
-            "\r\rJe kunt (.....)² ook schrijven als ( 2x + -1)( 2x + -1)" + eerst +
-                "\r\rVermenigvuldig  2x met  2x en met -1\ren vermenigvuldig -1 met  2x en met -1"
-                "\r\rJe krijgt dan: 4x² + -2x + -2x +  1\r\rVermenigvuldig dat met  3" +
-                tel);
+            "_\r\rJe kunt (.....)² ook schrijven als ( 2x + -1)( 2x + -1)\r\rVermenigvuldig "
+            "eerst|\rJe krijgt dan: 4x² + -2x + -2x +  1\r\rVermenigvuldig dat met  3\r\r");
     }
     void uitleg()
     {
         QFETCH(Opgave, o);
-        QFETCH(QString, tekst);
-        QCOMPARE(haakjes::uitleg(o), tekst);
+        QFETCH(QString, zinnen);
+        const QString u = haakjes::uitleg(o);
+        QVERIFY(u.startsWith("T\r" + streep));
+        for (const QString& zin : zinnen.split('|'))
+            QVERIFY2(u.contains(zin), qPrintable(u));
+        QVERIFY(u.endsWith(o.niveau == 1 ? "\r\rHet antwoord is dus:  A"
+                                         : "\r\rHet antwoord wordt dan:  A"));
     }
 };
 

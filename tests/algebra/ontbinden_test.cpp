@@ -33,9 +33,6 @@ const Opgave& opgave(int i)
         maak(3, 3, {0, 4, 1, 10, 0, 2, 1, 10, 0, 2, 1, 6, 0, 2}),         // rising powers
         maak(3, 4, {0, 4, 0, 10, 0, 2, 0, 10, 0, 2, 2, 10, 0, 2}),        // only a factor
         maak(2, 1, {0, 4, 4, 10, 0, 2, 3, 10, 1, 2}),                     // p + q = 0
-        // a = 4, b = 2 share a factor; a = 1 is no factor; c = 0: drawn again.
-        maak(1, 1, {0, 4, 3,  10, 1, 9,  13, 20, 1, 2, 0,  10, 4, 9,  13, 20, 1,
-                    2, 1, 10, 4,  9, 10, 20, 1,  2, 1, 10, 4,  9, 13, 20, 1,  2}),
         // Kind 4 with a negative constant term (c = 2, s = -1) is drawn again.
         maak(1, 3, {0, 4, 1, 10, 2, 9, 12, 20, 0, 2, 1, 10, 2, 9, 12, 20, 1, 2})};
     return opgaven[i];
@@ -53,29 +50,6 @@ Opgave metGetallen(int niveau, int soort, char letter, std::vector<int> cabpqk)
 }
 
 const QString streep = QString(51, QLatin1Char('_'));
-
-QString niveau1(char L, const QString& getal, const QString& variabele, const QString& slot)
-{
-    return "T\r" + streep + "\r\rKijk eerst of je alle termen door eenzelfde getal kunt delen. \r" +
-           getal +
-           QString("\r\rKijk dan of in alle termen de variabele L voorkomt of misschien L² of "
-                   "misschien L³ of zoiets.\r")
-               .replace(QLatin1Char('L'), QLatin1Char(L)) +
-           variabele +
-           "\r\rAls de eerste term negatief is haal je meestal ook een - buiten "
-           "haakjes\r" +
-           slot;
-}
-
-QString niveau3(char L, const QString& voor, const QString& rest)
-{
-    return "T\r" + streep + voor +
-           QString("\r\rKijk of je alle termen door eenzelfde getal kunt delen. \rEn kijk of in "
-                   "alle termen de variabele L voorkomt of misschien L² of misschien L³ of "
-                   "zoiets.\rAls de eerste term negatief is haal je ook een - buiten haakjes")
-               .replace(QLatin1Char('L'), QLatin1Char(L)) +
-           rest + "\r\rHet antwoord is dus:  A";
-}
 
 } // namespace
 
@@ -97,16 +71,13 @@ private slots:
         rij("level 3 kind 3 in rising powers", 4, "  12x +  10x² +  2x³", " 2x(x +  2)(x +  3)");
         rij("level 3 kind 4", 5, "  3x³ +  3x² +  3x", " 3x(x² + x +  1)");
         rij("no middle term, no sign for it", 6, " x² -  25", "(x +  5)(x -  5)");
-        rij("coprime a, b and c not 0 or 1 redrawn", 7, "  6x² +  15x", " 3x( 2x +  5)");
-        rij("kind 4 negative constant redrawn", 8, "  4x² +  6", " 2( 2x² +  3)");
+        rij("kind 4 negative constant redrawn", 7, "  4x² +  6", " 2( 2x² +  3)");
     }
     void opgaven()
     {
         QFETCH(int, i);
-        QFETCH(QString, tekst);
-        QFETCH(QString, antw);
-        QCOMPARE(opgave(i).tekst, tekst);
-        QCOMPARE(opgave(i).antw, antw);
+        QTEST(opgave(i).tekst, "tekst");
+        QTEST(opgave(i).antw, "antw");
     }
 
     void oordeel_data()
@@ -121,30 +92,22 @@ private slots:
         rij("common factor taken out", 0, "3x(2x+5)", true, false);
         rij("factor 2 left inside", 0, "x(6x+15)", false, false);
         rij("not factored", 0, "6x^2+15x", false, false);
-        rij("negative factor", 1, "-3(2x+5)", true, false);
         rij("positive factor where negative was meant", 1, "3(-2x-5)", true, true);
         rij("right numbers but nothing factored out", 1, "-3*2x-3*5", false, false);
         rij("blanks around a leading minus", 1, "  -3(2x+5) ", true, false);
-        rij("kind 4 factored", 8, "2(2x^2+3)", true, false);
-        rij("kind 4 right numbers, no brackets", 8, "2*2x^2+2*3", false, false);
+        rij("kind 4 right numbers, no brackets", 7, "2*2x^2+2*3", false, false);
         rij("not factorable typed back unchanged", 2, "x²+2x+5", true, false);
-        rij("two brackets", 3, "(x+9)(x-1)", true, false);
-        rij("two brackets other order", 3, "(x-1)(x+9)", true, false);
+        rij("two brackets, not in the order of the answer", 3, "(x+9)(x-1)", true, false);
         rij("trinomial not factored", 3, "x^2+8x-9", false, false);
-        rij("rising powers factored", 4, "2x(x+2)(x+3)", true, false);
         rij("only x taken out", 4, "x(2x²+10x+12)", false, false);
-        rij("common factor only", 5, "3x(x²+x+1)", true, false);
-        rij("difference of squares", 6, "(x-5)(x+5)", true, false);
     }
     void oordeel()
     {
         QFETCH(int, i);
         QFETCH(QString, getypt);
-        QFETCH(bool, goed);
-        QFETCH(bool, beterIs);
         const auto u = beoordeel(opgave(i), getypt);
-        QCOMPARE(u.goed, goed);
-        QCOMPARE(u.beterIs, beterIs);
+        QTEST(u.goed, "goed");
+        QTEST(u.beterIs, "beterIs");
     }
 
     // Over many draws: the answer is the problem's function, typed without
@@ -184,76 +147,66 @@ private slots:
     void voorbeeldUitleg()
     {
         QCOMPARE(ontbinden::uitleg(opgave(0)),
-                 QString(niveau1('x', "Dat is hier het getal  3", "Dat is hier x",
-                                 "\rJe haalt dan het volgende buiten haakjes:   3x\r"
-                                 "\rVervolgens deel je alles daardoor, en dat komt tussen de "
-                                 "haakjes  \r\rHet antwoord is dus:   3x( 2x +  5)"))
-                     .replace("T\r", "  6x² +  15x\r"));
-        QCOMPARE(uitlegTitel(opgave(0)), QString("Ontbinden"));
-        const Opgave o = maak(2, 8, {2, 4, 1, 10, 0, 2, 4, 80, 0, 2});
-        QCOMPARE(ontbinden::uitleg(o),
-                 " a² +  2a +  5\r" + streep +
-                     "\r\rZoek twee getallen waarvan de som  2 is en het product  5"
-                     "\rDie zijn er niet !\rHet is dus niet te ontbinden"
-                     "\r\rHet antwoord is dus:   a² +  2a +  5");
-        QCOMPARE(uitlegTitel(o), QString("Ontbinden"));
+                 "  6x² +  15x\r" + streep +
+                     "\r\rKijk eerst of je alle termen door eenzelfde getal kunt delen. \rDat is "
+                     "hier het getal  3\r\rKijk dan of in alle termen de variabele x voorkomt of "
+                     "misschien x² of misschien x³ of zoiets.\rDat is hier x\r\rAls de eerste term "
+                     "negatief is haal je meestal ook een - buiten haakjes\r\rJe haalt dan het "
+                     "volgende buiten haakjes:   3x\r\rVervolgens deel je alles daardoor, en dat "
+                     "komt tussen de haakjes  \r\rHet antwoord is dus:   3x( 2x +  5)");
     }
 
+    // The lines that set each branch of the explanation apart, | between them.
     void uitleg_data()
     {
         QTest::addColumn<Opgave>("o");
-        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("zinnen");
         QTest::addColumn<QString>("titel");
-        const QString niet = "Dat is hier niet het geval";
-        const QString delen = "\rVervolgens deel je alles daardoor, en dat komt tussen de "
-                              "haakjes  \r\rHet antwoord is dus:  A";
-        QTest::newRow("level 1 kind 1, c = 1: nothing to take out")
-            << metGetallen(1, 1, 'x', {1, 2, 5})
-            << niveau1('x', niet, niet,
-                       "\rHier valt dus niets buiten haakjes te halen\r\rHet antwoord is dus:  A")
-            << "Ontbinden";
-        QTest::newRow("level 1 kind 3, factor -1")
-            << metGetallen(1, 3, 't', {-1, 2, 3})
-            << niveau1('t', niet, "Dat is hier t²",
-                       "\rJe haalt dan het volgende buiten haakjes:  -t²\r" + delen)
-            << "Ontbinden";
-        QTest::newRow("level 2 kind 1")
-            << metGetallen(2, 1, 'x', {0, 0, 0, -1, 9})
-            << "T\r" + streep +
-                   "\r\rZoek twee getallen waarvan de som  8 is en het product -9\rDat zijn -1 "
-                   "en  9\rJe krijgt dan  (x + -1)(x +  9)\r\rHet antwoord is dus:  A"
-            << "ontbinden";
-        QTest::newRow("level 3 kind 1")
-            << metGetallen(3, 1, 'a', {0, 0, 0, 3, -4, -2})
-            << niveau3('a', "",
-                       "\r\rJe haalt dus het volgende buiten haakjes:  -2\r\rJe krijgt dan:  "
-                       "-2(a² - a -  12)\r\rZoek dan twee getallen waarvan de som -1 is en het "
-                       "product -12\rDat zijn  3 en -4")
-            << "ontbinden";
-        QTest::newRow("level 3 kind 3: put in order first")
-            << metGetallen(3, 3, 'x', {0, 0, 0, 2, 3, 2})
-            << niveau3('x',
-                       "\rZet de termen eerst in de juiste volgorde.\rJe krijgt dan:   2x³ +  "
-                       "10x² +  12x",
-                       "\r\rJe haalt dus het volgende buiten haakjes:   2x\r\rJe krijgt dan:   "
-                       "2x(x² +  5x +  6)\r\rZoek dan twee getallen waarvan de som  5 is en het "
-                       "product  6\rDat zijn  2 en  3")
-            << "ontbinden";
-        QTest::newRow("level 3 kind 4")
-            << metGetallen(3, 4, 't', {0, 0, 0, 1, 1, -1})
-            << niveau3('t', "",
-                       "\r\rJe haalt dus het volgende buiten haakjes:  -t\r\rJe krijgt dan:  "
-                       "-t(t² + t +  1)\r\rZoek dan twee getallen waarvan de som  1 is en het "
-                       "product  1\rDie zijn er niet")
-            << "ontbinden";
+        auto rij = [](const char* naam, const Opgave& o, const char* zinnen, const char* titel) {
+            QTest::newRow(naam) << o << QString(zinnen) << QString(titel);
+        };
+        rij("level 1, c = 1: nothing to take out", metGetallen(1, 1, 'x', {1, 2, 5}),
+            "\rDat is hier niet het geval\r\rKijk|\rDat is hier niet het geval\r\rAls|haakjes"
+            "\r\rHier valt dus niets buiten haakjes te halen\r\r",
+            "Ontbinden");
+        rij("level 1 kind 3, factor -1", metGetallen(1, 3, 't', {-1, 2, 3}),
+            "variabele t voorkomt of misschien t² of misschien t³ of zoiets.\rDat is hier t²\r|"
+            "\rJe haalt dan het volgende buiten haakjes:  -t²\r",
+            "Ontbinden");
+        rij("level 2 kind 1", metGetallen(2, 1, 'x', {0, 0, 0, -1, 9}),
+            "_\r\rZoek twee getallen waarvan de som  8 is en het product -9\rDat zijn -1 en  9"
+            "\rJe krijgt dan  (x + -1)(x +  9)\r\r",
+            "ontbinden");
+        rij("level 2 not factorable", metGetallen(2, 2, 'a', {0, 0, 0, 2, 5}),
+            "_\r\rZoek twee getallen waarvan de som  2 is en het product  5\rDie zijn er niet !"
+            "\rHet is dus niet te ontbinden\r\r",
+            "Ontbinden");
+        rij("level 3 kind 1", metGetallen(3, 1, 'a', {0, 0, 0, 3, -4, -2}),
+            "_\r\rKijk of je alle termen door eenzelfde getal kunt delen. \rEn kijk of in alle "
+            "termen de variabele a voorkomt of misschien a² of misschien a³ of zoiets.\rAls de "
+            "eerste term negatief is haal je ook een - buiten haakjes\r\rJe haalt dus het "
+            "volgende buiten haakjes:  -2\r\rJe krijgt dan:  -2(a² - a -  12)\r\rZoek dan "
+            "twee getallen waarvan de som -1 is en het product -12\rDat zijn  3 en -4\r\r",
+            "ontbinden");
+        rij("level 3 kind 3: put in order first", metGetallen(3, 3, 'x', {0, 0, 0, 2, 3, 2}),
+            "_\rZet de termen eerst in de juiste volgorde.\rJe krijgt dan:   2x³ +  10x² +  "
+            "12x\r\rKijk",
+            "ontbinden");
+        rij("level 3 kind 4", metGetallen(3, 4, 't', {0, 0, 0, 1, 1, -1}),
+            "\rJe krijgt dan:  -t(t² + t +  1)\r\rZoek dan twee getallen waarvan de som  1 is en "
+            "het product  1\rDie zijn er niet\r\r",
+            "ontbinden");
     }
     void uitleg()
     {
         QFETCH(Opgave, o);
-        QFETCH(QString, tekst);
-        QFETCH(QString, titel);
-        QCOMPARE(ontbinden::uitleg(o), tekst);
-        QCOMPARE(uitlegTitel(o), titel);
+        QFETCH(QString, zinnen);
+        const QString u = ontbinden::uitleg(o);
+        QVERIFY(u.startsWith("T\r" + streep));
+        for (const QString& zin : zinnen.split('|'))
+            QVERIFY2(u.contains(zin), qPrintable(u));
+        QVERIFY(u.endsWith("\r\rHet antwoord is dus:  A"));
+        QTEST(uitlegTitel(o), "titel");
     }
 };
 

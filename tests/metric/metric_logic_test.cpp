@@ -20,10 +20,7 @@ const QString cr(QChar(13));
 void script(ScriptedRandom& r, int niveau, int van, int naar, int g, int e)
 {
     const int n = aantalEenheden(niveau);
-    r.addDraw(van - 1, n);
-    r.addDraw(naar - 1, n);
-    r.addDraw(g - 1, 1000);
-    r.addDraw(e, 6);
+    r.addDraws({van - 1, n, naar - 1, n, g - 1, 1000, e, 6});
 }
 
 Opgave opgave(int niveau, int van, int naar, int g, int e)
@@ -53,8 +50,6 @@ double inMillimeters(int niveau, const QString& unit)
     return table.value(unit);
 }
 
-const QString lengthRuler = cr + cr + cr + "mm      cm      dm      m      dam      hm      km" +
-                            cr + QString(39, '_') + cr + cr;
 const QString line49 = cr + QString(49, '_') + cr + cr;
 
 } // namespace
@@ -74,6 +69,7 @@ private slots:
         QFETCH(int, niveau);
         common::SeededRandom random(20261206 + niveau);
         std::set<QString> unitsSeen;
+        int offByAHair = 0;
         for (int i = 0; i < 20000; ++i) {
             const Opgave o = maakopgave(niveau, random);
             QVERIFY2(o.vanEenheid != o.naarEenheid, qPrintable(o.vanEenheid));
@@ -86,13 +82,23 @@ private slots:
             // The answer is the given number converted.
             const double expected = common::Val(o.getal) * from / to;
             QVERIFY(std::fabs(o.uitkomst - expected) <= 1e-12 * expected);
+            // The answer as shown, typed back with a point or a comma, is right.
+            const QString typed = o.juist.trimmed();
+            QVERIFY2(beoordeel(o, typed).goed, qPrintable(o.getal + " " + o.vanEenheid));
+            QVERIFY(beoordeel(o, QString(typed).replace('.', ',')).goed);
+            offByAHair += std::fabs(o.uitkomst - common::Val(typed)) >= 1e-12 ? 1 : 0;
             unitsSeen.insert(o.vanEenheid);
             unitsSeen.insert(o.naarEenheid);
         }
         // The rules must not shut any unit out.
         QCOMPARE(int(unitsSeen.size()), aantalEenheden(niveau));
+        if (niveau == 1) // the sweep meets the values an absolute margin rejects
+            QVERIFY(offByAHair > 0);
     }
 
+    // The edges of the rules the sweep above cannot see: answers of nine
+    // characters and small answers in fixed form, and the largest pairs of
+    // units that are still accepted or just refused.
     void acceptance_data()
     {
         QTest::addColumn<int>("niveau");
@@ -101,18 +107,11 @@ private slots:
         QTest::addColumn<int>("g");
         QTest::addColumn<int>("e");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("same length unit twice") << 1 << 3 << 3 << 25 << 0 << false;
-        QTest::newRow("answer of ten characters: 100 km in mm") << 1 << 7 << 1 << 100 << 0 << false;
         QTest::newRow("answer of nine characters: 10 km in mm") << 1 << 7 << 1 << 10 << 0 << true;
-        QTest::newRow("answer in exponent form") << 1 << 1 << 7 << 1 << 5 << false;
         QTest::newRow("small answer in fixed form") << 1 << 1 << 7 << 1 << 0 << true;
-        QTest::newRow("are with dam2") << 2 << 8 << 5 << 25 << 0 << false;
-        QTest::newRow("are with ha") << 2 << 8 << 9 << 25 << 0 << false;
         QTest::newRow("ha with km2") << 2 << 9 << 7 << 25 << 0 << false;
         QTest::newRow("ca with dam2") << 2 << 10 << 5 << 25 << 0 << true;
-        QTest::newRow("liter with dm3") << 3 << 5 << 3 << 25 << 0 << false;
         QTest::newRow("liter with m3") << 3 << 5 << 4 << 25 << 0 << true;
-        QTest::newRow("ml with cm3") << 3 << 7 << 2 << 25 << 0 << false;
         QTest::newRow("ml with dm3") << 3 << 7 << 3 << 25 << 0 << false;
         QTest::newRow("cc with mm3") << 3 << 8 << 1 << 25 << 0 << true;
     }
@@ -144,46 +143,17 @@ private slots:
         QVERIFY(!beoordeel(o, "11000").goed);
     }
 
-    void shownAnswerTypedBackIsRight()
-    {
-        int offByAHair = 0;
-        for (int niveau = 1; niveau <= 3; ++niveau) {
-            common::SeededRandom random(77 + niveau);
-            for (int i = 0; i < 20000; ++i) {
-                const Opgave o = maakopgave(niveau, random);
-                const QString typed = o.juist.trimmed();
-                QVERIFY2(beoordeel(o, typed).goed, qPrintable(o.getal + " " + o.vanEenheid));
-                QVERIFY(beoordeel(o, QString(typed).replace('.', ',')).goed);
-                if (std::fabs(o.uitkomst - common::Val(typed)) >= 1e-12)
-                    ++offByAHair;
-            }
-        }
-        QVERIFY(offByAHair > 0); // the sweep meets the values an absolute margin rejects
-    }
-
     void lines()
     {
         const Opgave o = opgave(1, 2, 1, 25, 0); // 25 cm in mm
         const run::Verdict right = beoordeel(o, "250");
         QVERIFY(right.goed);
         QCOMPARE(right.historie, QString(" 25 cm = 250 mm   Goed"));
-        QCOMPARE(right.verslag, QStringList{" 25 cm = 250 mm   Goed"});
 
         const run::Verdict wrong = beoordeel(o, "2,5");
         QVERIFY(!wrong.goed);
         QCOMPARE(wrong.fout, QString("nee, het is  250"));
         QCOMPARE(wrong.historie, " 25 cm = 2.5 mm" + cr + " Fout ,het is  250 mm");
-        QCOMPARE(wrong.verslag, QStringList{" 25 cm = 2.5 mm       Fout ,het is  250 mm"});
-    }
-
-    void explanationOfLengths()
-    {
-        QCOMPARE(uitleg(opgave(1, 1, 4, 25, 0)),
-                 " 25 mm = ........... m" + lengthRuler +
-                     "Van   mm   naar   m   is  3 stapjes naar rechts," + cr +
-                     "dus delen door  1000 (de komma  3 naar links," + cr +
-                     "zet eerst een komma achter het getal)" + cr + cr +
-                     "Het antwoord is :  0.025");
     }
 
     // Which way, how far and how the point moves: the sentence that says so.
@@ -196,6 +166,10 @@ private slots:
         QTest::addColumn<int>("e");
         QTest::addColumn<QString>("zin");
         // clang-format off
+        QTest::newRow("lengths, whole text") << 1 << 1 << 4 << 25 << 0
+            << " 25 mm = ........... m" + cr + cr + cr + "mm      cm      dm      m      dam      hm      km" + cr + QString(39, '_') + cr + cr
+               + "Van   mm   naar   m   is  3 stapjes naar rechts," + cr + "dus delen door  1000 (de komma  3 naar links," + cr
+               + "zet eerst een komma achter het getal)" + cr + cr + "Het antwoord is :  0.025";
         QTest::newRow("right, one step, point") << 1 << 2 << 3 << 25 << 1
             << "1 stapje naar rechts," + cr + "dus delen door  10 (de komma  1 naar links," + cr + "vul het getal voor aan met nullen)";
         QTest::newRow("left, whole number") << 1 << 7 << 4 << 25 << 0

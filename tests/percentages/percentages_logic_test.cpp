@@ -24,8 +24,7 @@ private slots:
     void moneyText()
     {
         QFETCH(float, amount);
-        QFETCH(QString, text);
-        QCOMPARE(formatgetal(amount), text);
+        QTEST(formatgetal(amount), "text");
     }
 
     // The answer as shown is right; the typed value must lie within 0.0001 of
@@ -43,40 +42,38 @@ private slots:
         QVERIFY(beoordeel(maakopgave(5, 2522, 29), "29,0,1").goed);
     }
 
-    // Per kind: the right answer, the three lines (| between them) and the
-    // ratio table of the explanation (percentages, amounts, the computation
-    // and the answer).
+    // Per kind: the three lines (| between them) and the ratio table of the
+    // explanation (percentages, amounts, the computation and the answer as
+    // shown).
     void kinds_data()
     {
         QTest::addColumn<int>("soort");
-        QTest::addColumn<double>("answer");
-        QTest::addColumn<QString>("juist");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QString>("table");
         QTest::newRow("1 discount in percent")
-            << 1 << 29.0 << " 29"
+            << 1
             << " Een apparaat kost €  2522.00| Het wordt €  731.38 goedkoper| Hoeveel % goedkoper ?"
             << " 100 %                    ....... %| 2522.00               731.38|Het wordt dus:   "
                "100 x  731.38 /  2522.00|Het antwoord is :   29";
         QTest::newRow("2 old price before a rise")
-            << 2 << 2522.0 << " 2522.00"
+            << 2
             << " Een apparaat kost €  3253.38| Het is  29 % duurder geworden| Wat was de oude "
                "prijs ?"
             << "  129 %                   100 %| 3253.38               ....... |Het wordt dus:  "
                "100 x  3253.38 /  129|Het antwoord is :   2522.00";
         QTest::newRow("3 new price after a rise")
-            << 3 << 3253.38 << " 3253.38"
+            << 3
             << " Een apparaat kost €  2522.00| Het wordt  29 % duurder| Wat is de nieuwe prijs ?"
             << " 100 %                      129 %| 2522.00               ....... |Het wordt dus:   "
                "129 x  2522.00 / 100 |Het antwoord is :   3253.38";
         QTest::newRow("4 old price before a discount")
-            << 4 << 2522.0 << " 2522.00"
+            << 4
             << " Een apparaat kost €  1790.62 Het| is  29 % goedkoper geworden| Wat was de oude "
                "prijs ?"
             << "  71 %                   100 %| 1790.62               ....... %|Het wordt dus:   "
                "100 x  1790.62 /  71|Het antwoord is :   2522.00";
         QTest::newRow("5 percentage of a rise")
-            << 5 << 29.0 << " 29"
+            << 5
             << " Een apparaat kost nu €  3253.38| Het kostte eerst  2522.00| Hoeveel % "
                "prijsverhoging ?"
             << " 100 %                     ....... %| 2522.00                3253.38|Het wordt "
@@ -86,13 +83,9 @@ private slots:
     void kinds()
     {
         QFETCH(int, soort);
-        QFETCH(double, answer);
-        QFETCH(QString, juist);
         QFETCH(QString, lines);
         QFETCH(QString, table);
         const Opgave o = maakopgave(soort, 2522, 29);
-        QCOMPARE(o.antwoordWaarde, answer);
-        QCOMPARE(o.juist, juist);
         QCOMPARE(o.regel1 + "|" + o.regel2 + "|" + o.regel3, lines);
         // The explanation repeats the three lines as they stand on the form.
         const QStringList t = table.split('|');
@@ -147,15 +140,13 @@ private slots:
     {
         QFETCH(int, soort);
         QFETCH(QString, typed);
-        QFETCH(QString, history);
-        QFETCH(QString, results);
         const Opgave o = maakopgave(soort, 2522, 29);
         const run::Verdict b = beoordeel(o, typed);
         const bool goed = QByteArray(QTest::currentDataTag()).contains("right");
         QCOMPARE(b.goed, goed);
         QCOMPARE(b.fout, goed ? QString() : "nee, het is " + o.juist);
-        QCOMPARE(b.historie, history);
-        QCOMPARE(b.verslag.join("\r\n"), results);
+        QTEST(b.historie, "history");
+        QTEST(b.verslag.join("\r\n"), "results");
     }
 };
 
