@@ -12,6 +12,7 @@
 #include "testmain.h"
 #include "ui/lineview.h"
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
@@ -49,7 +50,9 @@ QStringList shownLines(QWidget* w)
         return l->text().split(QLatin1Char('\n'));
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         return {b->text().remove(QLatin1Char('&'))};
-    if (auto* e = qobject_cast<QLineEdit*>(w))
+    if (auto* s = qobject_cast<QAbstractSpinBox*>(w)) // its text box is read through it
+        return {s->text()};
+    if (auto* e = qobject_cast<QLineEdit*>(w); e && !qobject_cast<QAbstractSpinBox*>(w->parent()))
         return {e->text()};
     if (auto* p = qobject_cast<QPlainTextEdit*>(w))
         return p->toPlainText().split(QLatin1Char('\n'));
@@ -204,9 +207,9 @@ private slots:
         CHECK_EXPOSED(b, s.messages);
         b->tInfo->appendLines({QStringLiteral("An:"), QStringLiteral("  3 + 4 = 7   Goed")});
         CHECK_EXPOSED(b, s.messages);
-        overview::OverviewWindow overview; // the teachers' class overview: names only
+        overview::OverviewWindow overview; // the teachers' class overview
         overview.show();
-        QCOMPARE(unnamedControls(&overview), QStringList());
+        CHECK_EXPOSED(&overview, s.messages);
     }
 };
 

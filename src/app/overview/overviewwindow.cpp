@@ -40,10 +40,12 @@ QDateEdit* dateEdit(const QString& name, QWidget* parent)
     return d;
 }
 
-QPushButton* button(const QString& text, const QString& name, QWidget* parent)
+// A screen reader speaks the caption as it stands, then what the button does.
+QPushButton* button(const QString& text, const QString& what, QWidget* parent)
 {
     auto* b = new QPushButton(text, parent);
-    b->setAccessibleName(name);
+    b->setAccessibleName(text);
+    b->setAccessibleDescription(what);
     return b;
 }
 } // namespace
