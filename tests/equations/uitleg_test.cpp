@@ -50,8 +50,8 @@ private slots:
         QCOMPARE(oordeel(v, 2, getypt).goed, goed);
     }
 
-    // Feedback (empty when right), history line and results line; the two
-    // players' literals differ.
+    // Feedback (empty when right) and history line; the two players'
+    // literals differ.
     void texts_data()
     {
         QTest::addColumn<Vergelijking>("v");
@@ -59,33 +59,25 @@ private slots:
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<QString>("nee");
         QTest::addColumn<QString>("regel");
-        QTest::addColumn<QString>("verslag");
-        const QString lin = " -4 p  +  3 =  2", kw = " x² - x -  6 = 0 ";
-        const QString juist = "x =  3 of x = -2", half = "Fout, het is x = -1.5 of x =  2";
-        QTest::newRow("linear player 1 wrong")
-            << maak(kwart) << 1 << "4"
-            << "nee, het is  .25" << lin + "    p = 4  Fout ,het is  .25"
-            << lin + "    p = 4        Fout ,het is  .25";
-        QTest::newRow("linear player 2 wrong")
-            << maak(kwart) << 2 << "4"
-            << "nee, het is  .25" << lin + "    p = 4 Fout ,het is  .25"
-            << lin + "    p = 4       Fout ,het is  .25";
-        QTest::newRow("quadratic player 1 right")
-            << maak(uitgewerkt) << 1 << "-2|3" << QString()
-            << kw + "          x = -2 of x = 3    Goed" << kw + "          x = -2 of x = 3   Goed";
+        const QString lin = " -4 p  +  3 =  2    p = 4", kw = " x² - x -  6 = 0 ";
+        const QString juist = "x =  3 of x = -2";
+        QTest::newRow("linear player 1 wrong") << maak(kwart) << 1 << "4"
+                                               << "nee, het is  .25" << lin + "  Fout ,het is  .25";
+        QTest::newRow("linear player 2 wrong") << maak(kwart) << 2 << "4"
+                                               << "nee, het is  .25" << lin + " Fout ,het is  .25";
+        QTest::newRow("quadratic player 1 right") << maak(uitgewerkt) << 1 << "-2|3" << QString()
+                                                  << kw + "          x = -2 of x = 3    Goed";
         QTest::newRow("quadratic player 2 right")
-            << maak(uitgewerkt) << 2 << "-2|3" << QString() << kw + "    x = -2 of x = 3Goed"
-            << kw + "    x = -2 of x = 3Goed";
+            << maak(uitgewerkt) << 2 << "-2|3" << QString() << kw + "    x = -2 of x = 3Goed";
         QTest::newRow("quadratic wrong")
             << maak(uitgewerkt) << 1 << "3|"
-            << "nee, " + juist << kw + "   x = 3 of x = \rFout, het is " + juist
-            << kw + "   x = 3 of x =         Fout, het is " + juist;
+            << "nee, " + juist << kw + "   x = 3 of x = \rFout, het is " + juist;
         QTest::newRow("half solutions with a point")
             << maak(metHalf) << 1 << "1|2"
             << "nee, x = -1.5 of x =  2"
-            << " 3x² +(x+ 2)(x- 3)=x+ 6   x = 1 of x = 2\r" + half
-            << " 3x² +(x+ 2)(x- 3)=x+ 6   x = 1 of x = 2        " + half;
+            << " 3x² +(x+ 2)(x- 3)=x+ 6   x = 1 of x = 2\rFout, het is x = -1.5 of x =  2";
     }
+    // The results lines are checked in the whole run through the form.
     void texts()
     {
         QFETCH(Vergelijking, v);
@@ -93,12 +85,10 @@ private slots:
         QFETCH(QString, getypt);
         QFETCH(QString, nee);
         QFETCH(QString, regel);
-        QFETCH(QString, verslag);
         const run::Verdict b = oordeel(v, speler, getypt);
         QCOMPARE(b.goed, nee.isEmpty());
         QCOMPARE(b.fout, nee);
         QCOMPARE(b.historie, regel);
-        QCOMPARE(b.verslag, QStringList{verslag});
     }
 
     // The equation as shown, and the steps after "Oplossing in stappen: " with |
