@@ -133,8 +133,7 @@ private slots:
         QCOMPARE(f->bVolgende->caption(), QString("Volgende"));
         QTest::keyClick(f->Text1, Qt::Key_Return); // Enter on the shown answer
         click(f->bUitleg);                         // "Antwoord" again
-        answer(f, given);
-        QCOMPARE(f->lResultaat->caption(), QString("Anna:  0 punten uit  1\n"));
+        answer(f, given); // counts nothing: 10 points from 2 functions below
         click(f->bVolgende);
         QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
         answer(f, f->spel.doelformule);
@@ -177,7 +176,6 @@ private slots:
         QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
         QVERIFY(f->bVolgende->isVisible() && !f->bVolgende->isEnabled());
         QCOMPARE(f->Text1->text(), wrong(0));
-        QVERIFY(f->Text1->isEnabled());
         QCOMPARE(f->rijen, f->doelrijen);
         QCOMPARE(f->as.yschaal, as.yschaal);
         QCOMPARE(f->as.functieletter, as.functieletter);
@@ -209,7 +207,6 @@ private slots:
         QCOMPARE(s.messages.count(), 1);
         QVERIFY(s.messages.last().text.endsWith("\r\rAnna heeft gewonnen !"));
         const QString file = QString::fromUtf8(readFile("oefset7_7.txt"));
-        QVERIFY(file.startsWith("Anna: (6-12-2026      10:15)"));
         QVERIFY(file.contains("eindresultaat:  100 punten uit  10\r\nDat is  100 procent\r\n\r\n"
                               "Bram: (6-12-2026      10:15)"));
         QVERIFY(file.endsWith("Dat is  95 procent\r\n" + QString(49, '-') + "\r\n"));

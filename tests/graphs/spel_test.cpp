@@ -7,17 +7,6 @@
 
 using namespace graphs;
 
-namespace {
-Player speler(const QString& naam, int punten, int gehad)
-{
-    Player p;
-    p.naam = naam;
-    p.score = punten;
-    p.count = gehad;
-    return p;
-}
-} // namespace
-
 class SpelTest : public QObject {
     Q_OBJECT
 private slots:
@@ -89,6 +78,9 @@ private slots:
     // A tie, a winner in second place, a rounded percentage and no functions.
     void summaryAndEndResult()
     {
+        const auto speler = [](const char* naam, int punten, int gehad) {
+            return Player{naam, punten, gehad, 0, {}};
+        };
         const Player anna = speler("Anna", 7, 3), bram = speler("Bram", 15, 3);
         const QString streep = QString(45, '_');
         QVERIFY(samenvatting(anna, &bram).startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
