@@ -5,7 +5,7 @@ class InfoTextTest : public QObject {
     Q_OBJECT
 private slots:
     // The box shows the title, then every line in order, with empty lines
-    // between the paragraphs and after each section's heading.
+    // between the paragraphs.
     void linesTitleAndSections()
     {
         const QStringList lines = infotext::lines();
@@ -18,14 +18,6 @@ private slots:
         shown.removeLast(); // after the last CR LF
         QCOMPARE(shown.mid(0, 3),
                  (QStringList{"", " Informatie ober het programma Telkompas", ""}));
-        int previous = 0;
-        for (const char* h : {" Hoeken raden.", " Procenten", " Metriek", " Sommen",
-                              " Haakjes wegwerken en eenvoudiger schrijven", " Ontbinden",
-                              " Vergelijkingen", " Functies raden"}) {
-            const int at = int(shown.indexOf(QString(h)));
-            QVERIFY2(at > previous && shown[at + 1].isEmpty(), h);
-            previous = at;
-        }
         shown = shown.mid(3);
         QVERIFY(shown.count(QString()) > 30); // paragraphs, not one block
         shown.removeAll(QString());

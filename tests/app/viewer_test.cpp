@@ -59,30 +59,22 @@ private slots:
     // button lies on another.
     void buttonGrid()
     {
-        const std::pair<int, const char*> edges[] = {{1, "oefset1.txt"},
-                                                     {5, "oefset2_4.txt"},
-                                                     {14, "oefset4_5.txt"},
-                                                     {15, "oefset5_1.txt"},
-                                                     {32, "oefset7_7.txt"}};
-        for (const auto& [index, file] : edges)
-            QCOMPARE(viewer::fileFor(index), QString(file));
+        QStringList edges;
+        for (int index : {1, 5, 14, 15, 32})
+            edges << viewer::fileFor(index);
+        QCOMPARE(edges.join(' '),
+                 "oefset1.txt oefset2_4.txt oefset4_5.txt oefset5_1.txt oefset7_7.txt");
         for (const ui::Button* a : v->menu)
             for (const ui::Button* b : v->menu)
                 QVERIFY(a == b || !a->geometry().intersects(b->geometry()));
     }
 
+    // Windows-1252 lines beside UTF-8 lines, CR LF ends.
     void showsTheFileLineByLine()
     {
-        writeFile("oefset3_2.txt", "Anna: (1-2-2025      10:00)\r\n\r\n-12 + 17 =  5   goed\r\n");
-        QCOMPARE(showFile(7), QString("Anna: (1-2-2025      10:00)\n\n-12 + 17 =  5   goed\n"));
-        QVERIFY(v->menu[7]->isMarked());
-        QVERIFY(v->tInfo->isReadOnly());
-    }
-
-    void readsWindows1252LinesBesideUtf8Lines()
-    {
-        writeFile("oefset1.txt", "Jos\xe9 \x80 5\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
-        QCOMPARE(showFile(1), QString::fromUtf8("José € 5\nJosé € 5\n"));
+        writeFile("oefset3_2.txt", "Jos\xe9 \x80 5\r\n\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
+        QCOMPARE(showFile(7), QString::fromUtf8("José € 5\n\nJosé € 5\n"));
+        QVERIFY(v->menu[7]->isMarked() && v->tInfo->isReadOnly());
     }
 
     void aMissingFileSaysSoAndAnEmptyOneLeavesTheBoxEmpty()
@@ -119,7 +111,6 @@ private slots:
         auto* menu = dynamic_cast<MenuProbe*>(reg.find("wismenu"));
         QVERIFY(menu && menu->isVisible());
         QCOMPARE(menu->activations, 1);
-        QVERIFY(!reg.find("bekijken"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(viewer.isNull());
         QVERIFY(reg.show("bekijken")->close());
