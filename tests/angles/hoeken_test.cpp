@@ -94,8 +94,7 @@ private slots:
         Hoeken* f = open(1);
         QCOMPARE(f->caption(), QString("Hoeken raden "));
         QCOMPARE(f->Lnaam->caption(), QString("Anna: hoeveel graden"));
-        for (const char* typed : {"0", "zestig"})
-            typ(f, typed);
+        typ(f, "zestig");
         QVERIFY(!f->Timer1->isEnabled() && f->Tgraden->isEnabled() && !f->Lpunten1->isVisible());
         typ(f, "69");
         QCOMPARE(f->Lpunten1->caption(), QString("Anna:  1 punten"));
@@ -108,8 +107,7 @@ private slots:
         QVERIFY(f->Lantwoord->isVisible()); // stays until the next guess
         typ(f, "60");
         QVERIFY(!f->Lantwoord->isVisible());
-        veegTotAntwoord(f);
-        f->Timer1->fire();
+        speel(f, {});
         for (int i = 0; i < 8; ++i)
             speel(f, {"60"});
         typ(f, "60"); // 101 points now, but the sweep comes first
@@ -132,8 +130,6 @@ private slots:
         QVERIFY(f->Lnaam->palette().color(QPalette::WindowText) != anna);
         QVERIFY(f->Tgraden->text().isEmpty() && f->Tgraden->isEnabled());
         QVERIFY(!f->Timer1->isEnabled() && !f->Lpunten1->isVisible());
-        typ(f, "60"); // player 1's guess again: ignored
-        QVERIFY(!f->Timer1->isEnabled() && f->Tgraden->isVisible());
         typ(f, "65");
         QVERIFY(f->Timer1->isEnabled() && !f->Tgraden->isVisible() && !f->Lnaam->isVisible());
         QCOMPARE(f->Lpunten1->text(), QString("Anna:  10 punten\nBram:  5 punten")); // two lines
@@ -150,23 +146,20 @@ private slots:
                      streep);
     }
 
-    // "Naar menu" or closing the window, also mid-sweep, ends the game once.
+    // Closing the window mid-sweep, or "Naar menu", ends the game once.
     void leavingEndsTheGameOnce()
     {
         Hoeken* f = open(1);
-        speel(f, {"60"});
-        f->bNaarmenu->click();
-        QCOMPARE(sessie->messages.last().text, "Anna: in  2 beurten  10 punten\r" + streep);
-        f->close();
-        QCOMPARE(sessie->messages.count(), 1);
-        QCOMPARE(MenuProbe::shown, 1);
-        f = open(1);
         typ(f, "60");
         f->Timer1->fire();
-        QVERIFY(!f->bNaarmenu->isEnabled());
+        f->close();
+        QCOMPARE(sessie->messages.count(), 1);
+        QVERIFY(!f->Timer1->isEnabled());
+        f = open(1);
+        f->bNaarmenu->click();
         f->close();
         QCOMPARE(sessie->messages.count(), 2);
-        QVERIFY(!f->Timer1->isEnabled());
+        QCOMPARE(MenuProbe::shown, 2);
         QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
     }
 

@@ -1,13 +1,95 @@
+// What an answer counts for and the texts about an equation: the judgement,
+// the feedback and results lines, the worked solution and the words a screen
+// reader says.
+#include "exercises/equations/antwoord.h"
 #include "exercises/equations/uitleg.h"
+#include "exercises/equations/voorlezen.h"
 #include "testmain.h"
 #include "voorbeelden.h"
 
 using namespace equations;
 using namespace eqtest;
 
+namespace {
+
+// What the pupil typed, with | between the two boxes of a quadratic equation.
+run::Verdict oordeel(const Vergelijking& v, int speler, const QString& getypt)
+{
+    const QStringList vak = getypt.split('|');
+    return equations::beoordeel(v, speler, vak[0], vak.value(1));
+}
+
+} // namespace
+
 class UitlegTest : public QObject {
     Q_OBJECT
 private slots:
+    // What the run through the form does not already type.
+    void judging_data()
+    {
+        QTest::addColumn<Vergelijking>("v");
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<bool>("goed");
+        QTest::newRow("no zero before the comma") << maak(kwart) << ",25" << true;
+        QTest::newRow("close is wrong") << maak(kwart) << "0,26" << false;
+        QTest::newRow("one solution twice is wrong") << maak(uitgewerkt) << "3|3" << false;
+        QTest::newRow("empty second box, double solution") << maak(dubbel) << "-3|" << true;
+        QTest::newRow("half with a comma in the second box") << maak(metHalf) << "2|-1,5" << true;
+        QTest::newRow("half without its sign") << maak(metHalf) << "1,5|2" << false;
+        QTest::newRow("a fraction with blanks") << maak(kwart) << " 2 / 8 " << true;
+        QTest::newRow("a fraction of another value") << maak(kwart) << "1/3" << false;
+        QTest::newRow("over zero reads the number before it") << maak(kwart) << "1/0" << false;
+        QTest::newRow("a negative fraction in the second box") << maak(metHalf) << "2|-3/2" << true;
+    }
+    void judging()
+    {
+        QFETCH(Vergelijking, v);
+        QFETCH(QString, getypt);
+        QFETCH(bool, goed);
+        QCOMPARE(oordeel(v, 1, getypt).goed, goed);
+    }
+
+    // Feedback (empty when right) and history line; the two players'
+    // literals differ.
+    void texts_data()
+    {
+        QTest::addColumn<Vergelijking>("v");
+        QTest::addColumn<int>("speler");
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("nee");
+        QTest::addColumn<QString>("regel");
+        const QString lin = " -4 p  +  3 =  2    p = 4", kw = " x² - x -  6 = 0 ";
+        const QString juist = "x =  3 of x = -2";
+        QTest::newRow("linear player 1 wrong") << maak(kwart) << 1 << "4"
+                                               << "nee, het is  .25" << lin + "  Fout ,het is  .25";
+        QTest::newRow("linear player 2 wrong") << maak(kwart) << 2 << "4"
+                                               << "nee, het is  .25" << lin + " Fout ,het is  .25";
+        QTest::newRow("quadratic player 1 right") << maak(uitgewerkt) << 1 << "-2|3" << QString()
+                                                  << kw + "          x = -2 of x = 3    Goed";
+        QTest::newRow("quadratic player 2 right")
+            << maak(uitgewerkt) << 2 << "-2|3" << QString() << kw + "    x = -2 of x = 3Goed";
+        QTest::newRow("quadratic wrong")
+            << maak(uitgewerkt) << 1 << "3|"
+            << "nee, " + juist << kw + "   x = 3 of x = \rFout, het is " + juist;
+        QTest::newRow("half solutions with a point")
+            << maak(metHalf) << 1 << "1|2"
+            << "nee, x = -1.5 of x =  2"
+            << " 3x² +(x+ 2)(x- 3)=x+ 6   x = 1 of x = 2\rFout, het is x = -1.5 of x =  2";
+    }
+    // The results lines are checked in the whole run through the form.
+    void texts()
+    {
+        QFETCH(Vergelijking, v);
+        QFETCH(int, speler);
+        QFETCH(QString, getypt);
+        QFETCH(QString, nee);
+        QFETCH(QString, regel);
+        const run::Verdict b = oordeel(v, speler, getypt);
+        QCOMPARE(b.goed, nee.isEmpty());
+        QCOMPARE(b.fout, nee);
+        QCOMPARE(b.historie, regel);
+    }
+
     // The equation as shown, and the steps after "Oplossing in stappen: " with |
     // for each line break.
     void workedSolutions_data()
@@ -77,6 +159,17 @@ private slots:
         QCOMPARE(u.titel, titel);
         QCOMPARE(u.tekst, vergtekst + "\r" + QString(51, '_') +
                               "\r\rOplossing in stappen: " + QString(stappen).replace('|', '\r'));
+    }
+
+    // A fraction reads from top to bottom, the denominator in brackets.
+    void breukLeestAlsZin()
+    {
+        Vergelijking v;
+        v.niveau = 2, v.vergsoort = 2, v.a = 5, v.k = 3, v.e = -1, v.b = 4, v.c = -2;
+        QCOMPARE(uitgesproken(v), QStringLiteral("5 gedeeld door ( 3x - 4 ) is gelijk aan -2"));
+        v.vergsoort = 1;
+        v.vergtekst = QStringLiteral(" 3x  +  4 =  7");
+        QCOMPARE(uitgesproken(v), QStringLiteral("3x + 4 = 7"));
     }
 };
 

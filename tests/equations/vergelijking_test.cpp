@@ -51,7 +51,6 @@ private slots:
     void fractionDisplay()
     {
         const auto v = maak(breukNiveau2);
-        QCOMPARE(logvorm(v), QString("  40 / ( 2x  +  4) =  4"));
         QStringList regels;
         for (const Breukregel& r : breukregels(v))
             regels << r.tekst;

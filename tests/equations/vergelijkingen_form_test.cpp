@@ -53,9 +53,9 @@ private slots:
         QFile::remove("oefset6_7.txt");
         choose(2, "An", "Bo", 7, "Door elkaar");
         auto* f = open<Vergelijkingen>("vergelijkingen");
+        QApplication::setActiveWindow(f);
         QCOMPARE(f->caption(), QString("Vergelijkingen    Door elkaar"));
         QCOMPARE(f->lVulin1->caption(), QString(" Let op An !"));
-        QCOMPARE(f->ronde().aantalOpgaven(), 10);
 
         // One turn: line up the example's draws (else draw at random), tick,
         // check the level, and type the answer ("=" types the right one).
@@ -73,7 +73,10 @@ private slots:
             QCOMPARE(vak2->isVisible(), v.isKwadratisch());
             type(vak1, eerste == "=" ? goed(v) : eerste);
             if (v.isKwadratisch()) {
-                QVERIFY(vak1->isEnabled()); // Enter in the first box only moves on
+                QVERIFY(vak1->isEnabled() && vak2->hasFocus()); // Enter in the first box moves on
+                if (eerste.isEmpty()) // both boxes empty: Enter does nothing
+                    QTest::keyClick(vak2, Qt::Key_Return);
+                QVERIFY(vak1->isEnabled());
                 type(vak2, tweede);
                 QVERIFY(!vak2->isEnabled());
             }
@@ -102,7 +105,7 @@ private slots:
         beurt(2, 1, nullptr, "=");       // problem 6 of level 1: a fraction again
         QVERIFY(f->pVergelijking2->isVisible());
         beurt(1, 1, nullptr, "=");
-        beurt(2, 2, &minVierTiende, "-0,4");
+        beurt(2, 2, &minVierTiende, "4");
         beurt(1, 2, &eenKwart, "5/4"); // a fraction is read as its value
         for (const int niveau : {3, 4}) {
             beurt(2, niveau, nullptr, "=");
@@ -110,7 +113,7 @@ private slots:
         }
         beurt(2, 5, &uitgewerkt, "3", ""); // one answer where there are two solutions
         QCOMPARE(f->lGoedzo2->caption(), QString("nee, x =  3 of x = -2"));
-        QCOMPARE(s.messages.count(), 4);
+        QCOMPARE(s.messages.count(), 5);
 
         QVERIFY(f->Timer1->fire()); // after problem 10 the run closes
         QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
@@ -139,37 +142,16 @@ Bo: (6-12-2026      10:15)
  x² - x -  6 = 0     x = 3 of x = -2Goed
  2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed
  -48 / (x  +  9) = -4      x = 3   Goed
-  5 x  +  3 =  1      x = -0,4   Goed
+  5 x  +  3 =  1    x = 4       Fout ,het is -.4
  4x  -  7 =  6x +  21      x = -14   Goed
 -9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed
  x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2
 
-eindresultaat:  9 goed van de  10
+eindresultaat:  8 goed van de  10
 -------------------------------------------------
 )")
                                  .replace("\n", "\r\n");
         QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file);
-    }
-
-    // Enter in the second box checks both boxes, an empty first box reading
-    // as 0; with both boxes empty Enter does nothing.
-    void quadraticSecondBoxAnswersBoth()
-    {
-        auto bron = std::make_unique<Wachtrij>();
-        bron->zet(uitgewerkt.trek);
-        Session s(std::move(bron));
-        choose(1, "An", "", 5, "Kwadr. vergelijkingen niveau 1");
-        auto* f = open<Vergelijkingen>("vergelijkingen");
-        QVERIFY(f->Timer1->fire());
-        QApplication::setActiveWindow(f);
-        QVERIFY(f->tAntwoord1->hasFocus());
-        QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
-        QVERIFY(f->tAntwoordl2->hasFocus());
-        QTest::keyClick(f->tAntwoordl2, Qt::Key_Return); // nothing typed yet
-        QVERIFY(f->lGoedzo1->isHidden() && f->tAntwoordl2->isEnabled());
-        type(f->tAntwoordl2, "-2");
-        QVERIFY(!f->tAntwoord1->isEnabled() && !f->tAntwoordl2->isEnabled());
-        QCOMPARE(f->lGoedzo1->caption(), QString("nee, x =  3 of x = -2"));
     }
 };
 

@@ -1,12 +1,17 @@
+// The formula reader and evaluator: the postfix list, its limits, the
+// values it gives, and random input that must neither crash nor hang.
+#include "common/numbertext.h"
+#include "exercises/graphs/arithmetic.h"
 #include "exercises/graphs/formula.h"
+#include "exercises/graphs/rows.h"
 #include "testmain.h"
 
 #include <cmath>
+#include <random>
 
 using namespace graphs;
 
 namespace {
-
 // The postfix list, or "fout" when the formula is rejected.
 QString read(const QString& formula, QChar variable = QLatin1Char('x'))
 {
@@ -25,6 +30,46 @@ QString repeated(const QString& piece, int n, const QString& separator)
 void row(const char* name, const QString& formula, const char* postfix, char variable = 'x')
 {
     QTest::newRow(name) << formula << QChar(QLatin1Char(variable)) << QString(postfix);
+}
+
+const double pi = 4.0 * std::atan(1.0);
+
+// The token list run one token at a time, as it stands: the compiled program
+// (with its constant parts worked out in advance) must give the same values.
+float stepByStep(const std::vector<Token>& postfix, QChar variable, double x)
+{
+    using namespace arithmetic;
+    double stack[maxTokens + 2] = {};
+    int top = 0;
+    for (std::size_t i = 0; i < postfix.size(); ++i) {
+        const Token& t = postfix[i];
+        const QChar c = t.text[0];
+        double r;
+        if (t.kind == Operand) {
+            stack[++top] = t.text == QString(variable)     ? x
+                           : t.text == QLatin1String("pi") ? pi
+                           : t.text == QLatin1String("e")  ? euler
+                                                           : common::Val(t.text);
+            continue;
+        }
+        if (t.kind == Operator) {
+            const Op op = c == '+'   ? Op::Add
+                          : c == '-' ? Op::Sub
+                          : c == '*' ? Op::Mul
+                          : c == '^' ? Op::Pow
+                                     : (i + 1 == postfix.size() ? Op::DivLast : Op::Div);
+            --top;
+            if (!binary(op, stack[top], stack[top + 1], r) || !single(r, stack[top]))
+                return onbepaald;
+            continue;
+        }
+        const QString names = QStringLiteral("sctlwaSCTL");
+        const Op functions[] = {Op::Sin, Op::Cos, Op::Tan, Op::Ln,  Op::Sqr,
+                                Op::Abs, Op::Asn, Op::Acs, Op::Atn, Op::Log};
+        if (!function(functions[names.indexOf(c)], stack[top], r) || !single(r, stack[top]))
+            return onbepaald;
+    }
+    return std::fabs(stack[1]) <= FLT_MAX ? float(stack[1]) : onbepaald;
 }
 
 } // namespace
@@ -81,35 +126,129 @@ private slots:
         QCOMPARE(read(formula, variable), postfix);
     }
 
-    void variableCount()
-    {
-        QCOMPARE(prefix_suffix("sin(3)+pi", QLatin1Char('x')).varteller, 0);
-        QVERIFY(prefix_suffix("2x", QLatin1Char('x')).varteller > 0); // after an implicit product
-    }
-
-    void tokenLimit()
-    {
-        const QString x = QStringLiteral("x");
-        QVERIFY(!prefix_suffix(repeated(x, 75, "+"), x[0]).foutief);            // 149 tokens
-        QVERIFY(!prefix_suffix("sin x+" + repeated(x, 74, "+"), x[0]).foutief); // 150
-        QVERIFY(prefix_suffix(repeated(x, 76, "+"), x[0]).foutief);             // 151
-    }
-
-    void stackLimit()
+    // Limits of the token list and the stack, the variable count, and the
+    // error text.
+    void limitsAndError()
     {
         const QChar x = QLatin1Char('x');
+        QCOMPARE(prefix_suffix("sin(3)+pi", x).varteller, 0);
+        QVERIFY(prefix_suffix("2x", x).varteller > 0);              // after an implicit product
+        QVERIFY(!prefix_suffix(repeated("x", 75, "+"), x).foutief); // 149 tokens
+        QVERIFY(!prefix_suffix("sin x+" + repeated("x", 74, "+"), x).foutief); // 150
+        QVERIFY(prefix_suffix(repeated("x", 76, "+"), x).foutief);             // 151
         QVERIFY(!prefix_suffix(QString(50, '(') + "x" + QString(50, ')'), x).foutief);
         QVERIFY(prefix_suffix(QString(51, '(') + "x" + QString(51, ')'), x).foutief);
+        const QString error = prefix_suffix("y", x).error;
+        QVERIFY(error.contains(QStringLiteral("Heb je wel de juiste variabele gebruikt ?")));
+        QCOMPARE(formulaErrorTitle(), QStringLiteral("Functies raden"));
+        QVERIFY(prefix_suffix("x", x).error.isEmpty());
     }
 
-    void errorMessage()
+    void values_data()
     {
-        const Reading r = prefix_suffix(QStringLiteral("y"), QLatin1Char('x'));
-        QVERIFY(r.foutief);
-        QVERIFY(r.postfix.empty());
-        QVERIFY(r.error.contains(QStringLiteral("Heb je wel de juiste variabele gebruikt ?")));
-        QCOMPARE(formulaErrorTitle(), QStringLiteral("Functies raden"));
-        QVERIFY(prefix_suffix(QStringLiteral("x"), QLatin1Char('x')).error.isEmpty());
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<float>("value");
+        QTest::newRow("1/x next to its asymptote") << "1/x" << 0.001 << onbepaald;
+        QTest::newRow("1/x a little further") << "1/x" << 0.002 << 500.0f;
+        QTest::newRow("small numerator near the asymptote") << ".05/x" << 0.001 << 50.0f;
+        QTest::newRow("division not last: no asymptote guard") << "1/x+1" << 0.001 << 1001.0f;
+        QTest::newRow("division not last still guards zero") << "1/x+1" << 0.0 << onbepaald;
+        QTest::newRow("sqr below 0") << "sqr(x)" << -0.01 << onbepaald;
+        QTest::newRow("sqr of 0") << "sqr(x)" << 0.0 << 0.0f;
+        QTest::newRow("ln at the limit") << "ln(x)" << 0.000001 << onbepaald;
+        QTest::newRow("log at the limit") << "log(x)" << 0.000001 << onbepaald;
+        QTest::newRow("negative base, half power") << "(-8)^0.5" << 0.0 << onbepaald;
+        QTest::newRow("negative base, power 0") << "(-2)^0" << 0.0 << onbepaald;
+        QTest::newRow("negative base, whole power") << "(-2)^3" << 0.0 << -8.0f;
+        QTest::newRow("0 to a negative power") << "0^(-1)" << 0.0 << onbepaald;
+        QTest::newRow("0 to the power 0") << "0^0" << 0.0 << 1.0f;
+        QTest::newRow("arcsin 1") << "arcsin(1)" << 0.0 << float(pi / 2);
+        QTest::newRow("arcsin beyond 1") << "arcsin(x)" << 1.01 << onbepaald;
+        QTest::newRow("arccos -1") << "arccos(-1)" << 0.0 << float(pi);
+        QTest::newRow("arccos beyond -1") << "arccos(x)" << -1.5 << onbepaald;
+        QTest::newRow("arctan") << "arctan(x)" << 1.0 << float(pi / 4);
+        QTest::newRow("each step in single precision") << "16777216+1-16777216" << 0.0 << 0.0f;
+        QTest::newRow("variable kept in single precision") << "x" << 0.1 << 0.1f;
+        QTest::newRow("too large for single precision") << "10^39" << 0.0 << onbepaald;
+        QTest::newRow("typed number too large")
+            << "1000000000000000000000000000000000000000" << 0.0 << onbepaald;
+    }
+    void values()
+    {
+        QFETCH(QString, formula);
+        QFETCH(double, x);
+        QFETCH(float, value);
+        const Reading r = prefix_suffix(formula, QLatin1Char('x'));
+        QVERIFY(!r.foutief);
+        const float got = funktiewaarde(r.program, x);
+        QVERIFY2(got == value, qPrintable(QString::number(got, 'g', 9))); // exact, not fuzzy
+    }
+
+    // The zero below the stack is overwritten by x^...; a second evaluation
+    // must not see the first one's leftovers. Nothing read is undefined.
+    void everyEvaluationStartsAfresh()
+    {
+        const Reading r = prefix_suffix(QStringLiteral("x^sin2"), QLatin1Char('x'));
+        QCOMPARE(funktiewaarde(r.program, 0.0), float(std::sin(2.0)));
+        QCOMPARE(funktiewaarde(r.program, 0.0), float(std::sin(2.0)));
+        QCOMPARE(funktiewaarde(CompiledFormula{}, 1.0), onbepaald);
+    }
+
+    // Whatever a pupil types, the reader and the evaluator neither crash nor
+    // hang, and a formula that is read gives a single-precision number
+    // everywhere.
+    void hundredThousandInputs()
+    {
+        static const char* const pieces[] = {
+            "x",   "t",   "a",     "q",           "e",   "p",   "i",   "pi", "(",
+            ")",   "+",   "-",     "*",           "/",   "^",   ".",   ",",  " ",
+            "0",   "1",   "2",     "9",           "sin", "cos", "tan", "ln", "log",
+            "sqr", "abs", "asn",   "arccos",      "arc", "atn", "X",   "S",  "\t",
+            "é",   "1.5", "0.001", "99999999999", "s",   "c",   "l",   "ta", "ar"};
+        static const char* const terms[] = {"2", "(", "sin(", "pi", "e", ".5", "-", "sqr ", "ln("};
+        static const char* const joins[] = {"+", "-", "*", "/", "^", ")", "", " "};
+        const QChar letters[] = {QLatin1Char('x'), QLatin1Char('t'), QLatin1Char('a'),
+                                 QLatin1Char('q')};
+        const double xs[] = {0, 0.001, -0.001, 1, -1, 0.5, 10, -20, 1e6};
+        std::mt19937 random(20261206);
+        int accepted = 0;
+        for (int n = 0; n < 100000; ++n) {
+            const int length = n % 100 == 0 ? 200 : int(random() % 25);
+            const QChar variable = letters[random() % 4];
+            // Mostly terms and operators in turn, so that many inputs are read;
+            // now and then any piece at all.
+            QString text;
+            for (int k = 0; k < length; ++k) {
+                if (random() % 5 == 0)
+                    text += QString::fromUtf8(pieces[random() % std::size(pieces)]);
+                else if (k % 2 == 0)
+                    text += k % 4 == 0 ? QString(variable)
+                                       : QString::fromUtf8(terms[random() % std::size(terms)]);
+                else
+                    text += QString::fromUtf8(joins[random() % std::size(joins)]);
+            }
+            const Reading r = prefix_suffix(text, variable);
+            if (r.foutief) {
+                QVERIFY(r.postfix.empty());
+                QVERIFY(!r.error.isEmpty());
+                continue;
+            }
+            ++accepted;
+            QVERIFY(int(r.postfix.size()) <= maxTokens);
+            int balance = 0;
+            for (const Token& t : r.postfix)
+                balance += t.kind;
+            QCOMPARE(balance, 1);
+            for (double x : xs) {
+                const float y = funktiewaarde(r.program, x);
+                QVERIFY2(std::isfinite(y), qPrintable(text));
+                QVERIFY2(y == stepByStep(r.postfix, variable, x), qPrintable(text));
+                QVERIFY(!std::isnan(rij(y, 0.5)));
+            }
+        }
+        qInfo("%d of 100000 inputs read", accepted);
+        QVERIFY(accepted > 5000); // the inputs reach the evaluator, not only the error
     }
 };
 

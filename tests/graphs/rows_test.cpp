@@ -1,3 +1,4 @@
+#include "exercises/graphs/description.h"
 #include "exercises/graphs/rows.h"
 #include "testmain.h"
 #include "ui/twips.h"
@@ -80,19 +81,13 @@ private slots:
         QCOMPARE(rijenKloppen(rowsOf(given), rowsOf(answer)), right);
     }
 
-    void colourSequence()
+    // Colours 1 to 14 in turn, then 1 again; light grey and yellow are
+    // darker, in their own hue; the rest as numbered.
+    void pupilColours()
     {
-        int kleur = 0;
-        QList<int> colours;
-        for (int i = 0; i < 15; ++i)
-            colours << (kleur = volgendeKleur(kleur));
-        QCOMPARE(colours, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1}));
-    }
-
-    // Light grey and yellow are darker, in their own hue; the rest as numbered.
-    void pupilColoursShowOnWhite()
-    {
+        QCOMPARE(volgendeKleur(0), 1);
         for (int kleur = 1; kleur <= 14; ++kleur) {
+            QCOMPARE(volgendeKleur(kleur), kleur % 14 + 1);
             const QColor c = graphs::leerlingKleur(kleur), plain = ui::colour(kleur);
             QCOMPARE(c.hue(), plain.hue());
             if (kleur == 7 || kleur == 14)
@@ -100,6 +95,47 @@ private slots:
             else
                 QCOMPARE(c, plain);
         }
+    }
+
+    // The curve told in words for a screen reader.
+    void describes_data()
+    {
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("a line crosses both axes at whole numbers")
+            << "2x-4" << 1.0 << "x"
+            << QStringList{"snijdt de x-as bij x = 2.", "y-as bij y = -4.",
+                           "Hij loopt boven het venster uit. Hij loopt onder het venster uit.",
+                           "bij x = -5 is y = -14;", "bij x = 5 is y = 6."};
+        QTest::newRow("a crossing between columns is found by halving")
+            << "3x-1" << 1.0 << "x" << QStringList{"snijdt de x-as bij x = .33."};
+        QTest::newRow("a parabola has its lowest point in the window")
+            << "x^2-1" << 1.0 << "x"
+            << QStringList{"x-as bij x = -1, bij x = 1.",
+                           "laagste punt in het venster is bij x = 0, y = -1."};
+        QTest::newRow("a hyperbola is undefined at 0 and its pole is no crossing")
+            << "1/x" << 1.0 << "x"
+            << QStringList{"snijdt de x-as niet.", "Bij x = 0 is hij niet gedefinieerd.",
+                           "niet gedefinieerd bij x = 0."};
+        QTest::newRow("a root is undefined left of 0")
+            << "sqr(x)" << 1.0 << "x"
+            << QStringList{"van x = -10 tot x = -.01.", "bij x = -5 niet gedefinieerd;"};
+        QTest::newRow("the letters of the axes, ten times the size")
+            << "t" << 10.0 << "t" << QStringList{"de t-as bij t = 0.", "bij t = 100, y = 100."};
+    }
+    void describes()
+    {
+        QFETCH(QString, formula);
+        QFETCH(double, scale);
+        QFETCH(QString, variable);
+        QFETCH(QStringList, parts);
+        const Reading r = prefix_suffix(formula, variable.at(0));
+        QVERIFY(!r.foutief);
+        const QString text = beschrijving(r.program, AsLetters{scale, scale, variable.at(0)});
+        for (const QString& part : parts)
+            QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral("\n in: ") + text));
     }
 };
 

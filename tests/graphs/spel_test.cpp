@@ -1,5 +1,7 @@
 // The graph run's rules without the form: points per attempt, which typed
-// formulas count, the results lines they add, and the turn order.
+// formulas count, the results lines they add, the turn order, and the
+// summary and results texts where the runs through the form do not reach.
+#include "exercises/graphs/runtexts.h"
 #include "exercises/graphs/spel.h"
 #include "testmain.h"
 
@@ -18,6 +20,7 @@ private slots:
         const QString start = QStringLiteral("\r\nfunctie: y =D\r\ninvoer:t1");
         QTest::newRow("right at once") << "g" << 10 << start + "    10 pt.";
         QTest::newRow("second try") << "fng" << 5 << start + "\r\n       t2    5 pt.";
+        QTest::newRow("third try") << "fnfng" << 3 << start + "\r\n       t2\r\n       t3    3 pt.";
         QTest::newRow("fifth try")
             << "fnfnfnfng" << 0
             << start + "\r\n       t2\r\n       t3\r\n       t4\r\n       t5    0 pt.";
@@ -70,6 +73,25 @@ private slots:
         while (spel.volgende());
         QCOMPARE(seen, order);
         QCOMPARE(spel.functieNr, aantalFuncties + 1);
+    }
+
+    // A tie, a winner in second place, a rounded percentage and no functions.
+    void summaryAndEndResult()
+    {
+        const auto speler = [](const char* naam, int punten, int gehad) {
+            return Player{naam, punten, gehad, 0, {}};
+        };
+        const Player anna = speler("Anna", 7, 3), bram = speler("Bram", 15, 3);
+        const QString streep = QString(45, '_');
+        QVERIFY(samenvatting(anna, &bram).startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
+        QVERIFY(samenvatting(anna, &bram).endsWith(streep + "\r\rBram heeft gewonnen !"));
+        QVERIFY(samenvatting(bram, &bram).endsWith(streep + "\r\rJullie zijn gelijk geeindigd !"));
+        QCOMPARE(samenvatting(speler("Anna", 0, 0), nullptr),
+                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" + streep);
+        QCOMPARE(eindresultaat(speler("Anna", 27, 4)),
+                 QString("\r\n\r\neindresultaat:  27 punten uit  4\r\nDat is  67 procent"));
+        QCOMPARE(eindresultaat(speler("Anna", 0, 0)),
+                 QString("\r\n\r\neindresultaat:  0 punten uit  0"));
     }
 };
 
