@@ -1,6 +1,5 @@
 // The rules of a run without a window: winner, summary, end result, results
 // block, turn order and the levels of the mixed level.
-#include "run/resultsfile.h"
 #include "run/ronde.h"
 #include "run/rules.h"
 #include "testmain.h"
@@ -95,14 +94,12 @@ private slots:
         QVERIFY(run::samenvatting(p, true).endsWith(QString(45, '_') + "\r\r"));
     }
 
-    void endResultAndBlock()
+    void endResult()
     {
         QCOMPARE(run::eindresultaat(speler("An", 7, 10, 0)),
                  QString("\r\n\r\neindresultaat:  7 goed van de  10"));
         QCOMPARE(run::eindresultaat(speler("An", 0, 0, 0)),
                  QString("\r\n\r\neindresultaat:  0 goed van de  0"));
-        QCOMPARE(results::block("een", ""), "een\r\n\r\n\r\n" + QString(49, '-') + "\r\n");
-        QCOMPARE(results::block("een", "twee"), "een\r\n\r\ntwee\r\n" + QString(49, '-') + "\r\n");
     }
 
     void schedule_data()
