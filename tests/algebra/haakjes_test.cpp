@@ -74,11 +74,9 @@ private slots:
         auto rij = [](const char* naam, int o, const char* getypt, bool goed, const char* inVak) {
             QTest::newRow(naam) << o << QString(getypt) << goed << QString(inVak);
         };
-        rij("level 1: expanded", 0, "-6x²-10x", true, "-6x²-10x");
         rij("level 1: order is free", 0, "-10x-6x²", true, "-10x-6x²");
         rij("level 1: blanks around, minus first", 0, "  -6x^2-10x ", true, "-6x²-10x");
         rij("level 1: brackets left", 0, "-2x(3x+5)", false, "-2x(3x+5)");
-        rij("level 3: power typed", 1, "x^2+6x+9", true, "x²+6x+9");
         rij("level 3: brackets left", 1, "(x+3)^2", false, "(x+3)²");
         rij("level 3: x*x in a longer text is a square", 1, "x*x+6x+9", true, "x*x+6x+9");
         rij("level 2: middle term gone", 2, "2x²+3", true, "2x²+3");
