@@ -85,7 +85,6 @@ private slots:
         QCOMPARE(f->tAntwoord2->text(), QString("6a²-3a"));
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -6p( 5p² -  7p)"));
         type(f->tAntwoord1, "-30p^3+42p^2");
         QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
