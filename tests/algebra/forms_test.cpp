@@ -67,7 +67,6 @@ private slots:
                               2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
         choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
         auto* f = open<Haakjes>("haakjes");
-        QCOMPARE(f->caption(), QString("Haakjes wegwerken    Eén stel haakjes niveau 1"));
 
         // Leaving the brackets in is wrong.
         QVERIFY(f->Timer1->fire());
@@ -101,7 +100,6 @@ private slots:
         Session s(trekkingen({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
         auto* f = open<Ontbinden>("ontbinden");
-        QCOMPARE(f->caption(), QString("Ontbinden    Tweetermen ontbinden"));
         QVERIFY(f->Timer1->fire());
         QCOMPARE(f->lFormule1->caption(), QString(" -6x² -  15x"));
         type(f->tAntwoord1, "3x(-2x-5)");

@@ -98,7 +98,6 @@ private slots:
     void onePointOneKilometreInCentimetres()
     {
         const Opgave o = opgave(1, 7, 2, 11, 1);
-        QVERIFY(o.uitkomst != 110000.0);
         QVERIFY(beoordeel(o, "110000,0").goed);
         QCOMPARE(beoordeel(o, "110001").historie,
                  " 1.1 km = 110001 cm" + cr + " Fout ,het is  110000 cm");

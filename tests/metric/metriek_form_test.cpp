@@ -48,8 +48,7 @@ private slots:
         auto* f = open<Metriek>("metriek");
         QCOMPARE(f->caption(), QString("metriek    Lengten"));
         QCOMPARE(f->lVulin1->caption(), QString(" Let op Anna !"));
-        QVERIFY(!f->bNaarmenu->isEnabled());
-        QVERIFY(f->Picture2->isHidden());
+        QVERIFY(!f->bNaarmenu->isEnabled() && f->Picture2->isHidden());
         QString verslagWhileOpen; // the explanation comes before the results line
         bool timerWhileOpen = true;
         s.messages.whileOpen = [&](const ui::Message&) {
@@ -62,8 +61,7 @@ private slots:
             QCOMPARE(f->lVulin1->caption(),
                      QString(" Anna  vul in ! (nr. %1)").arg(common::Str(nr)));
             QCOMPARE(f->lGetal1->caption() + f->lmetriek1onder->caption(), QString(" 1.1 cm"));
-            QVERIFY(f->bNaarmenu->isEnabled());
-            QVERIFY(!f->Timer1->isEnabled());
+            QVERIFY(f->bNaarmenu->isEnabled() && !f->Timer1->isEnabled());
             s.clock->advance(2.5);
             if (nr == 1) { // Enter on an empty box changes nothing
                 QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
@@ -71,8 +69,7 @@ private slots:
                 QCOMPARE(f->ronde().speler(1).count, 0);
             }
             type(f->tAntwoord1, nr == 3 ? "110" : "110000");
-            QVERIFY(!f->tAntwoord1->isEnabled());
-            QVERIFY(!f->bNaarmenu->isEnabled());
+            QVERIFY(!f->tAntwoord1->isEnabled() && !f->bNaarmenu->isEnabled());
             QCOMPARE(f->lGoedzo1->caption(),
                      nr == 3
                          ? QString("nee, het is  110000")
