@@ -101,7 +101,6 @@ private slots:
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
         auto* f = open<Ontbinden>("ontbinden");
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -6x² -  15x"));
         type(f->tAntwoord1, "3x(-2x-5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
         QCOMPARE(s.messages.count(), 1);

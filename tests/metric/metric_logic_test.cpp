@@ -103,10 +103,8 @@ private slots:
                  " 1.1 km = 110001 cm" + cr + " Fout ,het is  110000 cm");
     }
 
-    // Which way, how far and how the point moves: the sentence that says so.
-    // Without one, the edges of the rules the sweep above cannot see: answers
-    // of nine characters, small answers in fixed form, and the largest pairs
-    // of units still accepted ("") or just refused (no sentence at all).
+    // Which way, how far and how the point moves: the sentence that says so;
+    // "" for edges the sweep cannot see, none for pairs of units refused.
     void explanations_data()
     {
         QTest::addColumn<int>("niveau");
@@ -161,8 +159,6 @@ private slots:
         QCOMPARE(int(r.used()), zin.isNull() ? 8 : 4);
         const QString u = uitleg(o);
         QVERIFY2(u.contains(zin), qPrintable(u));
-        QVERIFY(u.startsWith(o.getal + " " + o.vanEenheid + " = ........... " + o.naarEenheid));
-        QVERIFY(u.endsWith("Het antwoord is :  " + o.juist));
     }
 };
 

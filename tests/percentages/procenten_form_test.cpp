@@ -52,13 +52,9 @@ private slots:
                     QVERIFY(l->fontMetrics().horizontalAdvance(l->caption()) <= l->width());
 
                 const double lineY = f->picture(speler)->currentY;
-                const int boxes = s.messages.count();
                 type(f->tAntwoord(speler), t);
                 const run::Verdict b = percentages::beoordeel(o, t);
                 verslag[speler - 1] += "\r\n" + b.verslag.join("\r\n").toUtf8();
-                QCOMPARE(s.messages.count(), boxes + (b.goed ? 0 : 1));
-                if (!b.goed)
-                    QCOMPARE(f->lGoedzo(speler)->caption(), "nee, het is " + o.juist);
                 // The problem and the answer go on the history area on two
                 // lines (looked at while the area has room).
                 if (nr <= 3)
