@@ -31,7 +31,6 @@ private slots:
         QTest::newRow("empty second box, double solution") << maak(dubbel) << "-3|" << true;
         QTest::newRow("half with a comma in the second box") << maak(metHalf) << "2|-1,5" << true;
         QTest::newRow("half without its sign") << maak(metHalf) << "1,5|2" << false;
-        QTest::newRow("a typed fraction") << maak(kwart) << "1/4" << true;
         QTest::newRow("a fraction with blanks") << maak(kwart) << " 2 / 8 " << true;
         QTest::newRow("a fraction of another value") << maak(kwart) << "1/3" << false;
         QTest::newRow("over zero reads the number before it") << maak(kwart) << "1/0" << false;
@@ -58,9 +57,6 @@ private slots:
         QTest::addColumn<QString>("verslag");
         const QString lin = " -4 p  +  3 =  2", kw = " x² - x -  6 = 0 ";
         const QString juist = "x =  3 of x = -2", half = "Fout, het is x = -1.5 of x =  2";
-        QTest::newRow("linear right")
-            << maak(kwart) << 2 << "0,25" << QString() << lin + "      p = 0,25   Goed"
-            << lin + "      p = 0,25   Goed";
         QTest::newRow("linear player 1 wrong")
             << maak(kwart) << 1 << "4"
             << "nee, het is  .25" << lin + "    p = 4  Fout ,het is  .25"

@@ -81,76 +81,74 @@ private slots:
 
         beurt(1, 1, nullptr, "=");
         QVERIFY(f->lVergelijking1->isVisible());
-        QCOMPARE(f->Label5->caption(), QString("Vergelijking:"));
-        QCOMPARE(f->Label3->caption(), " " + f->vergelijking1.letter + " =");
         beurt(2, 2, &eenKwart, "1,25");
         QCOMPARE(f->lVergelijking2->caption(), QString("  4 x  -  3 =  2"));
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
-
         beurt(1, 2, nullptr, "999"); // problem 2: a fraction, drawn on the picture area
         QVERIFY(f->lVergelijking1->isHidden() && f->Pvergelijking1->isVisible());
         QCOMPARE(s.messages.last().title, QString("Bordjesmanier"));
         QVERIFY(s.messages.last().text.startsWith(f->vergelijking1.vergtekst + "\r___"));
-        QVERIFY(f->ronde().speler(1).verslag.endsWith(
-            "\r\n" + equations::logvorm(f->vergelijking1) + "    x = 999        Fout ,het is " +
-            goed(f->vergelijking1)));
-
         beurt(2, 3, nullptr, "=");
-        QCOMPARE(f->Label6->caption(), QString("Verg:"));
         QVERIFY(f->Pvergelijking1->isVisible()); // player 1's fraction stays in view
         beurt(1, 3, nullptr, "=");
         QVERIFY(f->lVergelijking1->isVisible() && f->Pvergelijking1->isHidden());
         beurt(2, 4, nullptr, "=");
         beurt(1, 4, nullptr, "999");
-        QCOMPARE(s.messages.last().title, QString("Weegschaalmethode"));
-
         beurt(2, 5, &uitgewerkt, "3", "-2");
-        QCOMPARE(f->Label2->caption(), QString("Opl:"));
-        QCOMPARE(f->lOf2->caption(), QString(" of   x ="));
         beurt(1, 5, &tweeKanten, "3", "2"); // the other order
         QCOMPARE(f->lOf1->caption(), QString(" of   a ="));
         beurt(2, 6, &dubbeleHalf, "-3,5", "-3.5");
         beurt(1, 6, nullptr, "", "999"); // the second box checks both, the empty one as 0
-        QVERIFY(f->ronde().speler(1).verslag.endsWith(" = 999        Fout, het is " +
-                                     f->lGoedzo1->caption().mid(QString("nee, ").size())));
-        QCOMPARE(s.messages.last().title, QString("Kwadr. vergelijkingen niveau 2"));
-
-        beurt(2, 1, nullptr, "="); // problem 6 of level 1: a fraction again
+        beurt(2, 1, nullptr, "=");       // problem 6 of level 1: a fraction again
         QVERIFY(f->pVergelijking2->isVisible());
         beurt(1, 1, nullptr, "=");
         beurt(2, 2, &minVierTiende, "-0,4");
-        beurt(1, 2, &eenKwart, "1.25");
+        beurt(1, 2, &eenKwart, "5/4"); // a fraction is read as its value
         for (const int niveau : {3, 4}) {
             beurt(2, niveau, nullptr, "=");
             beurt(1, niveau, nullptr, "=");
         }
         beurt(2, 5, &uitgewerkt, "3", ""); // one answer where there are two solutions
         QCOMPARE(f->lGoedzo2->caption(), QString("nee, x =  3 of x = -2"));
-        QCOMPARE(s.messages.last().title, QString("Kwadr. vergelijkingen niveau 1"));
         QCOMPARE(s.messages.count(), 4);
 
         QVERIFY(f->Timer1->fire()); // after problem 10 the run closes
-        QCOMPARE(s.messages.last().title, QString("Vergelijkingen"));
         QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
                                                 "\r\r Bo heeft gewonnen !"));
+        // What was typed, as typed; the problems drawn at random come from seed 11.
+        const QString file = QString(R"(An: (6-12-2026      10:15)
 
-        const QStringList r = QString::fromUtf8(readFile("oefset6_7.txt")).split("\r\n");
-        const int bo = int(r.indexOf("Bo: (6-12-2026      10:15)"));
-        QCOMPARE(r.first(), QString("An: (6-12-2026      10:15)"));
-        QCOMPARE(bo, 15); // header, empty line, ten answers, empty line, end result, empty line
-        QCOMPARE(r[13], QString("eindresultaat:  7 goed van de  10"));
-        const QStringList an = r.mid(2, 10);
-        const QStringList bob = r.mid(bo + 2, 10);
-        QCOMPARE(an[4], QString(" a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed"));
-        QCOMPARE(an[7], QString("  4 x  -  3 =  2      x = 1.25   Goed"));
-        QCOMPARE(bob[0], QString("  4 x  -  3 =  2      x = 1,25   Goed"));
-        QCOMPARE(bob[3], QString(" x² - x -  6 = 0     x = 3 of x = -2Goed"));
-        QCOMPARE(bob[4], QString(" 2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed"));
-        QCOMPARE(bob[6], QString("  5 x  +  3 =  1      x = -0,4   Goed"));
-        QCOMPARE(bob[9], QString(" x² - x -  6 = 0    x = 3 of x =        "
-                                 "Fout, het is x =  3 of x = -2"));
-        QCOMPARE(r[bo + 13], QString("eindresultaat:  9 goed van de  10"));
-        QCOMPARE(r[bo + 14], QString(49, '-'));
+ -9 x  -  26 =  37      x = -7   Goed
+  48 / ( 2x  +  4) = -8    x = 999        Fout ,het is -5
+-9t  +  20 = -5t -  4      t = 6   Goed
+-5p  -  52 = -15p -  13    p = 999        Fout ,het is  3.9
+ a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed
+ 4a² + 3(a+ 2)(a+ 8)=-19a+ 6   a =  of a = 999        Fout, het is a = -6 of a = -1
+ -3 a  -  24 = -33      a = 3   Goed
+  4 x  -  3 =  2      x = 5/4   Goed
+-9a  +  26 = -6a +  2      a = 8   Goed
+ 3t  -  29 =  20t -  12      t = -1   Goed
+
+eindresultaat:  7 goed van de  10
+
+Bo: (6-12-2026      10:15)
+
+  4 x  -  3 =  2      x = 1,25   Goed
+ 3p  +  16 = -5p +  8      p = -1   Goed
+ 9a + 3( 7a- 1)= 5a+ 25      a = 1.12   Goed
+ x² - x -  6 = 0     x = 3 of x = -2Goed
+ 2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed
+ -48 / (x  +  9) = -4      x = 3   Goed
+  5 x  +  3 =  1      x = -0,4   Goed
+ 4x  -  7 =  6x +  21      x = -14   Goed
+-9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed
+ x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2
+
+eindresultaat:  9 goed van de  10
+-------------------------------------------------
+)")
+                                 .replace("\n", "\r\n");
+        QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file);
     }
 
     // Enter in the second box checks both boxes, an empty first box reading

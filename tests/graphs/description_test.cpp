@@ -22,24 +22,16 @@ private slots:
         QTest::newRow("a parabola has its lowest point in the window")
             << "x^2-1" << 1.0 << "x"
             << QStringList{"x-as bij x = -1, bij x = 1.",
-                           "Het laagste punt in het venster is bij x = 0, y = -1."};
+                           "laagste punt in het venster is bij x = 0, y = -1."};
         QTest::newRow("a hyperbola is undefined at 0 and its pole is no crossing")
             << "1/x" << 1.0 << "x"
             << QStringList{"snijdt de x-as niet.", "Bij x = 0 is hij niet gedefinieerd.",
-                           "niet gedefinieerd bij x = 0.", "bij x = 0 niet gedefinieerd;",
-                           "bij x = 2 is y = .5;"};
+                           "niet gedefinieerd bij x = 0."};
         QTest::newRow("a root is undefined left of 0")
             << "sqr(x)" << 1.0 << "x"
-            << QStringList{"snijdt de x-as bij x = 0.", "van x = -10 tot x = -.01.",
-                           "Het hoogste punt in het venster is bij x = 10, y = 3.16.",
-                           "bij x = -5 niet gedefinieerd;", "bij x = 4 is y = 2;"};
-        QTest::newRow("the axis itself")
-            << "0" << 1.0 << "x" << QStringList{"De grafiek valt samen met de x-as."};
-        QTest::newRow("a window of ten times the size")
-            << "x" << 10.0 << "x"
-            << QStringList{"Het hoogste punt in het venster is bij x = 100, y = 100."};
-        QTest::newRow("the letters of the axes")
-            << "2t+1" << 1.0 << "t" << QStringList{"de t-as bij t = -.5.", "bij t = 1 is y = 3;"};
+            << QStringList{"van x = -10 tot x = -.01.", "bij x = -5 niet gedefinieerd;"};
+        QTest::newRow("the letters of the axes, ten times the size")
+            << "t" << 10.0 << "t" << QStringList{"de t-as bij t = 0.", "bij t = 100, y = 100."};
     }
     void describes()
     {

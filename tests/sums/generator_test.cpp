@@ -1,5 +1,6 @@
 #include "common/random.h"
 #include "exercises/sums/generator.h"
+#include "problems.h"
 #include "testmain.h"
 
 #include <cmath>
@@ -7,15 +8,9 @@
 using common::ScriptedRandom;
 using common::SeededRandom;
 using namespace sums;
+using sumstest::script;
 
 namespace {
-
-// Scripts draws Int(Rnd x n) that give k, written {k, n}.
-void script(ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
-{
-    for (auto [k, n] : draws)
-        rng.addDraw(k, n);
-}
 
 bool within(double x, int lo, int hi)
 {

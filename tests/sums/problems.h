@@ -2,6 +2,7 @@
 // Problems put together by hand for the tests, laid out as the generator
 // would lay them out.
 
+#include "common/random.h"
 #include "exercises/sums/generator.h"
 
 #include <QMetaType>
@@ -25,6 +26,13 @@ inline sums::Problem make(sums::Mode mode, double g1, const char* op, double g2)
 }
 // How the test problems are asked.
 inline constexpr sums::Mode plain{}, hiddenSecond{.ontbrekend = true}, inTenths{.kommagetal = true};
+
+// Scripts draws Int(Rnd x n) that give k, written {k, n}.
+inline void script(common::ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
+{
+    for (auto [k, n] : draws)
+        rng.addDraw(k, n);
+}
 
 inline sums::Problem product(double g1, double g2, bool ontbrekend = false)
 {

@@ -1,22 +1,18 @@
 // The sums form played through as pupils play it.
 #include "common/numbertext.h"
 #include "exercises/sums/sommen.h"
+#include "problems.h"
 #include "rundriver.h"
 #include "testmain.h"
 
 #include <QDir>
 
 using namespace tktest;
+using sumstest::script;
 
 namespace {
 
 const QByteArray dashes(49, '-');
-
-void script(common::ScriptedRandom& r, std::initializer_list<std::pair<int, int>> draws)
-{
-    for (auto [k, n] : draws)
-        r.addDraw(k, n);
-}
 
 // The right answer to the problem waiting, typed with a comma.
 QString answer(const sums::Problem& p)
@@ -73,12 +69,6 @@ private slots:
         QVERIFY(f->Timer1->fire()); // closes the run
         QCOMPARE(s.messages.last().title, QString("Sommen"));
         const QString file = QString::fromUtf8(readFile(QString("oefset3_%1.txt").arg(niveau)));
-        QCOMPARE(file.count("   Goed\r\n"), 29);
-        // Three of player 1's wrong answers were to a result asked; all other
-        // wrong lines have the comma before "het".
-        QCOMPARE(file.count("Fout, het is"), 3);
-        QCOMPARE(file.count("Fout ,het is"), 8);
-        QVERIFY(file.contains("eindresultaat:  14 goed van de  20\r\n\r\nBo: "));
         QVERIFY(file.endsWith("eindresultaat:  15 goed van de  20\r\n" + dashes + "\r\n"));
     }
 

@@ -67,15 +67,6 @@ private slots:
         QCOMPARE(ticks, 1);
     }
 
-    void recorderTakesTheBoxesInsteadOfShowingThem()
-    {
-        ui::MessageRecorder rec;
-        ui::messageBox("Telkompas", "regel 1\rregel 2");
-        QCOMPARE(rec.count(), 1);
-        QCOMPARE(rec.last().title, QString("Telkompas"));
-        QCOMPARE(rec.last().text, QString("regel 1\rregel 2"));
-    }
-
     void printMovesToTheNextLineForEachCr()
     {
         QWidget parent;
