@@ -5,8 +5,6 @@
 #include "rundriver.h"
 #include "testmain.h"
 
-#include <QDir>
-
 using namespace tktest;
 
 namespace {
@@ -32,7 +30,7 @@ std::unique_ptr<common::ScriptedRandom> trekkingen(std::initializer_list<int> kn
 }
 
 // Three mixed problems per player answered "x": level.kind of each problem,
-// player 1's then player 2's, and the file the run wrote.
+// player 1's then player 2's.
 template <class F> QString gemengd(const QString& naam, int niveau)
 {
     Session s(std::make_unique<common::SeededRandom>(4));
@@ -46,11 +44,7 @@ template <class F> QString gemengd(const QString& naam, int niveau)
                 QString("%1.%2 ").arg(f->opgave(speler).niveau).arg(f->opgave(speler).soort);
             type(speler == 1 ? f->tAntwoord1 : f->tAntwoord2, "x");
         }
-    f->Timer1->fire();
-    f->bNaarmenu->click();
-    const QString bestanden = QDir().entryList({"oefset*"}).join(' ');
-    removeResultsFiles();
-    return niveaus[0] + "/ " + niveaus[1] + "/ " + bestanden;
+    return niveaus[0] + "/ " + niveaus[1];
 }
 
 } // namespace
@@ -73,13 +67,10 @@ private slots:
                               2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
         choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
         auto* f = open<Haakjes>("haakjes");
-        QCOMPARE(f->caption(), QString("Haakjes wegwerken    Eén stel haakjes niveau 1"));
 
-        // An empty answer is not judged; leaving the brackets in is wrong.
+        // Leaving the brackets in is wrong.
         QVERIFY(f->Timer1->fire());
         QCOMPARE(f->lFormule1->caption(), QString(" -2x( 3x +  5)"));
-        type(f->tAntwoord1, "");
-        QVERIFY(f->lGoedzo1->isHidden());
         type(f->tAntwoord1, "-2x(3x+5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("nee, het is -6x² -  10x"));
         QCOMPARE(s.messages.count(), 1);
@@ -93,7 +84,6 @@ private slots:
         QCOMPARE(f->tAntwoord2->text(), QString("6a²-3a"));
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -6p( 5p² -  7p)"));
         type(f->tAntwoord1, "-30p^3+42p^2");
         QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
@@ -110,9 +100,7 @@ private slots:
         Session s(trekkingen({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
         auto* f = open<Ontbinden>("ontbinden");
-        QCOMPARE(f->caption(), QString("Ontbinden    Tweetermen ontbinden"));
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -6x² -  15x"));
         type(f->tAntwoord1, "3x(-2x-5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
         QCOMPARE(s.messages.count(), 1);
@@ -133,13 +121,11 @@ private slots:
     }
 
     // Player 1's problem k takes its level from counter k - 1, player 2's
-    // from counter k; the results go to the mixed level's file.
+    // from counter k.
     void gemengdeRuns()
     {
-        QCOMPARE(gemengd<Haakjes>("haakjes", 5),
-                 QString("1.2 2.3 3.1 / 2.2 3.1 4.4 / oefset4_5.txt"));
-        QCOMPARE(gemengd<Ontbinden>("ontbinden", 4),
-                 QString("1.2 2.1 3.3 / 2.1 3.2 1.4 / oefset5_4.txt"));
+        QCOMPARE(gemengd<Haakjes>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
+        QCOMPARE(gemengd<Ontbinden>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
     }
 };
 

@@ -48,8 +48,7 @@ private slots:
         auto* f = open<Metriek>("metriek");
         QCOMPARE(f->caption(), QString("metriek    Lengten"));
         QCOMPARE(f->lVulin1->caption(), QString(" Let op Anna !"));
-        QVERIFY(!f->bNaarmenu->isEnabled());
-        QVERIFY(f->Picture2->isHidden());
+        QVERIFY(!f->bNaarmenu->isEnabled() && f->Picture2->isHidden());
         QString verslagWhileOpen; // the explanation comes before the results line
         bool timerWhileOpen = true;
         s.messages.whileOpen = [&](const ui::Message&) {
@@ -62,8 +61,7 @@ private slots:
             QCOMPARE(f->lVulin1->caption(),
                      QString(" Anna  vul in ! (nr. %1)").arg(common::Str(nr)));
             QCOMPARE(f->lGetal1->caption() + f->lmetriek1onder->caption(), QString(" 1.1 cm"));
-            QVERIFY(f->bNaarmenu->isEnabled());
-            QVERIFY(!f->Timer1->isEnabled());
+            QVERIFY(f->bNaarmenu->isEnabled() && !f->Timer1->isEnabled());
             s.clock->advance(2.5);
             if (nr == 1) { // Enter on an empty box changes nothing
                 QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
@@ -71,8 +69,7 @@ private slots:
                 QCOMPARE(f->ronde().speler(1).count, 0);
             }
             type(f->tAntwoord1, nr == 3 ? "110" : "110000");
-            QVERIFY(!f->tAntwoord1->isEnabled());
-            QVERIFY(!f->bNaarmenu->isEnabled());
+            QVERIFY(!f->tAntwoord1->isEnabled() && !f->bNaarmenu->isEnabled());
             QCOMPARE(f->lGoedzo1->caption(),
                      nr == 3
                          ? QString("nee, het is  110000")
@@ -87,61 +84,46 @@ private slots:
             s.messages.last().text.startsWith("Anna:\rJe had er  9 goed van de  10 in  25 sec."));
 
         const QByteArray right = " 1.1 km = 110000 cm   Goed\r\n";
-        QByteArray expected = "Anna: (6-12-2026      10:15)\r\n\r\n" + right + right +
-                              " 1.1 km = 110 cm       Fout ,het is  110000 cm\r\n";
-        for (int i = 0; i < 7; ++i)
-            expected += right;
-        expected += "\r\neindresultaat:  9 goed van de  10\r\n\r\n\r\n" + dashes + "\r\n";
+        const QByteArray expected =
+            "Anna: (6-12-2026      10:15)\r\n\r\n" + right.repeated(2) +
+            " 1.1 km = 110 cm       Fout ,het is  110000 cm\r\n" + right.repeated(7) +
+            "\r\neindresultaat:  9 goed van de  10\r\n\r\n\r\n" + dashes + "\r\n";
         QCOMPARE(readFile("oefset2_1.txt"), expected);
         QVERIFY(!ui::FormRegistry::instance().find("metriek")); // unloaded
     }
 
     // Leaving while a problem waits: it counts neither as answered nor in
-    // the time; closing the window afterwards gives no second summary.
-    void leavingWhileAProblemWaits()
+    // the time; closing the window afterwards gives no second summary. A
+    // pasted name and answer with line breaks: the file keeps one line per
+    // answer (blanks for the breaks), the screen what was typed.
+    void leavingWhileAProblemWaitsAfterPastedLineBreaks()
     {
         Session s(kmToCm(2));
-        auto* f = start(2, "An");
+        auto* f = start(2, "An\r\nB");
         s.clock->advance(3);
-        type(f->tAntwoord1, "110000");
+        QGuiApplication::clipboard()->setText("110000\r\n5");
+        QTest::keyClick(f->tAntwoord1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f->tAntwoord1->text(), QString("110000\r\n5"));
+        QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
+        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An\r\nB!    1 g"));
         QVERIFY(f->Timer1->fire());
         QCOMPARE(f->lVulin2->caption(), QString(" Bo  vul in ! (nr.  1)"));
         QVERIFY(f->lVulin1->isHidden());
         s.clock->advance(50);
         f->bNaarmenu->click();
         QCOMPARE(s.messages.count(), 1);
-        QVERIFY(s.messages.last().text.startsWith("An:\rJe had er  1 goed van de  1 in  3 sec."));
+        QVERIFY(s.messages.last().text.contains(":\rJe had er  1 goed van de  1 in  3 sec."));
         f->close();
         QCOMPARE(s.messages.count(), 1);
-        QCOMPARE(
-            readFile("oefset2_1.txt"),
-            "An: (6-12-2026      10:15)\r\n\r\n 1.1 km = 110000 cm   Goed\r\n\r\neindresultaat:  "
-            "1 goed van de  1\r\n\r\nBo: (6-12-2026      10:15)\r\n\r\n\r\neindresultaat:  0 "
-            "goed van de  0\r\n" +
-                dashes + "\r\n");
-    }
-
-    // A pasted name and a pasted answer with line breaks: the file keeps one
-    // line per answer (blanks for the breaks), the screen what was typed.
-    void pastedLineBreaksStayOutOfTheFile()
-    {
-        Session s(kmToCm(1));
-        auto* f = start(1, "Anna\r\nB");
-        QGuiApplication::clipboard()->setText("110000\r\n5");
-        QTest::keyClick(f->tAntwoord1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f->tAntwoord1->text(), QString("110000\r\n5"));
-        QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
-        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo Anna\r\nB!    1 g"));
-        f->bNaarmenu->setEnabled(true);
-        f->bNaarmenu->click();
-        QCOMPARE(readFile("oefset2_1.txt"), "Anna  B: (6-12-2026      10:15)\r\n\r\n"
-                                            " 1.1 km = 110000  5 cm   Goed\r\n\r\n"
-                                            "eindresultaat:  1 goed van de  1\r\n\r\n\r\n" +
-                                                dashes + "\r\n");
+        QCOMPARE(readFile("oefset2_1.txt"),
+                 "An  B: (6-12-2026      10:15)\r\n\r\n 1.1 km = 110000  5 cm   Goed\r\n\r\n"
+                 "eindresultaat:  1 goed van de  1\r\n\r\nBo: (6-12-2026      10:15)\r\n\r\n\r\n"
+                 "eindresultaat:  0 goed van de  0\r\n" +
+                     dashes + "\r\n");
     }
 
     // The levels turn 1, 2, 3 by the number player 1's problem gives.
-    void mixedLevelTurnsThroughTheKindsAndWritesItsOwnFile()
+    void mixedLevelTurnsThroughTheKinds()
     {
         Session s;
         auto* f = start(2, "An", 4);
@@ -152,8 +134,6 @@ private slots:
             QVERIFY(f->Timer1->fire());
         }
         QCOMPARE(niveaus.join(' '), QString("1 2 2 3"));
-        f->bNaarmenu->click();
-        QVERIFY(QFile::exists("oefset2_4.txt"));
     }
 
     // Leaving at once, with a file before, with a folder where the file

@@ -42,43 +42,71 @@ private slots:
         QVERIFY(beoordeel(maakopgave(5, 2522, 29), "29,0,1").goed);
     }
 
-    // Per kind: the three lines (| between them) and the ratio table of the
+    // Per kind: the three lines (| between them); the ratio table of the
     // explanation (percentages, amounts, the computation and the answer as
-    // shown).
+    // shown); and for a right and a wrong answer typed: the history (CR
+    // between its two lines) and the results line (CR LF where it breaks).
     void kinds_data()
     {
         QTest::addColumn<int>("soort");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("right");
+        QTest::addColumn<QStringList>("wrong");
+        const QString h1 = "100 % =  2522.00  Hoeveel % is  731.38 ?";
+        const QString h3 = "100 % =  2522.00  Hoeveel is  129% ?";
+        const QString h5 = "oud =  2522.00   nieuw =  3253.38 Perc. prijsverhoging ?";
         QTest::newRow("1 discount in percent")
             << 1
             << " Een apparaat kost €  2522.00| Het wordt €  731.38 goedkoper| Hoeveel % goedkoper ?"
             << " 100 %                    ....... %| 2522.00               731.38|Het wordt dus:   "
-               "100 x  731.38 /  2522.00|Het antwoord is :   29";
+               "100 x  731.38 /  2522.00|Het antwoord is :   29"
+            << QStringList{"29", h1 + "\r29    Goed", h1 + "     29    Goed"}
+            << QStringList{"30", h1 + "\r30     Fout ,het is  29",
+                           h1 + "   30     Fout ,het is  29"};
         QTest::newRow("2 old price before a rise")
             << 2
             << " Een apparaat kost €  3253.38| Het is  29 % duurder geworden| Wat was de oude "
                "prijs ?"
             << "  129 %                   100 %| 3253.38               ....... |Het wordt dus:  "
-               "100 x  3253.38 /  129|Het antwoord is :   2522.00";
+               "100 x  3253.38 /  129|Het antwoord is :   2522.00"
+            << QStringList{"2522", "oud +  29 % is  3253.38    Oude prijs ?\r2522    Goed",
+                           "oud +  29 % is  3253.38    Oude prijs ?\r\n2522    Goed"}
+            << QStringList{
+                   "2500", "oud +  29 % is  3253.38 Oude prijs ?\r2500      Fout ,het is  2522.00",
+                   "oud +  29 % is  3253.38 Oude prijs ?   2500      Fout ,het is  2522.00"};
         QTest::newRow("3 new price after a rise")
             << 3
             << " Een apparaat kost €  2522.00| Het wordt  29 % duurder| Wat is de nieuwe prijs ?"
             << " 100 %                      129 %| 2522.00               ....... |Het wordt dus:   "
-               "129 x  2522.00 / 100 |Het antwoord is :   3253.38";
+               "129 x  2522.00 / 100 |Het antwoord is :   3253.38"
+            << QStringList{"3253,38", h3 + "\r3253.38    Goed", h3 + "     3253.38    Goed"}
+            << QStringList{"3253", h3 + "\r3253     Fout ,het is  3253.38 ",
+                           h3 + "       3253     Fout ,het is  3253.38 "};
         QTest::newRow("4 old price before a discount")
             << 4
             << " Een apparaat kost €  1790.62 Het| is  29 % goedkoper geworden| Wat was de oude "
                "prijs ?"
             << "  71 %                   100 %| 1790.62               ....... %|Het wordt dus:   "
-               "100 x  1790.62 /  71|Het antwoord is :   2522.00";
+               "100 x  1790.62 /  71|Het antwoord is :   2522.00"
+            << QStringList{"2522.00", "oud -  29 % is  1790.62    Oude prijs ?\r2522.00    Goed",
+                           "oud -  29 % is  1790.62    Oude prijs ?\r\n2522.00    Goed"}
+            << QStringList{
+                   "2309.90",
+                   "oud -  29 % is  1790.62 Oude prijs ?\r2309.90      Fout ,het is  2522.00",
+                   "oud -  29 % is  1790.62 Oude prijs ?    2309.90      Fout ,het is  2522.00"};
         QTest::newRow("5 percentage of a rise")
             << 5
             << " Een apparaat kost nu €  3253.38| Het kostte eerst  2522.00| Hoeveel % "
                "prijsverhoging ?"
             << " 100 %                     ....... %| 2522.00                3253.38|Het wordt "
                "dus:  "
-               " 100 x  3253.38 /  2522.00 =  129|De prijsverhoging is dan :   129 - 100 =  29 %";
+               " 100 x  3253.38 /  2522.00 =  129|De prijsverhoging is dan :   129 - 100 =  29 %"
+            << QStringList{"29", "oud= 2522.00 nieuw= 3253.38   Perc. prijsverh?\r29    Goed",
+                           h5 + "\r\n29     Goed"}
+            << QStringList{
+                   "129", "oud= 2522.00 nieuw= 3253.38 Perc. prijsverh?\r129      Fout ,het is  29",
+                   h5 + "     129      Fout ,het is  29"};
     }
     void kinds()
     {
@@ -94,59 +122,16 @@ private slots:
                      "\r\rMaak een verhoudingstabel, zet de percentages boven\r\r" + t[0] +
                      "\r \r\r" + t[1] + "\r\r\rIn zo'n tabel zijn de kruisproducten gelijk\r\r" +
                      t[2] + "\r\r\r" + t[3]);
-    }
-
-    // History (two lines, CR between) and results line (CR LF where the line
-    // breaks); the feedback of a wrong answer gives the answer as shown.
-    void lines_data()
-    {
-        QTest::addColumn<int>("soort");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("history");
-        QTest::addColumn<QString>("results");
-        const QString h1 = "100 % =  2522.00  Hoeveel % is  731.38 ?";
-        const QString h3 = "100 % =  2522.00  Hoeveel is  129% ?";
-        const QString h5 = "oud =  2522.00   nieuw =  3253.38 Perc. prijsverhoging ?";
-        QTest::newRow("1 right") << 1 << "29" << h1 + "\r29    Goed" << h1 + "     29    Goed";
-        QTest::newRow("1 wrong") << 1 << "30" << h1 + "\r30     Fout ,het is  29"
-                                 << h1 + "   30     Fout ,het is  29";
-        QTest::newRow("2 right") << 2 << "2522"
-                                 << "oud +  29 % is  3253.38    Oude prijs ?\r2522    Goed"
-                                 << "oud +  29 % is  3253.38    Oude prijs ?\r\n2522    Goed";
-        QTest::newRow("2 wrong")
-            << 2 << "2500"
-            << "oud +  29 % is  3253.38 Oude prijs ?\r2500      Fout ,het is  2522.00"
-            << "oud +  29 % is  3253.38 Oude prijs ?   2500      Fout ,het is  2522.00";
-        QTest::newRow("3 right, comma typed")
-            << 3 << "3253,38" << h3 + "\r3253.38    Goed" << h3 + "     3253.38    Goed";
-        QTest::newRow("3 wrong") << 3 << "3253" << h3 + "\r3253     Fout ,het is  3253.38 "
-                                 << h3 + "       3253     Fout ,het is  3253.38 ";
-        QTest::newRow("4 right") << 4 << "2522.00"
-                                 << "oud -  29 % is  1790.62    Oude prijs ?\r2522.00    Goed"
-                                 << "oud -  29 % is  1790.62    Oude prijs ?\r\n2522.00    Goed";
-        QTest::newRow("4 wrong")
-            << 4 << "2309.90"
-            << "oud -  29 % is  1790.62 Oude prijs ?\r2309.90      Fout ,het is  2522.00"
-            << "oud -  29 % is  1790.62 Oude prijs ?    2309.90      Fout ,het is  2522.00";
-        QTest::newRow("5 right") << 5 << "29"
-                                 << "oud= 2522.00 nieuw= 3253.38   Perc. prijsverh?\r29    Goed"
-                                 << h5 + "\r\n29     Goed";
-        QTest::newRow("5 wrong")
-            << 5 << "129"
-            << "oud= 2522.00 nieuw= 3253.38 Perc. prijsverh?\r129      Fout ,het is  29"
-            << h5 + "     129      Fout ,het is  29";
-    }
-    void lines()
-    {
-        QFETCH(int, soort);
-        QFETCH(QString, typed);
-        const Opgave o = maakopgave(soort, 2522, 29);
-        const run::Verdict b = beoordeel(o, typed);
-        const bool goed = QByteArray(QTest::currentDataTag()).contains("right");
-        QCOMPARE(b.goed, goed);
-        QCOMPARE(b.fout, goed ? QString() : "nee, het is " + o.juist);
-        QTEST(b.historie, "history");
-        QTEST(b.verslag.join("\r\n"), "results");
+        // The feedback of a wrong answer gives the answer as shown.
+        QFETCH(QStringList, right);
+        QFETCH(QStringList, wrong);
+        for (const QStringList& a : {right, wrong}) {
+            const run::Verdict b = beoordeel(o, a[0]);
+            QCOMPARE(b.goed, a == right);
+            QCOMPARE(b.fout, b.goed ? QString() : "nee, het is " + o.juist);
+            QCOMPARE(b.historie, a[1]);
+            QCOMPARE(b.verslag.join("\r\n"), a[2]);
+        }
     }
 };
 
