@@ -98,8 +98,7 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(QString, time);
-        QFETCH(QDateTime, when);
-        QCOMPARE(parseWhen(date, time), when);
+        QTEST(parseWhen(date, time), "when");
     }
 
     // LF line ends and single-byte names read as CR LF and UTF-8 do.

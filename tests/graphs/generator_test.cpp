@@ -87,17 +87,13 @@ private slots:
     {
         QFETCH(int, soort);
         QFETCH(std::vector<double>, draws);
-        QFETCH(QString, formule);
-        QFETCH(QString, text2);
-        QFETCH(double, xschaal);
-        QFETCH(double, yschaal);
         ScriptedRandom random(draws);
         GebruikteSoorten used{};
         const Functie f = genereerfunctie(soort, false, used, random);
-        QCOMPARE(f.formule, formule);
-        QCOMPARE(f.text2(), text2);
-        QCOMPARE(f.xschaal, xschaal);
-        QCOMPARE(f.yschaal, yschaal);
+        QTEST(f.formule, "formule");
+        QTEST(f.text2(), "text2");
+        QTEST(f.xschaal, "xschaal");
+        QTEST(f.yschaal, "yschaal");
         QCOMPARE(random.used(), draws.size()); // no draw more, none less
     }
 

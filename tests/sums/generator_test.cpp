@@ -99,14 +99,13 @@ private slots:
     {
         QFETCH(int, op1);
         QFETCH(int, op2);
-        QFETCH(double, value);
         ScriptedRandom rng;
         script(rng, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
         script(rng, {{4, 8}, {1, 3}, {1, 8}, {0, 3}, {op1, 3}, {0, 8}, {1, 3}, {op2, 3}});
         const Problem p = geefsom(4, schema(4, 4), rng);
         QCOMPARE(rng.used(), std::size_t(13));
         QCOMPARE((QList<double>{p.getal1, p.getal2, p.getal3}), (QList<double>{6, -3, 2}));
-        QCOMPARE(p.result(), value);
+        QTEST(p.result(), "value");
     }
 };
 
