@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +32,20 @@ QProcess* childProcess(const QString& mode, const QStringList& args, QObject* pa
     p->setArguments(QStringList{QString::fromLatin1(childFlag), mode} + args);
     p->setProcessChannelMode(QProcess::ForwardedChannels);
     return p;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes, bool append)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(append ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 } // namespace tktest
 

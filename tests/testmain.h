@@ -28,6 +28,12 @@ using ChildMode = std::function<int(const QStringList& args)>;
 std::map<QString, ChildMode>& childModes();
 QProcess* childProcess(const QString& mode, const QStringList& args, QObject* parent);
 
+// The file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString& path);
+// Writes the bytes as the whole file, its folder made if need be, or adds
+// them at its end.
+void writeFile(const QString& path, const QByteArray& bytes, bool append = false);
+
 struct ChildRegistrar {
     ChildRegistrar(const char* mode, ChildMode f)
     {

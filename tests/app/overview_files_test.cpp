@@ -32,13 +32,6 @@ const QByteArray sumsBlock = "Anna: (7-12-2026      9:05)\r\n\r\n"
 
 const FileKind metric{2, 1};
 
-void write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class OverviewFilesTest : public QObject {
@@ -133,12 +126,13 @@ private slots:
     void foreignFilesAreLeftAlone()
     {
         QTemporaryDir dir;
-        write(dir.filePath("oefset2_1.txt"), metricBlock);
-        write(dir.filePath("klas2b/oefset3_4.txt"), sumsBlock);
-        write(dir.filePath("oefset2_1.txt.lock"), "1234\n");
-        write(dir.filePath("notities.txt"), "niet van Telkompas\r\n" + dashes);
-        write(dir.filePath("oefset9_1.txt"), metricBlock);
-        write(dir.filePath("oefset5_2.txt"), "Dit is een brief.\r\n"); // listed by its name
+        tktest::writeFile(dir.filePath("oefset2_1.txt"), metricBlock);
+        tktest::writeFile(dir.filePath("klas2b/oefset3_4.txt"), sumsBlock);
+        tktest::writeFile(dir.filePath("oefset2_1.txt.lock"), "1234\n");
+        tktest::writeFile(dir.filePath("notities.txt"), "niet van Telkompas\r\n" + dashes);
+        tktest::writeFile(dir.filePath("oefset9_1.txt"), metricBlock);
+        tktest::writeFile(dir.filePath("oefset5_2.txt"),
+                          "Dit is een brief.\r\n"); // listed by its name
         QCOMPARE(findResultsFiles(dir.path()),
                  (QStringList{"klas2b/oefset3_4.txt", "oefset2_1.txt", "oefset5_2.txt"}));
         const QList<FileState> read = readFolder(dir.path());

@@ -37,13 +37,6 @@ QByteArray block(const QByteArray& part1, const QByteArray& part2 = {})
     return part1 + "\r\n\r\n" + part2 + "\r\n" + dashes;
 }
 
-void append(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::Append));
-    f.write(bytes);
-}
-
 QStringList rows(const QAbstractItemModel& m)
 {
     QStringList out;
@@ -65,12 +58,15 @@ class OverviewWindowTest : public QObject {
 private slots:
     void init()
     {
-        append(dir.filePath("oefset2_1.txt"),
-               block(part("Anna", "2-12-2026", 5, 10)) +
-                   block(part("Anna", "4-12-2026", 9, 10), part("Bram", "4-12-2026", 3, 4)));
+        tktest::writeFile(
+            dir.filePath("oefset2_1.txt"),
+            block(part("Anna", "2-12-2026", 5, 10)) +
+                block(part("Anna", "4-12-2026", 9, 10), part("Bram", "4-12-2026", 3, 4)),
+            true);
         QDir().mkpath(dir.filePath("klas2b"));
-        append(dir.filePath("klas2b/oefset3_1.txt"),
-               block(part("Anna", "3-12-2026", 2, 3)) + block(part("Bram", "3-12-2026", 0, 0)));
+        tktest::writeFile(
+            dir.filePath("klas2b/oefset3_1.txt"),
+            block(part("Anna", "3-12-2026", 2, 3)) + block(part("Bram", "3-12-2026", 0, 0)), true);
         w = std::make_unique<OverviewWindow>();
         QSignalSpy done(w.get(), &OverviewWindow::readingDone);
         w->open(dir.path());
@@ -181,9 +177,9 @@ private slots:
         const QString file = dir.filePath("oefset2_1.txt");
         w->choosePupil("Bram");
         const QByteArray late = block(part("Bram", "5-12-2026", 4, 4));
-        append(file, late.left(20));
+        tktest::writeFile(file, late.left(20), true);
         QTRY_VERIFY(w->statusText().endsWith("1 blok overgeslagen in oefset2_1.txt"));
-        append(file, late.mid(20));
+        tktest::writeFile(file, late.mid(20), true);
         QFile::remove(file + ".lock"); // a writer's lock comes and goes
         QTRY_COMPARE(w->records.rowCount(), 6);
         QVERIFY(!w->statusText().contains("overgeslagen"));

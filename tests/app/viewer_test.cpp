@@ -16,13 +16,6 @@ public:
     void activate() override { ++activations; }
 };
 
-void writeFile(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 } // namespace
 
 class ViewerTest : public QObject {
@@ -72,7 +65,7 @@ private slots:
     // Windows-1252 lines beside UTF-8 lines, CR LF ends.
     void showsTheFileLineByLine()
     {
-        writeFile("oefset3_2.txt", "Jos\xe9 \x80 5\r\n\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
+        tktest::writeFile("oefset3_2.txt", "Jos\xe9 \x80 5\r\n\r\nJos\xc3\xa9 \xe2\x82\xac 5\r\n");
         QCOMPARE(showFile(7), QString::fromUtf8("José € 5\n\nJosé € 5\n"));
         QVERIFY(v->menu[7]->isMarked() && v->tInfo->isReadOnly());
     }
@@ -80,7 +73,7 @@ private slots:
     void aMissingFileSaysSoAndAnEmptyOneLeavesTheBoxEmpty()
     {
         QCOMPARE(showFile(20), QString("\n Geen antwoorden voor dit onderdeel gevonden\n"));
-        writeFile("oefset6_2.txt", "");
+        tktest::writeFile("oefset6_2.txt", "");
         QCOMPARE(showFile(20), QString());
     }
 
@@ -91,8 +84,8 @@ private slots:
         QByteArray big;
         for (int i = 0; i < 200000; ++i)
             big += "regel " + QByteArray::number(i) + "   12 x 3 =  36   goed\r\n";
-        writeFile("oefset7_7.txt", big);
-        writeFile("oefset1.txt", "klein\r\n");
+        tktest::writeFile("oefset7_7.txt", big);
+        tktest::writeFile("oefset1.txt", "klein\r\n");
         QTest::mouseClick(v->menu[32], Qt::LeftButton);
         QVERIFY(v->loader.busy());
         QVERIFY(v->tInfo->lineCount() > 100);

@@ -12,19 +12,6 @@ namespace {
 
 const QByteArray earlier = "Anna: (1-12-2026      9:00)\r\n\r\n 3 + 4 = 7   Goed\r\n";
 
-QByteArray bytesOf(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void writeBytes(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
 // The block of player "speler <n>" in the many-programs test.
 QString blockOwner(int n)
 {
@@ -76,17 +63,17 @@ private slots:
     {
         QTemporaryDir dir;
         const QString name = dir.filePath("oefset3_1.txt");
-        writeBytes(name, earlier);
+        tktest::writeFile(name, earlier);
         results::setWriter([](QFile& file, const QByteArray& bytes) -> qint64 {
             file.write(bytes.left(bytes.size() / 2)); // the disk fills up half way
             return -1;
         });
         QVERIFY(!results::append(name, "Bob: (x)", ""));
         results::setWriter({});
-        QCOMPARE(bytesOf(name), earlier);
+        QCOMPARE(tktest::readFile(name), earlier);
         // The next run's block follows the earlier ones directly.
         QVERIFY(results::append(name, "Cas", ""));
-        QCOMPARE(bytesOf(name), earlier + results::block("Cas", "").toUtf8());
+        QCOMPARE(tktest::readFile(name), earlier + results::block("Cas", "").toUtf8());
         QVERIFY(!QFile::exists(name + ".lock"));
     }
 
@@ -94,7 +81,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString name = dir.filePath("oefset3_1.txt");
-        writeBytes(name, earlier);
+        tktest::writeFile(name, earlier);
         // A program that may write only 40 bytes more than the file holds.
         std::unique_ptr<QProcess> child(tktest::childProcess("append", {name, "1"}, nullptr));
         const rlim_t limit = rlim_t(earlier.size() + 40);
@@ -106,7 +93,7 @@ private slots:
         QVERIFY(child->waitForFinished(60000));
         QCOMPARE(child->exitStatus(), QProcess::NormalExit);
         QCOMPARE(child->exitCode(), 1); // told that nothing was saved
-        QCOMPARE(bytesOf(name), earlier);
+        QCOMPARE(tktest::readFile(name), earlier);
     }
 
     void aFileWithoutFinalLineEndGetsOneBeforeTheBlock_data()
@@ -125,9 +112,9 @@ private slots:
         QFETCH(QByteArray, between);
         QTemporaryDir dir;
         const QString name = dir.filePath("oefset2_1.txt");
-        writeBytes(name, before);
+        tktest::writeFile(name, before);
         QVERIFY(results::append(name, "Bob", ""));
-        QCOMPARE(bytesOf(name), before + between + results::block("Bob", "").toUtf8());
+        QCOMPARE(tktest::readFile(name), before + between + results::block("Bob", "").toUtf8());
     }
 
     void controlCharactersBecomeBlanks_data()
@@ -154,7 +141,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString name = dir.filePath("oefset7_7.txt");
-        writeBytes(name, earlier);
+        tktest::writeFile(name, earlier);
         std::vector<std::unique_ptr<QProcess>> children;
         for (int n = 0; n < 20; ++n) {
             const QString how = n % 2 == 0 ? "slow" : "fail";
@@ -166,7 +153,7 @@ private slots:
             QVERIFY(children[n]->waitForFinished(120000));
             QCOMPARE(children[n]->exitCode(), n % 2 == 0 ? 0 : 1);
         }
-        QByteArray rest = bytesOf(name);
+        QByteArray rest = tktest::readFile(name);
         QVERIFY(rest.startsWith(earlier));
         rest.remove(0, earlier.size());
         for (int n = 0; n < 20; n += 2) {
