@@ -6,32 +6,20 @@
 #include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
-#include "run/session.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QtTest>
 #include <memory>
 
 namespace tktest {
 
-// The choice the next exercise form is made with.
-inline run::Session& chosen()
-{
-    static run::Session session;
-    return session;
-}
-
-// Sets what the menu would hand over on OK; forms made by the program's own
-// form list take it from the menu's choices.
+// Sets the menu's choices, which the next exercise form is made with.
 inline void choose(int players, const QString& name1, const QString& name2, int niveau,
                    const QString& keuzeTitel)
 {
-    chosen() = {QString(), niveau, players, {name1, name2}, keuzeTitel};
     module1() = {players, std::int16_t(niveau), name1, name2, keuzeTitel, QString()};
 }
 
@@ -39,16 +27,8 @@ inline void choose(int players, const QString& name1, const QString& name2, int 
 // stand-in for the menu it goes back to.
 template <class T> void registerExercise(const QString& name)
 {
-    ui::FormRegistry::instance().add(name, [] { return new T(chosen()); });
+    ui::FormRegistry::instance().add(name, [] { return new T(module1().session()); });
     ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
-}
-
-// Removes the results files of earlier tests.
-inline void removeResultsFiles()
-{
-    QDir dir(QDir::currentPath());
-    for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
-        dir.remove(f);
 }
 
 // Installs a fixed clock and a random source for the life of the object, and
@@ -81,8 +61,7 @@ struct Session {
 // Shows a registered form as the menu does and returns it.
 template <class T> T* open(const QString& name)
 {
-    auto* form = qobject_cast<T*>(ui::FormRegistry::instance().show(name));
-    return form;
+    return qobject_cast<T*>(ui::FormRegistry::instance().show(name));
 }
 
 // Types the text into the box and presses Enter.

@@ -47,6 +47,13 @@ void writeFile(const QString& path, const QByteArray& bytes, bool append)
     QVERIFY(f.open(append ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
 }
+
+void removeResultsFiles()
+{
+    QDir dir;
+    for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
+        dir.remove(f);
+}
 } // namespace tktest
 
 int main(int argc, char** argv)

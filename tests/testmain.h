@@ -33,6 +33,13 @@ QByteArray readFile(const QString& path);
 // Writes the bytes as the whole file, its folder made if need be, or adds
 // them at its end.
 void writeFile(const QString& path, const QByteArray& bytes, bool append = false);
+// A click with the mouse, as a pupil clicks.
+inline void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+// Removes the results files earlier tests left in the working directory.
+void removeResultsFiles();
 
 struct ChildRegistrar {
     ChildRegistrar(const char* mode, ChildMode f)

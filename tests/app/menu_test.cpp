@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using tktest::click;
+
 namespace {
 
 // Stands in for an exercise form: remembers that it was opened and the level
@@ -23,11 +25,6 @@ public:
     explicit StubForm(const QString& name) : ui::Form(name) {}
     void activate() override { opened.push_back({formName(), module1().niveau}); }
 };
-
-void click(QAbstractButton* b)
-{
-    QTest::mouseClick(b, Qt::LeftButton);
-}
 
 } // namespace
 

@@ -6,7 +6,6 @@
 #include "app/overview/folderreader.h"
 #include "testmain.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 using namespace overview;

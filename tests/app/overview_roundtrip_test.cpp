@@ -124,10 +124,8 @@ private slots:
     void initTestCase() { registerForms(); }
     void init()
     {
-        QDir dir(QDir::currentPath());
-        for (const QString& f : dir.entryList({"oefset*"}, QDir::Files))
-            dir.remove(f);
-        QDir(dir.filePath("gedeeld")).removeRecursively();
+        removeResultsFiles();
+        QDir("gedeeld").removeRecursively();
     }
 
     void runForms_data()
@@ -199,14 +197,14 @@ private slots:
                 if (nr == 2 && p == 0) { // one wrong formula first: 5 points
                     f->Text1->clear();
                     type(f->Text1, "31");
-                    QTest::mouseClick(f->bVolgende, Qt::LeftButton);
+                    click(f->bVolgende);
                 }
                 f->Text1->clear();
                 type(f->Text1, target);
                 played[p].given << target.trimmed();
                 played[p].right << true;
                 points[p] << (nr == 2 && p == 0 ? 5 : 10);
-                QTest::mouseClick(f->bVolgende, Qt::LeftButton);
+                click(f->bVolgende);
             }
         }
         f->close();

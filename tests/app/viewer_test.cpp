@@ -2,7 +2,6 @@
 #include "testmain.h"
 #include "ui/formregistry.h"
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -44,8 +43,7 @@ private slots:
     void cleanup()
     {
         reg.unloadAll();
-        for (const QString& f : QDir().entryList({"oefset*.txt"}))
-            QFile::remove(f);
+        tktest::removeResultsFiles();
     }
 
     // The buttons at the edges of the groups open their own file, and no

@@ -21,11 +21,6 @@ QString wrong(int k)
     return QString::number(30 + k);
 }
 
-void click(QWidget* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // One function answered right after `failures` wrong answers; returns the
 // log lines it adds.
 QString play(Grafieken* f, int failures)

@@ -26,7 +26,6 @@ private slots:
             << start + "\r\n       t2\r\n       t3\r\n       t4\r\n       t5    0 pt.";
         QTest::newRow("unreadable costs a try") << "og" << 5 << start + "\r\n       t2    5 pt.";
         QTest::newRow("a repeat counts once") << "fnrg" << 5 << start + "\r\n       t2    5 pt.";
-        QTest::newRow("after right, ignored") << "gg" << 10 << start + "    10 pt.";
         QTest::newRow("answer shown, ignored") << "fnag" << 0 << start;
     }
     void attempts()

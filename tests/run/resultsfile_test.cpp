@@ -1,7 +1,6 @@
 #include "run/resultsfile.h"
 #include "testmain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>

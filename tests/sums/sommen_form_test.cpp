@@ -1,11 +1,8 @@
 // The sums form played through as pupils play it.
-#include "common/numbertext.h"
 #include "exercises/sums/sommen.h"
 #include "problems.h"
 #include "rundriver.h"
 #include "testmain.h"
-
-#include <QDir>
 
 using namespace tktest;
 using sumstest::script;
