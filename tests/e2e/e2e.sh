@@ -19,7 +19,7 @@ set -u
 pid=$!
 fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
 wait_window() { # name -> window id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do # up to 30 s: a sanitizer build starts slowly under load
     w=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1
