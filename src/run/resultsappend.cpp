@@ -1,7 +1,11 @@
 // Appending a block to a results file so that nothing already in the file can
 // be damaged: the append happens under a lock file, unbuffered, and a write
 // that stops part way (disk full, file-size limit) is cut back to the size the
-// file had before, taken under the same lock.
+// file had before. The cut happens only when the file holds nothing but this
+// program's own piece beyond that size: where no lock file could be made, or
+// another program took the lock over as stale, a block another program
+// appended meanwhile stays whole, and so does the piece, which readers skip.
+// A block counts as saved only once it is on the disk (fsync).
 
 #include "resultsfile.h"
 
@@ -13,15 +17,26 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace results {
 
 namespace {
 
-// A lock older than this belongs to a program that died while appending (an
-// append takes milliseconds, also on a network folder).
-constexpr int staleLockMs = 5000;
-// How long to wait for another program's append before giving up.
-constexpr int lockWaitMs = 10000;
+struct LockTimes {
+    // How long to wait for another program's append before giving up.
+    int waitMs = 10000;
+    // A lock older than this belongs to a program that died while appending
+    // (an append takes milliseconds, also on a network folder).
+    int staleMs = 5000;
+};
+
+LockTimes& lockTimes()
+{
+    static LockTimes times;
+    return times;
+}
 
 Writer& writerSeam()
 {
@@ -47,13 +62,13 @@ void letWritesFailPastSizeLimit()
 // that is read-only for this user) the append goes on without one.
 bool takeLock(QLockFile& lock)
 {
-    lock.setStaleLockTime(staleLockMs);
+    lock.setStaleLockTime(lockTimes().staleMs);
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError)
             return true;
-        if (waited.hasExpired(lockWaitMs))
+        if (waited.hasExpired(lockTimes().waitMs))
             return false;
         QThread::msleep(5 + QRandomGenerator::global()->bounded(20));
     }
@@ -76,15 +91,24 @@ qint64 write(QFile& file, const QByteArray& bytes)
     return writerSeam() ? writerSeam()(file, bytes) : file.write(bytes);
 }
 
+// The size of the open file as it is now on the disk, or -1.
+qint64 sizeNow(const QFile& file)
+{
+    struct stat st;
+    return ::fstat(file.handle(), &st) == 0 ? qint64(st.st_size) : -1;
+}
+
 bool appendLocked(const QString& name, const QByteArray& block)
 {
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const qint64 before = file.size();
+    const qint64 before = sizeNow(file);
+    const qint64 start = file.pos(); // goes up by every byte this program writes
     const QByteArray bytes = endsWithLineEnd(name, before) ? block : "\r\n" + block;
-    const bool written = write(file, bytes) == bytes.size() && file.size() == before + bytes.size();
-    if (!written)
+    const bool written = write(file, bytes) == bytes.size() &&
+                         sizeNow(file) == before + bytes.size() && ::fsync(file.handle()) == 0;
+    if (!written && sizeNow(file) == before + (file.pos() - start))
         file.resize(before); // unbuffered: straight to the open handle
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -95,6 +119,11 @@ bool appendLocked(const QString& name, const QByteArray& block)
 void setWriter(Writer writer)
 {
     writerSeam() = std::move(writer);
+}
+
+void setLockTimes(int waitMs, int staleMs)
+{
+    lockTimes() = {waitMs, staleMs};
 }
 
 bool append(const QString& name, const QString& verslag1, const QString& verslag2)

@@ -31,13 +31,19 @@ QString oneLine(const QString& text);
 // (fileName + ".lock"), so blocks of programs that append at once never mix.
 // A file that does not end in a line end gets CR LF first. On any failure
 // (disk full, file-size limit, no access, lock not free within seconds)
-// returns false and leaves the file exactly as it was, byte for byte.
+// returns false and leaves the file exactly as it was, byte for byte, unless
+// another program appended to it meanwhile without the lock: then the file is
+// left as it is, so that the other block stays whole. True only once the
+// block is on the disk.
 bool append(const QString& fileName, const QString& verslag1, const QString& verslag2);
 
 // Test seam: writes the bytes to the open file and returns how many were
 // written, or -1. An empty function restores the plain write.
 using Writer = std::function<qint64(QFile& file, const QByteArray& bytes)>;
 void setWriter(Writer writer);
+// Test seam: how long append() waits for the lock and when a lock counts as
+// left behind by a program that died (10000 and 5000 ms in the program).
+void setLockTimes(int waitMs, int staleMs);
 
 // The shared failure message shown when a block could not be saved.
 void reportNotSaved(const QString& fileName);

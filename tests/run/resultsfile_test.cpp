@@ -2,10 +2,14 @@
 #include "testmain.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <cstdio>
+#include <grp.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,19 +22,34 @@ QString blockOwner(int n)
            QString(300, QLatin1Char('a' + n % 26));
 }
 
+// Says `what` on the output and waits for a line on the input.
+void signalAndWait(const char* what)
+{
+    std::printf("%s\n", what);
+    std::fflush(stdout);
+    char line[16];
+    if (!std::fgets(line, sizeof line, stdin))
+        line[0] = 0;
+}
+
 // Helper process: appends one block to the file, as a run at its end does.
 // With "slow" the block goes out in small pieces; with "fail" the write stops
-// half way. Exit code 0 when append() said the block was saved, 1 when not.
+// half way; "pause" fails too, and after its first piece says "paused" and
+// waits for a line. Exit code 0 when append() said the block was saved, 1
+// when not.
 int appendChild(const QStringList& args)
 {
     const int n = args.value(1).toInt();
-    const bool fail = args.contains(QStringLiteral("fail"));
+    const bool pause = args.contains(QStringLiteral("pause"));
+    const bool fail = args.contains(QStringLiteral("fail")) || pause;
     if (args.contains(QStringLiteral("slow")) || fail)
-        results::setWriter([fail](QFile& file, const QByteArray& bytes) -> qint64 {
+        results::setWriter([fail, pause](QFile& file, const QByteArray& bytes) -> qint64 {
             const qint64 upTo = fail ? bytes.size() / 2 : bytes.size();
             for (qint64 at = 0; at < upTo; at += 64) {
                 if (file.write(bytes.mid(at, std::min<qint64>(64, upTo - at))) < 0)
                     return -1;
+                if (pause && at == 0)
+                    signalAndWait("paused");
                 QThread::msleep(1);
             }
             return fail ? -1 : bytes.size();
@@ -38,9 +57,43 @@ int appendChild(const QStringList& args)
     return results::append(args.value(0), blockOwner(n), QString()) ? 0 : 1;
 }
 
+// Helper process: holds the lock of the file until a line comes in; with
+// "die" it ends at once without giving the lock back.
+int holdLockChild(const QStringList& args)
+{
+    QLockFile lock(args.value(0) + ".lock");
+    if (!lock.lock())
+        return 1;
+    if (args.contains(QStringLiteral("die")))
+        ::_exit(0);
+    signalAndWait("locked");
+    return 0;
+}
+
+// Waits until the helper says `what`.
+bool heard(QProcess& child, const QByteArray& what)
+{
+    while (!child.canReadLine())
+        if (!child.waitForReadyRead(60000))
+            return false;
+    return child.readLine() == what + "\n";
+}
+
+// A helper process that runs as a pupil without the rights of the test
+// (tests may run as root, who may make a lock file anywhere).
+void asPupil(QProcess& child)
+{
+    child.setChildProcessModifier([] {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(126);
+    });
+}
+
 } // namespace
 
 TK_CHILD_MODE(append, appendChild)
+TK_CHILD_MODE(holdLock, holdLockChild)
 
 class ResultsFileTest : public QObject {
     Q_OBJECT
@@ -161,6 +214,116 @@ private slots:
             rest.replace(block, "");
         }
         QCOMPARE(rest, QByteArray()); // nothing of the failed ones, nothing twice
+    }
+
+    // Another program holds the lock all the time: after the wait nothing is
+    // saved and the file and that program's lock stay as they were.
+    void aLockThatStaysTakenMeansNotSaved()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath("oefset3_1.txt");
+        tktest::writeFile(name, earlier);
+        std::unique_ptr<QProcess> holder(tktest::childProcess("holdLock", {name}, nullptr));
+        holder->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        holder->start();
+        QVERIFY(heard(*holder, "locked"));
+        results::setLockTimes(300, 60000);
+        const bool saved = results::append(name, "Bob", "");
+        results::setLockTimes(10000, 5000);
+        QVERIFY(!saved);
+        QCOMPARE(tktest::readFile(name), earlier);
+        QVERIFY(QFile::exists(name + ".lock"));
+        holder->write("go\n");
+        QVERIFY(holder->waitForFinished(60000));
+        QCOMPARE(holder->exitCode(), 0);
+    }
+
+    // A lock left behind is taken over: one of a program on this computer
+    // that died, or one of another computer older than five seconds. A
+    // younger one of another computer is waited for.
+    void aStaleLockIsTakenOver_data()
+    {
+        QTest::addColumn<int>("ageSeconds"); // -1: the program that held it died
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("program died") << -1 << true;
+        QTest::newRow("other computer, 6 s old") << 6 << true;
+        QTest::newRow("other computer, 1 s old") << 1 << false;
+    }
+    void aStaleLockIsTakenOver()
+    {
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString name = dir.filePath("oefset3_1.txt");
+        tktest::writeFile(name, earlier);
+        const QString lockName = name + ".lock";
+        if (ageSeconds < 0) {
+            std::unique_ptr<QProcess> dead(
+                tktest::childProcess("holdLock", {name, "die"}, nullptr));
+            dead->start();
+            QVERIFY(dead->waitForFinished(60000));
+        } else {
+            tktest::writeFile(lockName, "4242\ntelkompas\nlokaal-12\n0123abcd\n0123abcd\n");
+            QFile lock(lockName);
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+        }
+        QVERIFY(QFile::exists(lockName));
+        results::setLockTimes(300, 5000);
+        const bool appended = results::append(name, "Bob", "");
+        results::setLockTimes(10000, 5000);
+        QCOMPARE(appended, saved);
+        QCOMPARE(tktest::readFile(name),
+                 saved ? earlier + results::block("Bob", "").toUtf8() : earlier);
+        QCOMPARE(QFile::exists(lockName), !saved);
+    }
+
+    // One program's append fails part way while another program's block
+    // lands in the middle of it, without the lock: the lock was taken over
+    // by another computer that held it for stale, or no lock file can be
+    // made in the folder. The failed one must not cut the file back, and
+    // says it did not save.
+    void aFailedAppendLeavesAnotherProgramsBlock_data()
+    {
+        QTest::addColumn<bool>("lockFileAllowed");
+        QTest::newRow("lock taken over as stale") << true;
+        QTest::newRow("no lock file can be made") << false;
+    }
+    void aFailedAppendLeavesAnotherProgramsBlock()
+    {
+        QFETCH(bool, lockFileAllowed);
+        QTemporaryDir dir;
+        const QString name = dir.filePath("oefset3_1.txt");
+        tktest::writeFile(name, earlier);
+        std::unique_ptr<QProcess> failing(
+            tktest::childProcess("append", {name, "1", "pause"}, nullptr));
+        std::unique_ptr<QProcess> other(tktest::childProcess("append", {name, "2"}, nullptr));
+        if (!lockFileAllowed) {
+            QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                            QFile::WriteOther);
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther);
+            asPupil(*failing);
+            asPupil(*other);
+        }
+        failing->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        failing->start();
+        QVERIFY(heard(*failing, "paused"));
+        QCOMPARE(QFile::exists(name + ".lock"), lockFileAllowed);
+        QFile::remove(name + ".lock"); // as the other computer does with a stale lock
+        other->start();
+        QVERIFY(other->waitForFinished(60000));
+        QCOMPARE(other->exitCode(), 0);
+        failing->write("go\n");
+        QVERIFY(failing->waitForFinished(60000));
+        QCOMPARE(failing->exitCode(), 1);
+
+        const QByteArray mine = results::block(blockOwner(1), "").toUtf8();
+        const QByteArray theirs = results::block(blockOwner(2), "").toUtf8();
+        QCOMPARE(tktest::readFile(name),
+                 earlier + mine.left(64) + "\r\n" + theirs + mine.mid(64, mine.size() / 2 - 64));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // The viewer reads a file in pieces: a piece may end anywhere, even
