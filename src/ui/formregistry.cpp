@@ -57,6 +57,14 @@ Form* FormRegistry::find(const QString& name) const
     return it == loaded_.constEnd() ? nullptr : it.value().data();
 }
 
+void FormRegistry::closeAll()
+{
+    const auto forms = loaded_.values();
+    for (const QPointer<Form>& form : forms)
+        if (form)
+            form->closeRequested();
+}
+
 void FormRegistry::unloadAll()
 {
     const auto forms = loaded_;

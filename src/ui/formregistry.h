@@ -29,6 +29,9 @@ public:
     // The loaded instance, or nullptr.
     Form* find(const QString& name) const;
     template <class T> T* get(const QString& name) const { return qobject_cast<T*>(find(name)); }
+    // Asks every loaded form to close, as its window's close button does: a
+    // form with a run ends it (program end).
+    void closeAll();
     // Destroys every loaded form at once (program end, tests).
     void unloadAll();
 

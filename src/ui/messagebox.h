@@ -17,6 +17,11 @@ namespace ui {
 
 void messageBox(const QString& title, const QString& text);
 
+// While the program is being stopped (the computer shuts down) no box may
+// wait for a click: from then on messageBox returns at once, shows nothing
+// and records nothing. False again for the next test.
+void setBoxesSkipped(bool skipped);
+
 // The box as messageBox shows it, not yet shown (screenshots).
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text);
 
