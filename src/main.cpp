@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 #include "app/formlist.h"
 #include "app/overview/overviewwindow.h"
+#include "app/sessionend.h"
 #include "run/resultsfolder.h"
 #include "ui/formregistry.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
         return app.exec();
     }
     registerForms();
+    endRunsWhenStopped(app);
     ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
     const int code = app.exec();
     ui::FormRegistry::instance().unloadAll();

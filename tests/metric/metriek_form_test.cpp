@@ -1,5 +1,6 @@
 // The metric form played through as pupils do; it is also the test of the
 // exercise run that all six run forms share.
+#include "app/sessionend.h"
 #include "common/numbertext.h"
 #include "exercises/metric/metriek.h"
 #include "rundriver.h"
@@ -120,6 +121,42 @@ private slots:
                  "eindresultaat:  1 goed van de  1\r\n\r\nBo: (6-12-2026      10:15)\r\n\r\n\r\n"
                  "eindresultaat:  0 goed van de  0\r\n" +
                      dashes + "\r\n");
+    }
+
+    // The computer is shut down at the end of the lesson during a run: the
+    // file gets what "Naar menu" would write at that moment, and no summary
+    // box waits for a click.
+    void theEndOfTheLessonWritesWhatNaarMenuWrites_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("after one answer") << true;
+        QTest::newRow("before the first answer") << false;
+    }
+    void theEndOfTheLessonWritesWhatNaarMenuWrites()
+    {
+        QFETCH(bool, answered);
+        QByteArray written[2];
+        for (const bool stopped : {false, true}) {
+            removeResultsFiles();
+            Session s(kmToCm(2));
+            auto* f = start(1, "Anna");
+            if (answered) {
+                s.clock->advance(3);
+                type(f->tAntwoord1, "110000");
+                QVERIFY(f->Timer1->fire());
+            }
+            if (stopped)
+                endOpenRuns();
+            else
+                f->bNaarmenu->click();
+            ui::setBoxesSkipped(false);
+            QCOMPARE(s.messages.count(), stopped ? 0 : 1);
+            flushUnloads();
+            QVERIFY(!ui::FormRegistry::instance().find("metriek"));
+            written[stopped] = readFile("oefset2_1.txt");
+        }
+        QVERIFY(written[0].contains("eindresultaat:  " + QByteArray(answered ? "1" : "0")));
+        QCOMPARE(written[1], written[0]);
     }
 
     // The levels turn 1, 2, 3 by the number player 1's problem gives.
