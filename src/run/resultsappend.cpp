@@ -27,8 +27,10 @@ namespace {
 struct LockTimes {
     // How long to wait for another program's append before giving up.
     int waitMs = 10000;
-    // A lock older than this belongs to a program that died while appending
-    // (an append takes milliseconds, also on a network folder).
+    // A lock of another computer older than this belongs to a program that
+    // stopped while appending (an append takes milliseconds, also on a
+    // network folder). One of this computer is left behind only when its
+    // program has ended: QLockFile checks.
     int staleMs = 5000;
 };
 
@@ -58,7 +60,7 @@ void letWritesFailPastSizeLimit()
 }
 
 // Takes the lock beside the results file. False when another program holds it
-// for longer than lockWaitMs. Where no lock file can be made at all (a folder
+// for longer than the wait. Where no lock file can be made at all (a folder
 // that is read-only for this user) the append goes on without one.
 bool takeLock(QLockFile& lock)
 {
@@ -104,6 +106,8 @@ bool appendLocked(const QString& name, const QByteArray& block)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 before = sizeNow(file);
+    if (before < 0)
+        return false;
     const qint64 start = file.pos(); // goes up by every byte this program writes
     const QByteArray bytes = endsWithLineEnd(name, before) ? block : "\r\n" + block;
     const bool written = write(file, bytes) == bytes.size() &&
