@@ -38,7 +38,7 @@ constexpr int columnStep = 1020;
 constexpr int firstTop = 960;
 constexpr int rowStep = 420;
 
-// Where button index (1 to 32) lies: its group (0-based), its level within
+// Where button index (from 1) lies: its group (0-based), its level within
 // the group and the grid row it lands on.
 struct Place {
     int group = 0;
@@ -65,7 +65,7 @@ Place placeOf(int index)
     return p;
 }
 
-// What a screen reader says for button index (1 to 32).
+// What a screen reader says for button index (from 1).
 QString spokenName(int index)
 {
     const Place p = placeOf(index);

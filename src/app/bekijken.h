@@ -19,11 +19,11 @@ namespace viewer {
 // The number of buttons: "Terug naar hoofdmenu" and one per level of every
 // exercise with results files.
 int buttonCount();
-// The caption of button 0 to 32.
+// The caption of button 0 to buttonCount() - 1.
 QString caption(int index);
-// The results file that button 1 to 32 shows.
+// The results file that button 1 to buttonCount() - 1 shows.
 QString fileFor(int index);
-// The top-left corner of button 1 to 32 in twips.
+// The top-left corner of button 1 to buttonCount() - 1 in twips.
 QPoint gridPosition(int index);
 
 } // namespace viewer
