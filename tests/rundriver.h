@@ -3,6 +3,7 @@
 // over, a fixed clock and random source, typing into a box and pressing
 // Enter, firing the timer, and reading the results file back.
 
+#include "app/formlist.h"
 #include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
@@ -25,9 +26,9 @@ inline void choose(int players, const QString& name1, const QString& name2, int 
 
 // Registers an exercise form, made with the choice of the moment, and a
 // stand-in for the menu it goes back to.
-template <class T> void registerExercise(const QString& name)
+inline void registerExercise(const QString& name)
 {
-    ui::FormRegistry::instance().add(name, [] { return new T(module1().session()); });
+    ui::FormRegistry::instance().add(name, exerciseFactory(name));
     ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
 }
 

@@ -1,5 +1,6 @@
 #include "bekijken.h"
 
+#include "exercises/catalogue.h"
 #include "run/resultsfile.h"
 #include "ui/formregistry.h"
 #include "ui/twips.h"
@@ -10,27 +11,26 @@ namespace viewer {
 
 namespace {
 
-// The exercise types in the order of their buttons: results file option
-// 1 to 7 and the number of levels of each.
-struct Group {
-    const char* name; // for screen readers
-    int levels;
-};
-constexpr Group groups[] = {{"Procenten", 1}, {"Metriek", 4},        {"Sommen", 4},  {"Haakjes", 5},
-                            {"Ontbinden", 4}, {"Vergelijkingen", 7}, {"Functies", 7}};
-
-// clang-format off
-const char* const captions[buttonCount] = {
-    "Terug naar hoofdmenu",
-    "Procenten",
-    "lengten", "Oppervl", "Inhoud", "Door elkaar",
-    "Opt/aftr 1", "Opt/aftr 2", "O/a/verm 1", "O/a/verm 2",
-    "Eén stel 1", "Eén stel 2", "Twee stel 1", "Twee stel 2", "Door elkaar",
-    "Eenterm", "Tweeterm 1", "Tweeterm 2", "Door elkaar",
-    "Bordjes 1", "Bordjes 2", "Weegsch 1", "Weegsch 2", "Kwadr 1", "Kwadr 2", "Door elkaar",
-    "Lijnen 1", "Lijnen 2", "Parab", "Gonio 1", "Gonio 2", "Wortels", "Door elkaar",
-};
-// clang-format on
+// The exercises with results files in the order of their buttons (by
+// results number): one button per level.
+std::vector<const catalogue::Exercise*> groups()
+{
+    std::vector<const catalogue::Exercise*> g;
+    for (int n = 1; n <= catalogue::resultsNumberCount(); ++n)
+        if (const catalogue::Exercise* e = catalogue::withResultsNumber(n))
+            g.push_back(e);
+    return g;
+}
+const std::vector<const catalogue::Exercise*>& exercises()
+{
+    static const std::vector<const catalogue::Exercise*> g = groups();
+    return g;
+}
+// An exercise without levels has one button, under its name.
+int levelsOf(const catalogue::Exercise& e)
+{
+    return std::max(int(e.levels.size()), 1);
+}
 
 constexpr int perRow = 4;
 constexpr int firstLeft = 1500;
@@ -38,8 +38,8 @@ constexpr int columnStep = 1020;
 constexpr int firstTop = 960;
 constexpr int rowStep = 420;
 
-// Where button index (1 to 32) lies: its group (0-based option - 1), its
-// level within the group and the grid row it lands on.
+// Where button index (from 1) lies: its group (0-based), its level within
+// the group and the grid row it lands on.
 struct Place {
     int group = 0;
     int level = 1;
@@ -50,26 +50,27 @@ Place placeOf(int index)
 {
     Place p;
     int first = 1;
-    for (const Group& g : groups) {
-        if (index < first + g.levels) {
+    for (const catalogue::Exercise* e : exercises()) {
+        const int levels = levelsOf(*e);
+        if (index < first + levels) {
             const int k = index - first;
             p.level = k + 1;
             p.row += k / perRow;
             return p;
         }
-        first += g.levels;
-        p.row += (g.levels + perRow - 1) / perRow;
+        first += levels;
+        p.row += (levels + perRow - 1) / perRow;
         ++p.group;
     }
     return p;
 }
 
-// What a screen reader says for button index (1 to 32).
+// What a screen reader says for button index (from 1).
 QString spokenName(int index)
 {
     const Place p = placeOf(index);
-    return QString::fromLatin1(groups[p.group].name) + QStringLiteral(", ") +
-           QString::fromUtf8(captions[index]);
+    return QString::fromUtf8(exercises()[std::size_t(p.group)]->name) + QStringLiteral(", ") +
+           caption(index);
 }
 
 // The first button of a group (0-based).
@@ -77,21 +78,44 @@ int firstButtonOf(int group)
 {
     int first = 1;
     for (int g = 0; g < group; ++g)
-        first += groups[g].levels;
+        first += levelsOf(*exercises()[std::size_t(g)]);
     return first;
+}
+
+int groupCount()
+{
+    return int(exercises().size());
+}
+
+// The label beside the first row of a group; empty for none.
+QString rowCaption(int group)
+{
+    return QString::fromUtf8(exercises()[std::size_t(group)]->viewerRow);
 }
 
 } // namespace
 
+int buttonCount()
+{
+    int n = 1;
+    for (const catalogue::Exercise* e : exercises())
+        n += levelsOf(*e);
+    return n;
+}
+
 QString caption(int index)
 {
-    return QString::fromUtf8(captions[index]);
+    if (index == 0)
+        return QStringLiteral("Terug naar hoofdmenu");
+    const Place p = placeOf(index);
+    const catalogue::Exercise& e = *exercises()[std::size_t(p.group)];
+    return QString::fromUtf8(e.levels.empty() ? e.name : e.levels[p.level - 1].viewerCaption);
 }
 
 QString fileFor(int index)
 {
     const Place p = placeOf(index);
-    return results::fileName(p.group + 1, p.level);
+    return results::fileName(exercises()[std::size_t(p.group)]->resultsNumber, p.level);
 }
 
 QPoint gridPosition(int index)
@@ -107,8 +131,6 @@ constexpr int buttonWidth = 1000;
 constexpr int buttonHeight = 375;
 constexpr int labelLeft = 120;
 constexpr int infoLeft = 5760;
-const char* const rowLabels[6] = {
-    "Metriek:", "Sommen:", "Haakjes:", "Ontbinden:", "Vergel. :", "Functies :"};
 } // namespace
 
 Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
@@ -131,7 +153,8 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
     QFont small = font();
     small.setPointSizeF(8.5);
     small.setStretch(QFont::SemiCondensed);
-    for (int i = 0; i < viewer::buttonCount; ++i) {
+    menu.resize(std::size_t(viewer::buttonCount()));
+    for (int i = 0; i < viewer::buttonCount(); ++i) {
         menu[i] = new ui::Button(this, viewer::caption(i), 0, 0, buttonWidth, buttonHeight);
         menu[i]->onClick = [this, i] { menuClick(i); };
         if (i > 0) {
@@ -143,11 +166,13 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
     ui::setGeometryTw(menu[0], viewer::gridPosition(1).x(), 5340, 2500, buttonHeight);
     menu[0]->setAccessibleName(QStringLiteral("Terug naar hoofdmenu"));
 
-    // Label1 to Label6 stand beside the first row of metric to functions.
-    for (int k = 0; k < 6; ++k) {
-        const int top = viewer::gridPosition(viewer::firstButtonOf(k + 1)).y();
-        rowLabel[k] = new ui::Label(this, QString::fromLatin1(rowLabels[k]), labelLeft, top, 1300,
-                                    buttonHeight);
+    // The row labels stand beside the first row of each exercise that has one.
+    for (int k = 0; k < viewer::groupCount(); ++k) {
+        const QString text = viewer::rowCaption(k);
+        if (text.isEmpty())
+            continue;
+        const int top = viewer::gridPosition(viewer::firstButtonOf(k)).y();
+        rowLabel.push_back(new ui::Label(this, text, labelLeft, top, 1300, buttonHeight));
     }
 
     tInfo = new ui::LineView(this);
@@ -166,9 +191,9 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
 
 void Bekijken::activate()
 {
-    for (int i = 0; i < viewer::buttonCount; ++i)
-        menu[i]->setMarked(false);
-    for (int i = 1; i < viewer::buttonCount; ++i) {
+    for (ui::Button* b : menu)
+        b->setMarked(false);
+    for (int i = 1; i < viewer::buttonCount(); ++i) {
         const QPoint at = viewer::gridPosition(i);
         ui::setGeometryTw(menu[i], at.x(), at.y(), buttonWidth, buttonHeight);
     }

@@ -12,17 +12,18 @@
 #include "ui/lineview.h"
 
 #include <QPoint>
-#include <array>
+#include <vector>
 
 namespace viewer {
 
-constexpr int buttonCount = 33;
-
-// The caption of button 0 to 32.
+// The number of buttons: "Terug naar hoofdmenu" and one per level of every
+// exercise with results files.
+int buttonCount();
+// The caption of button 0 to buttonCount() - 1.
 QString caption(int index);
-// The results file that button 1 to 32 shows.
+// The results file that button 1 to buttonCount() - 1 shows.
 QString fileFor(int index);
-// The top-left corner of button 1 to 32 in twips.
+// The top-left corner of button 1 to buttonCount() - 1 in twips.
 QPoint gridPosition(int index);
 
 } // namespace viewer
@@ -36,8 +37,8 @@ public:
     bool closeRequested() override;
 
     ui::Label* lHoofdmenu;
-    std::array<ui::Label*, 6> rowLabel; // Label1 ... Label6
-    std::array<ui::Button*, viewer::buttonCount> menu;
+    std::vector<ui::Label*> rowLabel; // beside the first row of an exercise
+    std::vector<ui::Button*> menu;
     ui::LineView* tInfo;
     // Reads the chosen file into tInfo (busy while the rest comes in).
     results::Loader loader;

@@ -1,5 +1,7 @@
 #include "menutable.h"
 
+#include "exercises/catalogue.h"
+
 namespace menutable {
 
 namespace {
@@ -9,93 +11,49 @@ using L = Look;
 const QString back = QStringLiteral("Terug naar hoofdmenu");
 const QString stop = QStringLiteral("Stoppen              ");
 
-const std::array<Submenu, 7> submenus = {{
-    {QStringLiteral("Hoeken raden of Procenten"),
-     {{{QStringLiteral("Hoeken raden         "), L::Wide},
-       {{}, L::Hidden},
-       {QStringLiteral("Procenten            "), L::Wide},
-       {{}, L::Hidden},
-       {back + QLatin1Char(' '), L::Wide},
-       {{}, L::Hidden},
-       {QStringLiteral("Gegeven antwoorden bekijken"), L::Wide},
-       {{}, L::Hidden}}}},
-    {QStringLiteral("Metriekmenu"),
-     {{{QStringLiteral("Lengten")},
-       {QStringLiteral("Oppervlakten")},
-       {QStringLiteral("Inhouden")},
-       {QStringLiteral("Door elkaar")},
-       {back, L::Wide},
-       {{}, L::Hidden},
-       {stop},
-       {{}, L::Keep}}}},
-    {QStringLiteral("Sommenmenu"),
-     {{{QStringLiteral("Optellen/aftr. niveau 1")},
-       {QStringLiteral("Optellen/aftr. niveau 2")},
-       {QStringLiteral("Opt/aftr/verm. niveau 1")},
-       {QStringLiteral("Opt/aftr/verm. niveau 2")},
-       {back, L::Wide},
-       {{}, L::Hidden},
-       {stop},
-       {{}, L::Keep}}}},
-    {QStringLiteral("Haakjes wegwerken en korter schrijven"),
-     {{{QStringLiteral("Eén stel haakjes niveau 1")},
-       {QStringLiteral("Eén stel haakjes niveau 2")},
-       {QStringLiteral("Twee stellen haakjes niv 1")},
-       {QStringLiteral("Twee stellen haakjes niv 2")},
-       {QStringLiteral("Soorten door elkaar")},
-       {back},
-       {stop},
-       {{}, L::Keep}}}},
-    {QStringLiteral("Ontbinden in factorenmenu"),
-     {{{QStringLiteral("Tweetermen ontbinden")},
-       {QStringLiteral("Drietermen ontbinden niv 1")},
-       {QStringLiteral("Drietermen ontbinden niv 2")},
-       {QStringLiteral("Soorten door elkaar")},
-       {back, L::Wide},
-       {{}, L::Hidden},
-       {stop},
-       {{}, L::Keep}}}},
-    {QStringLiteral("Vergelijkingen menu"),
-     {{{QStringLiteral("Bordjesmanier niv. 1 ")},
-       {QStringLiteral("Bordjesmanier niv. 2 ")},
-       {QStringLiteral("Weegschaalmethode 1  ")},
-       {QStringLiteral("Weegschaalmethode 2  ")},
-       {QStringLiteral("Kwadr. verg. niveau 1")},
-       {QStringLiteral("Kwadr. verg. niveau 2")},
-       {QStringLiteral("Soorten door elkaar  ")},
-       {back + QLatin1Char(' ')}}}},
-    {QStringLiteral("Functies raden menu"),
-     {{{QStringLiteral("Lijnen niveau 1")},
-       {QStringLiteral("Lijnen niveau 2")},
-       {QStringLiteral("Parabolen      ")},
-       {QStringLiteral("Gonio niveau 1 ")},
-       {QStringLiteral("Gonio niveau 2 ")},
-       {QStringLiteral("Wortelfuncties ")},
-       {QStringLiteral("Soorten door elkaar")},
-       {back}}}},
-}};
+// The submenus without their exercises: the headings and the buttons that
+// lead back, stop or keep "Info". The catalogue fills in the exercise buttons.
+std::array<Submenu, 7> skeleton()
+{
+    return {{
+        {QStringLiteral("Hoeken raden of Procenten"),
+         {{{},
+           {{}, L::Hidden},
+           {},
+           {{}, L::Hidden},
+           {back + QLatin1Char(' '), L::Wide},
+           {{}, L::Hidden},
+           {QStringLiteral("Gegeven antwoorden bekijken"), L::Wide},
+           {{}, L::Hidden}}}},
+        {QStringLiteral("Metriekmenu"),
+         {{{}, {}, {}, {}, {back, L::Wide}, {{}, L::Hidden}, {stop}, {{}, L::Keep}}}},
+        {QStringLiteral("Sommenmenu"),
+         {{{}, {}, {}, {}, {back, L::Wide}, {{}, L::Hidden}, {stop}, {{}, L::Keep}}}},
+        {QStringLiteral("Haakjes wegwerken en korter schrijven"),
+         {{{}, {}, {}, {}, {}, {back}, {stop}, {{}, L::Keep}}}},
+        {QStringLiteral("Ontbinden in factorenmenu"),
+         {{{}, {}, {}, {}, {back, L::Wide}, {{}, L::Hidden}, {stop}, {{}, L::Keep}}}},
+        {QStringLiteral("Vergelijkingen menu"),
+         {{{}, {}, {}, {}, {}, {}, {}, {back + QLatin1Char(' ')}}}},
+        {QStringLiteral("Functies raden menu"), {{{}, {}, {}, {}, {}, {}, {}, {back}}}},
+    }};
+}
 
-// An exercise code range and what OK does for it.
-struct Row {
-    int first;
-    int last;
-    const char* form;
-    bool setsLevel; // niveau = code - first + 1
-    int penAbove;   // "Pak pen en papier klaar" when niveau is above this
-};
-constexpr int never = 99;
-constexpr int always = 0;
-
-constexpr Row rows[] = {
-    {1, 1, "hoeken", false, never},
-    {3, 3, "procenten", false, never},
-    {8, 11, "metriek", true, never},
-    {15, 18, "sommen", true, 3},
-    {22, 26, "haakjes", true, 1},
-    {29, 32, "ontbinden", true, 2},
-    {36, 42, "vergelijkingen", true, always},
-    {43, 49, "grafieken", true, never},
-};
+// Each exercise on its buttons: one per level, or one wide button when it
+// has no levels.
+std::array<Submenu, 7> withExercises()
+{
+    std::array<Submenu, 7> menus = skeleton();
+    for (const catalogue::Exercise& e : catalogue::exercises()) {
+        auto& buttons = menus.at(std::size_t(e.menu)).buttons;
+        if (e.levels.empty())
+            buttons.at(std::size_t(e.firstButton)) = {QString::fromUtf8(e.menuCaption), L::Wide};
+        for (std::size_t k = 0; k < e.levels.size(); ++k)
+            buttons.at(std::size_t(e.firstButton) +
+                       k) = {QString::fromUtf8(e.levels[k].menuCaption)};
+    }
+    return menus;
+}
 
 } // namespace
 
@@ -124,6 +82,7 @@ QString mainCaption(int index, bool afterActivation)
 
 const Submenu& submenu(int hoofdkeuze)
 {
+    static const std::array<Submenu, 7> submenus = withExercises();
     return submenus.at(std::size_t(hoofdkeuze));
 }
 
@@ -160,17 +119,18 @@ Action actionFor(int menuDiepte, int hoofdkeuze, int index)
 
 std::optional<Exercise> exerciseFor(int opgaveKeuze)
 {
-    for (const Row& row : rows) {
-        if (opgaveKeuze < row.first || opgaveKeuze > row.last)
+    for (const catalogue::Exercise& e : catalogue::exercises()) {
+        const int level = opgaveKeuze - exerciseCode(e.menu, e.firstButton) + 1;
+        const int levels = std::max(int(e.levels.size()), 1);
+        if (level < 1 || level > levels)
             continue;
-        Exercise e;
-        e.form = QString::fromLatin1(row.form);
-        if (row.setsLevel) {
-            const int level = opgaveKeuze - row.first + 1;
-            e.niveau = level;
-            e.penAndPaper = level > row.penAbove;
+        Exercise x;
+        x.form = QString::fromLatin1(e.id);
+        if (!e.levels.empty()) {
+            x.niveau = level;
+            x.penAndPaper = level > e.penAndPaperAbove;
         }
-        return e;
+        return x;
     }
     return std::nullopt;
 }

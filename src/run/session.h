@@ -13,6 +13,10 @@ struct Session {
     int aantalSpelers = 1;
     std::array<QString, 2> namen;
     QString keuzeTitel; // caption of the chosen menu item
+    // The exercise's results files "oefset<n>_<level>.txt" (0: none) and its
+    // level that mixes the others (0: none), as the form list fills them in.
+    int resultsNumber = 0;
+    int mixedLevel = 0;
 
     bool tweeSpelers() const { return aantalSpelers == 2; }
     // speler is 1 or 2.
@@ -29,14 +33,5 @@ struct Session {
         return s;
     }
 };
-
-// Per exercise: the option number of its results files (0: none) and the
-// level that mixes the others (0: none).
-struct Oefening {
-    const char* naam;
-    int optie;
-    int mengniveau;
-};
-const Oefening* zoekOefening(const QString& naam);
 
 } // namespace run

@@ -54,8 +54,8 @@ class AlgebraFormTest : public QObject {
 private slots:
     void initTestCase()
     {
-        registerExercise<Haakjes>("haakjes");
-        registerExercise<Ontbinden>("ontbinden");
+        registerExercise("haakjes");
+        registerExercise("ontbinden");
     }
     void init() { removeResultsFiles(); }
 

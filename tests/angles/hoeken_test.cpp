@@ -77,7 +77,7 @@ class HoekenTest : public QObject {
 private slots:
     void initTestCase()
     {
-        tktest::registerExercise<Hoeken>("hoeken");
+        tktest::registerExercise("hoeken");
         ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
     }
     void init()

@@ -1,3 +1,4 @@
+#include "exercises/catalogue.h"
 #include "exercises/equations/vergelijking.h"
 #include "testmain.h"
 #include "voorbeelden.h"
@@ -25,9 +26,10 @@ constexpr int aantalZaden = 300;
 template <typename F> void overAlles(int niveau, F controle)
 {
     long meeste = 0, totaal = 0;
+    const int aantal = catalogue::problemsPerRun(*catalogue::find(u"vergelijkingen"), niveau);
     for (int zaad = 1; zaad <= aantalZaden; ++zaad) {
         TelRandom rnd(zaad);
-        for (int nr = 1; nr <= aantalOpgaven(niveau); ++nr) {
+        for (int nr = 1; nr <= aantal; ++nr) {
             const long voor = rnd.getrokken;
             controle(vergelijking(niveau, nr, rnd), nr);
             if (QTest::currentTestFailed())
@@ -37,7 +39,7 @@ template <typename F> void overAlles(int niveau, F controle)
         totaal += rnd.getrokken;
     }
     QVERIFY2(meeste < 3000, qPrintable(QString("level %1: %2 draws").arg(niveau).arg(meeste)));
-    QVERIFY(totaal < 300L * aantalZaden * aantalOpgaven(niveau)); // a few hundred on average
+    QVERIFY(totaal < 300L * aantalZaden * aantal); // a few hundred on average
 }
 
 const auto isGeheel = [](float x) { return x == float(int(x)); };

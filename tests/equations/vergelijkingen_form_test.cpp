@@ -43,7 +43,7 @@ QString goed(const Vergelijking& v)
 class VergelijkingenFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerExercise<Vergelijkingen>("vergelijkingen"); }
+    void initTestCase() { registerExercise("vergelijkingen"); }
 
     void mixedLevelRunWithTwoPlayers()
     {

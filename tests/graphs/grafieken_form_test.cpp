@@ -53,7 +53,7 @@ int kind(const QString& formule)
 class GrafiekenFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerExercise<Grafieken>("grafieken"); }
+    void initTestCase() { registerExercise("grafieken"); }
     void init() { removeResultsFiles(); }
 
     // Level 1 played through. The first function: a wrong answer is drawn

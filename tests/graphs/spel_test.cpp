@@ -69,7 +69,7 @@ private slots:
             seen += QString::number(spel.beurt);
         while (spel.volgende());
         QTEST(seen, "order");
-        QCOMPARE(spel.functieNr, aantalFuncties + 1);
+        QCOMPARE(spel.functieNr, spel.aantalFuncties + 1);
     }
 
     // A tie, a winner in second place, a rounded percentage and no functions.

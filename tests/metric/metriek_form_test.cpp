@@ -39,7 +39,7 @@ Metriek* start(int spelers, const QString& naam1, int niveau = 1)
 class MetriekFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerExercise<Metriek>("metriek"); }
+    void initTestCase() { registerExercise("metriek"); }
     void init() { removeResultsFiles(); }
 
     void onePlayerPlaysTenProblemsAndTheFileGetsTheBlock()

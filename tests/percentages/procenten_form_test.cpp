@@ -23,7 +23,7 @@ int soort(int speler, int nr)
 class ProcentenFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerExercise<Procenten>("procenten"); }
+    void initTestCase() { registerExercise("procenten"); }
 
     // Five problems each, then the pupils leave while player 1's sixth waits.
     void twoPupilsPlayAllKinds()

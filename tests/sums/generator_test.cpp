@@ -1,4 +1,5 @@
 #include "common/random.h"
+#include "exercises/catalogue.h"
 #include "exercises/sums/generator.h"
 #include "problems.h"
 #include "testmain.h"
@@ -46,7 +47,8 @@ private slots:
             const int lo = niveau % 2 ? 5 : 10, hi = niveau % 2 ? 24 : 49;
             for (std::uint64_t seed = 1; seed <= 150; ++seed) {
                 SeededRandom rng(seed);
-                for (int n = 1; n <= kAantalOpgaven; ++n) {
+                for (int n = 1; n <= catalogue::problemsPerRun(*catalogue::find(u"sommen"), niveau);
+                     ++n) {
                     const Problem p = maakopgave(niveau, n, rng);
                     const double a = p.getal1, b = p.getal2;
                     QCOMPARE(p.mode, schema(niveau, n));

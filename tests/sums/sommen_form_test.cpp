@@ -32,7 +32,7 @@ QStringList captions(const std::array<ui::Label*, 5>& row)
 class SommenFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { registerExercise<Sommen>("sommen"); }
+    void initTestCase() { registerExercise("sommen"); }
     void init() { removeResultsFiles(); }
 
     // Two players, twenty problems each: player 1 wrong on every third

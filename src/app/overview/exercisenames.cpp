@@ -1,30 +1,8 @@
 #include "exercisenames.h"
 
-#include <array>
-
 namespace overview {
 
 namespace {
-struct Exercise {
-    const char* name;
-    std::array<const char*, 7> levels;
-};
-
-// clang-format off
-const Exercise exercises[optionCount] = {
-    {"Procenten", {}},
-    {"Metriek", {"lengten", "oppervlakten", "inhouden", "door elkaar"}},
-    {"Sommen", {"optellen/aftrekken 1", "optellen/aftrekken 2", "opt/aftr/verm 1",
-                "opt/aftr/verm 2"}},
-    {"Haakjes", {"één stel 1", "één stel 2", "twee stellen 1", "twee stellen 2", "door elkaar"}},
-    {"Ontbinden", {"tweetermen", "drietermen 1", "drietermen 2", "door elkaar"}},
-    {"Vergelijkingen", {"bordjes 1", "bordjes 2", "weegschaal 1", "weegschaal 2", "kwadratisch 1",
-                        "kwadratisch 2", "door elkaar"}},
-    {"Functies", {"lijnen 1", "lijnen 2", "parabolen", "gonio 1", "gonio 2", "wortels",
-                  "door elkaar"}},
-};
-// clang-format on
-
 // Reads the digits at pos; -1 when there are none.
 int number(QStringView text, qsizetype& pos)
 {
@@ -34,6 +12,11 @@ int number(QStringView text, qsizetype& pos)
         ++pos;
     }
     return value;
+}
+
+const catalogue::Exercise& exercise(int option)
+{
+    return *catalogue::withResultsNumber(option);
 }
 } // namespace
 
@@ -52,32 +35,43 @@ bool kindOfFile(QStringView fileName, FileKind& kind)
         ++pos;
         kind.level = number(middle, pos);
     }
-    if (pos != middle.size() || kind.option < 1 || kind.option > optionCount)
+    const catalogue::Exercise* e = catalogue::withResultsNumber(kind.option);
+    if (pos != middle.size() || !e)
         return false;
-    if (kind.option == 1)
+    if (e->levels.empty())
         return kind.level == 0;
     return kind.level >= 1 && kind.level <= levelCount(kind.option);
 }
 
 int levelCount(int option)
 {
-    int n = 0;
-    for (const char* level : exercises[option - 1].levels)
-        n += level != nullptr;
-    return std::max(n, 1);
+    return std::max(int(exercise(option).levels.size()), 1);
 }
 
 QString exerciseName(int option)
 {
-    return QString::fromUtf8(exercises[option - 1].name);
+    return QString::fromUtf8(exercise(option).name);
 }
 
 QString exerciseLevelName(int option, int level)
 {
-    if (level < 1 || level > levelCount(option) || !exercises[option - 1].levels[level - 1])
+    const catalogue::Exercise& e = exercise(option);
+    if (level < 1 || level > int(e.levels.size()))
         return exerciseName(option);
     return exerciseName(option) + QStringLiteral(": ") +
-           QString::fromUtf8(exercises[option - 1].levels[level - 1]);
+           QString::fromUtf8(e.levels[std::size_t(level) - 1].overviewName);
+}
+
+bool scoredInPoints(int option)
+{
+    const catalogue::Exercise* e = catalogue::withResultsNumber(option);
+    return e && e->pointsPerProblem != 1;
+}
+
+int pointsPerAnswer(int option)
+{
+    const catalogue::Exercise* e = catalogue::withResultsNumber(option);
+    return e ? e->pointsPerProblem : 1;
 }
 
 } // namespace overview

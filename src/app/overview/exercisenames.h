@@ -3,16 +3,19 @@
 // ("oefset" option "_" level ".txt"; "oefset1.txt" for the percentages),
 // and the names the overview shows for them.
 
+#include "exercises/catalogue.h"
+
 #include <QString>
 #include <QStringView>
 
 namespace overview {
 
-constexpr int optionCount = 7;
+// Results numbers run from 1 to this (the catalogue's).
+inline const int optionCount = catalogue::resultsNumberCount();
 
 struct FileKind {
-    int option = 0; // 1 to 7
-    int level = 0;  // 0 for the percentages
+    int option = 0; // the exercise's results number
+    int level = 0;  // 0 for an exercise without levels (the percentages)
 };
 
 // False for any other file (a lock file beside a results file included).
@@ -24,5 +27,9 @@ int levelCount(int option);
 QString exerciseName(int option);
 // "Metriek: lengten"; "Procenten" for the percentages.
 QString exerciseLevelName(int option, int level);
+// Whether a run of the exercise scores points rather than right answers
+// (the graphs), and the most one answer can score.
+bool scoredInPoints(int option);
+int pointsPerAnswer(int option);
 
 } // namespace overview

@@ -1,5 +1,7 @@
 #include "record.h"
 
+#include "exercisenames.h"
+
 namespace overview {
 
 Answer::Span Answer::at(QStringView part) const
@@ -14,8 +16,7 @@ double Record::percent() const
 {
     if (count <= 0)
         return -1;
-    // A graph function is worth at most 10 points.
-    const double best = option == 7 ? 10.0 * count : count;
+    const double best = double(pointsPerAnswer(option)) * count;
     return 100.0 * score / best;
 }
 

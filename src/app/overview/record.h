@@ -36,7 +36,7 @@ private:
 // One player's part of one block.
 struct Record {
     QString file;   // path of the results file, relative to the folder read
-    int option = 0; // exercise: 1 percentages ... 7 graphs
+    int option = 0; // the exercise's results number (exercises/catalogue.cpp)
     int level = 0;  // 0 for the percentages
     int block = 0;  // number of the block in its file, from 0
     int player = 1; // 1 or 2 within the block

@@ -10,8 +10,6 @@
 
 namespace haakjes {
 
-inline constexpr int mengNiveau = 5;
-
 struct Opgave {
     int niveau = 1; // 1 to 4 (a mixed run draws one of these per problem)
     int soort = 1;  // kind within the level, 1 to 4
@@ -22,13 +20,6 @@ struct Opgave {
     QString antw;                       // the right answer, written out
     algebra::Waarden waarden;           // the problem's rounded values
 };
-
-// The level of the next problem in a mixed run, from the problem counter
-// before player 1's counter is raised.
-inline int niveauInMenging(int opgaveNr)
-{
-    return opgaveNr % 4 + 1;
-}
 
 // A new problem of level 1 to 4; `opgaveNr` is the problem counter (for
 // player 1 already raised), which sets the kind.

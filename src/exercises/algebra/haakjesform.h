@@ -14,7 +14,6 @@ public:
     const haakjes::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
 
 protected:
-    int niveauVoorOpgave(int nr) const override { return haakjes::niveauInMenging(nr); }
     void maakopgave(int speler) override;
     run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;

@@ -10,8 +10,6 @@
 
 namespace ontbinden {
 
-inline constexpr int mengNiveau = 4;
-
 struct Opgave {
     int niveau = 1; // 1 to 3 (a mixed run draws one of these per problem)
     int soort = 1;  // kind within the level, 1 to 4
@@ -26,13 +24,6 @@ struct Opgave {
     QString antw;             // the right answer, written out
     algebra::Waarden waarden; // the problem's rounded values
 };
-
-// The level of the next problem in a mixed run, from the problem counter
-// before player 1's counter is raised.
-inline int niveauInMenging(int opgaveNr)
-{
-    return opgaveNr % 3 + 1;
-}
 
 // A new problem of level 1 to 3; `opgaveNr` is the problem counter (for
 // player 1 already raised), which sets the kind.

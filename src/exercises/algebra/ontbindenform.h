@@ -14,7 +14,6 @@ public:
     const ontbinden::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
 
 protected:
-    int niveauVoorOpgave(int nr) const override { return ontbinden::niveauInMenging(nr); }
     void maakopgave(int speler) override;
     run::Verdict beoordeel(int speler) override;
     void uitleg(int speler) override;

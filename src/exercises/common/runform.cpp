@@ -3,6 +3,7 @@
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
+#include "exercises/catalogue.h"
 #include "run/rules.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
@@ -73,7 +74,11 @@ void RunForm::activate()
     einde_ = run::Einde();
     Picture1->clear();
     Picture2->clear();
-    ronde_.emplace(s, opgavenPerRun(), [this](int nr) { return niveauVoorOpgave(nr); });
+    // Problems per run and the levels on the mixed level are the catalogue's.
+    const catalogue::Exercise* e = catalogue::find(member_.formName);
+    Q_ASSERT(e);
+    ronde_.emplace(s, catalogue::problemsPerRun(*e, s.niveau),
+                   [e](int nr) { return catalogue::mixedLevelOfProblem(*e, nr); });
 
     lVulin1->setCaption(QStringLiteral(" Let op ") + s.naam(1) + QStringLiteral(" !"));
     lVulin1->show();

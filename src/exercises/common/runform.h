@@ -88,11 +88,6 @@ public:
     void sluitRun();
 
 protected:
-    // Problems per run for the current level.
-    virtual int opgavenPerRun() const { return 10; }
-    // The level of the next problem on the mixed level, from opgaveNr before
-    // player 1's count goes up (metric: (opgaveNr mod 3) + 1).
-    virtual int niveauVoorOpgave(int nr) const { return (nr % 3) + 1; }
     // Called at the end of activation, before the first tick (members clear
     // their problem labels here).
     virtual void nieuweRun() {}

@@ -1,7 +1,6 @@
 // The members of the exercise run, as far as its window sees them: caption,
-// summary title and widths. Problems per run depend on the level and are each
-// member's own (RunForm::opgavenPerRun); results file and mixed level are the
-// run's (run::Session).
+// summary title and widths. Problems per run and the mixed level are the
+// catalogue's (exercises/catalogue.cpp).
 
 #include "runform.h"
 

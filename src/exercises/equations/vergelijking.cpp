@@ -327,16 +327,6 @@ Vergelijking vergelijking(int niveau, int opgaveNr, Random& rnd)
     return v;
 }
 
-int mengniveau(int opgaveNr)
-{
-    return opgaveNr % 6 + 1;
-}
-
-int aantalOpgaven(int niveau)
-{
-    return niveau <= 4 ? 20 : 10;
-}
-
 QString tekstuitbreiden(int k)
 {
     if (k == 0 || k == 1)

@@ -6,7 +6,7 @@
 // Levels: 1 and 2 "Bordjesmanier" (a·x ± b = c, and every fourth problem
 // a / (k·x ± b) = c), 3 and 4 "Weegschaalmethode" (a·x ± b = c·x ± d, at
 // level 4 every odd problem a·x ± p(q·x ± r) = c·x ± d), 5 and 6 quadratic.
-// Level 7 mixes the others; the run picks the level per turn (mengniveau).
+// Level 7 mixes the others; the run picks the level per turn (catalogue).
 
 #include "common/random.h"
 
@@ -44,13 +44,6 @@ struct Vergelijking {
 // Makes a random equation with a neat solution for level 1 to 6 and problem
 // number opgaveNr, drawing in a fixed order from rnd.
 Vergelijking vergelijking(int niveau, int opgaveNr, common::Random& rnd);
-
-// The level of a turn at the mixed level, from the problem number the run
-// has when the turn starts.
-int mengniveau(int opgaveNr);
-
-// Problems per run: 20 at levels 1 to 4, 10 at levels 5 to 7.
-int aantalOpgaven(int niveau);
 
 // Text of a coefficient before the letter: nothing for 0 and 1, "-" for -1,
 // the number text otherwise (3 gives " 3").

@@ -87,16 +87,6 @@ Vergelijkingen::Kant Vergelijkingen::kant(int speler) const
     return {Label6, lVergelijking2, pVergelijking2, Label2, Label4, lOf2, tAntwoordr2};
 }
 
-int Vergelijkingen::opgavenPerRun() const
-{
-    return equations::aantalOpgaven(session().niveau);
-}
-
-int Vergelijkingen::niveauVoorOpgave(int nr) const
-{
-    return equations::mengniveau(nr);
-}
-
 void Vergelijkingen::nieuweRun()
 {
     // Nothing to see until the first equation comes.

@@ -40,8 +40,6 @@ public:
     }
 
 protected:
-    int opgavenPerRun() const override;
-    int niveauVoorOpgave(int nr) const override;
     void nieuweRun() override;
     void maakopgave(int speler) override;
     void toonAntwoordvak(int speler) override;

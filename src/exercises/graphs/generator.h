@@ -11,9 +11,8 @@
 namespace graphs {
 
 // Kinds: 1 line (scales 1), 2 line (scales drawn), 3 parabola, 4 and 5 sine,
-// cosine or tangent, 6 square root, 7 hyperbola, 8 power of two. Level 7 of
-// the menu mixes kinds 3, 4, 6, 7 and 8.
-inline constexpr int doorElkaarNiveau = 7;
+// cosine or tangent, 6 square root, 7 hyperbola, 8 power of two. The mixed
+// level of the menu mixes kinds 3, 4, 6, 7 and 8.
 
 // Per kind 0..8: already used by this player in the mixed level.
 using GebruikteSoorten = std::array<bool, 9>;

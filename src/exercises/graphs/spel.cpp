@@ -1,6 +1,7 @@
 #include "spel.h"
 
 #include "common/numbertext.h"
+#include "exercises/catalogue.h"
 #include "run/resultsfile.h"
 #include "runtexts.h"
 
@@ -8,6 +9,11 @@ namespace graphs {
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
+}
+
+int functionsPerRun()
+{
+    return catalogue::find(u"grafieken")->problemsPerRun;
 }
 
 Spel::Spel(const run::Session& session)

@@ -14,7 +14,8 @@
 
 namespace graphs {
 
-constexpr int aantalFuncties = 10; // functions per player in a run
+// Functions per player in a run, as the catalogue has it.
+int functionsPerRun();
 
 struct Spel {
     Spel() = default;
@@ -27,6 +28,7 @@ struct Spel {
     // On the mixed level, the kinds each player has had.
     std::array<GebruikteSoorten, 2> gebruikt{};
 
+    int aantalFuncties = functionsPerRun();
     int functieNr = 1; // the function being played, 1 to aantalFuncties
     int beurt = 1;     // the player whose function it is
     QString doelformule;

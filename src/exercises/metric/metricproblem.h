@@ -34,11 +34,4 @@ QString getaltekst(double x);
 // The problem as one sentence for a screen reader: «200 dam = … cm».
 QString uitgesproken(const Opgave& o);
 
-// The level of a problem in the mixed level: lengths, areas, volumes in turn
-// by the problem number.
-inline int gemengdNiveau(int opgaveNr)
-{
-    return opgaveNr % 3 + 1;
-}
-
 } // namespace metric

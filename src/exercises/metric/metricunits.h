@@ -10,8 +10,6 @@ namespace metric {
 inline constexpr int lengtes = 1;
 inline constexpr int oppervlaktes = 2;
 inline constexpr int inhouden = 3;
-// The mixed level: lengths, areas and volumes in turn.
-inline constexpr int gemengd = 4;
 
 // Number of units of a level (7, 10 or 8).
 int aantalEenheden(int niveau);

@@ -8,8 +8,6 @@
 
 namespace sums {
 
-inline constexpr int kAantalOpgaven = 20;
-
 // The alternation ("om en om") of kinds per level (1 to 4) and problem
 // number (1 to 20).
 Mode schema(int niveau, int opgaveNr);

@@ -47,11 +47,6 @@ Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("som
     }
 }
 
-int Sommen::opgavenPerRun() const
-{
-    return sums::kAantalOpgaven;
-}
-
 void Sommen::nieuweRun()
 {
     for (int speler = 1; speler <= 2; ++speler)

@@ -22,7 +22,6 @@ public:
     sums::Problem opgave;
 
 protected:
-    int opgavenPerRun() const override;
     void nieuweRun() override;
     void maakopgave(int speler) override;
     run::Verdict beoordeel(int speler) override;
