@@ -280,11 +280,11 @@ private slots:
     void anotherFolderShowsOnlyItsOwnRuns()
     {
         QTemporaryDir other;
-        const QString file = other.filePath("oefset2_1.txt");
+        const QString file = other.filePath("oefset2_2.txt");
         tktest::writeFile(file, block(part("Cor", "5-12-2026", 1, 1)));
         const QString busy = dir.filePath("oefset2_1.txt");
-        tktest::writeFile(busy, block(part("Bram", "5-12-2026", 1, 1)).repeated(8000), true);
-        QTest::qWait(50); // the follower starts reading what was added
+        tktest::writeFile(busy, block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        w->follower.check(); // reads what was added, still at it when the folder changes
         QSignalSpy done(w.get(), &OverviewWindow::readingDone);
         w->open(other.path());
         QVERIFY(done.wait());
@@ -296,7 +296,30 @@ private slots:
         QTRY_COMPARE(w->records.rowCount(), 2);
         QTest::qWait(1500); // a look at the earlier folder's sizes would have come by
         QCOMPARE(rows(*w->sorted),
-                 QStringList{"Cor|Metriek: lengten|2|2|100,0|100,0|6-12-2026 10:15"});
+                 QStringList{"Cor|Metriek: oppervlakten|2|2|100,0|100,0|6-12-2026 10:15"});
+    }
+
+    // A check of the folder followed before, still reading when another is
+    // followed, tells nothing of it.
+    void theFollowerForgetsTheFolderBefore()
+    {
+        QTemporaryDir other;
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "5-12-2026", 1, 1)));
+        FolderFollower follower;
+        QSignalSpy updated(&follower, &FolderFollower::updated);
+        follower.follow(dir.path(), readFolder(dir.path()));
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        follower.check();
+        follower.follow(other.path(), readFolder(other.path()));
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "6-12-2026", 1, 1)),
+                          true);
+        QTRY_VERIFY_WITH_TIMEOUT(!updated.isEmpty(), 20000);
+        QTest::qWait(1500);
+        for (const QList<QVariant>& signal : updated)
+            for (const FileUpdate& u : signal[0].value<QList<FileUpdate>>())
+                for (const Record& r : u.read.records)
+                    QCOMPARE(r.name, QString("Cor"));
     }
 
     // The program ends when the window is closed while a large file is read,

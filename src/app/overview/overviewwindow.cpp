@@ -101,7 +101,7 @@ OverviewWindow::~OverviewWindow()
 
 void OverviewWindow::stopReading()
 {
-    follower_.stop();
+    follower.stop();
     readingStop_->store(true);
     readingStop_ = newStopFlag();
     reading_.cancel();
@@ -144,7 +144,7 @@ void OverviewWindow::connectSignals()
         if (const Record* r = records.find(run))
             answers->showRun(*r);
     });
-    connect(&follower_, &FolderFollower::updated, this, &OverviewWindow::applyUpdates);
+    connect(&follower, &FolderFollower::updated, this, &OverviewWindow::applyUpdates);
     connect(&reading_, &QFutureWatcher<FileState>::progressRangeChanged, progress,
             &QProgressBar::setRange);
     connect(&reading_, &QFutureWatcher<FileState>::progressValueChanged, progress,
@@ -217,7 +217,7 @@ void OverviewWindow::readDone()
     for (const FileState& f : read)
         all += f.read.records;
     records.setRecords(std::move(all));
-    follower_.follow(folder_, read);
+    follower.follow(folder_, read);
     progress->hide();
     showStatus(statusText());
     emit readingDone();
@@ -244,7 +244,7 @@ void OverviewWindow::showStatus(const QString& text)
 QString OverviewWindow::statusText() const
 {
     QStringList lines;
-    const auto& known = follower_.known();
+    const auto& known = follower.known();
     lines << QStringLiteral("%1 bestanden, %2 keer gespeeld; de map wordt gevolgd.")
                  .arg(known.size())
                  .arg(records.rowCount());

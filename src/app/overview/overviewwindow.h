@@ -61,6 +61,7 @@ public:
     RecordFilter filter{&records};
     ClassTable classTable{&filter};
     QSortFilterProxyModel* sorted;
+    FolderFollower follower;
 
 signals:
     void readingDone();
@@ -82,7 +83,6 @@ private:
 
     QString folder_;
     QString pupil_;
-    FolderFollower follower_;
     QFutureWatcher<FileState> reading_;
     StopFlag readingStop_ = newStopFlag();
 };
