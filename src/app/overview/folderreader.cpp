@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QtConcurrent>
 
 namespace overview {
@@ -46,7 +47,7 @@ FileRead readFileInPieces(const QString& path, const QString& relativeName, qint
                           int firstBlock, const StopFlag& stop)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() - from <= pieceSize)
+    if (QFileInfo(path).size() - from <= pieceSize || !file.open(QIODevice::ReadOnly))
         return readResultsFile(path, relativeName, from, firstBlock);
     FileKind kind;
     kindOfFile(relativeName.mid(relativeName.lastIndexOf(QLatin1Char('/')) + 1), kind);
