@@ -4,6 +4,7 @@
 #include "app/bekijken.h"
 #include "app/formlist.h"
 #include "app/overview/overviewwindow.h"
+#include "app/overview/pupilchart.h"
 #include "app/wismenu.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/common/runform.h"
@@ -16,6 +17,9 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QXYSeries>
 
 namespace {
 // Name, description, value and text of the control's interface.
@@ -60,6 +64,16 @@ QStringList shownLines(QWidget* w)
         return p->printedLines();
     if (auto* v = qobject_cast<ui::LineView*>(w))
         return v->contents().split(QLatin1Char('\n'));
+    if (auto* c = qobject_cast<overview::PupilChart*>(w)) { // its title, lines and points
+        QStringList lines{c->chart()->title()};
+        for (QAbstractSeries* series : c->chart()->series()) {
+            lines << series->name();
+            for (const QPointF& p : static_cast<QXYSeries*>(series)->points())
+                lines << QDateTime::fromMSecsSinceEpoch(qint64(p.x())).toString("d-M-yyyy H:mm") +
+                             ' ' + QLocale(QLocale::Dutch).toString(p.y(), 'f', 1) + " %";
+        }
+        return lines;
+    }
     return {};
 }
 
@@ -207,8 +221,32 @@ private slots:
         CHECK_EXPOSED(b, s.messages);
         b->tInfo->appendLines({QStringLiteral("An:"), QStringLiteral("  3 + 4 = 7   Goed")});
         CHECK_EXPOSED(b, s.messages);
-        overview::OverviewWindow overview; // the teachers' class overview
+    }
+
+    // The teachers' class overview: its status lines and a pupil's chart.
+    void overviewExposesWhatItShows()
+    {
+        const QByteArray dashes = QByteArray(49, '-') + "\r\n";
+        const auto run = [&](const char* date, const char* answer, const char* right) {
+            return QByteArray("Anna: (") + date + "      10:15)\r\n\r\n" + answer +
+                   "\r\n\r\neindresultaat:  " + right + " goed van de  1\r\n\r\n\r\n" + dashes;
+        };
+        QTemporaryDir dir;
+        tktest::writeFile(
+            dir.filePath("oefset2_1.txt"),
+            run("2-12-2026", " 1.1 km = 110000 cm   Goed", "1") +
+                run("4-12-2026", " 1.1 km = 110 cm       Fout ,het is  110000 cm", "0") +
+                "kapot\r\n" + dashes);
+        tktest::Session s;
+        overview::OverviewWindow overview;
         overview.show();
+        CHECK_EXPOSED(&overview, s.messages);
+        QSignalSpy done(&overview, &overview::OverviewWindow::readingDone);
+        overview.open(dir.path());
+        QVERIFY(done.wait());
+        QVERIFY(overview.status->text().contains("1 blok overgeslagen"));
+        overview.choosePupil("Anna");
+        QCOMPARE(overview.chart->chart()->series().size(), 1);
         CHECK_EXPOSED(&overview, s.messages);
     }
 };

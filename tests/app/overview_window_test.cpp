@@ -5,9 +5,12 @@
 #include "app/overview/answersview.h"
 #include "app/overview/chartdata.h"
 #include "app/overview/csvexport.h"
+#include "app/overview/folderreader.h"
 #include "app/overview/overviewwindow.h"
+#include "app/overview/pupilchart.h"
 #include "testmain.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -15,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QXYSeries>
 
 using namespace overview;
 
@@ -48,7 +53,48 @@ QStringList rows(const QAbstractItemModel& m)
     }
     return out;
 }
+
+// Another program writing to a results file: count blocks, one every few ms.
+int appendBlocks(const QStringList& args)
+{
+    for (int k = 0; k < args[1].toInt(); ++k) {
+        tktest::writeFile(args[0], block(part("Bram", "5-12-2026", 1, 1)), true);
+        QThread::msleep(5);
+    }
+    return 0;
+}
+
+// A click with the mouse on a point of the chart's line.
+void clickPoint(PupilChart* chart, int line, int point)
+{
+    auto* series = static_cast<QXYSeries*>(chart->chart()->series().at(line));
+    const QPointF at = chart->chart()->mapToPosition(series->at(point), series);
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {},
+                      chart->mapFromScene(chart->chart()->mapToScene(at)));
+}
 } // namespace
+
+// The overview as the program opens it, its window closed after the given
+// milliseconds; "closed" on standard output then.
+int overviewClosedWhileReading(const QStringList& args)
+{
+    int argc = 1;
+    char name[] = "overzicht";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    OverviewWindow window;
+    window.open(args[0]);
+    window.show();
+    QTimer::singleShot(args[1].toInt(), &window, [&window] {
+        window.close();
+        std::puts("closed");
+        std::fflush(stdout);
+    });
+    return app.exec();
+}
+
+TK_CHILD_MODE(appendBlocks, appendBlocks)
+TK_CHILD_MODE(overviewClosedWhileReading, overviewClosedWhileReading)
 
 class OverviewWindowTest : public QObject {
     Q_OBJECT
@@ -133,13 +179,32 @@ private slots:
                  QDateTime(QDate(2026, 12, 4), QTime(10, 15)).toMSecsSinceEpoch());
         // Bram's run without answers has no point.
         QCOMPARE(chartLines(w->classTable.recordsOf("Bram")).size(), 1);
-        // A chosen point shows the answers of its run.
+    }
+
+    // A point clicked shows the answers of its run, also after the folder
+    // grew with runs the table does not show (the chart was not drawn again).
+    void aChosenPointShowsItsRun_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::newRow("as read") << 0;
+        QTest::newRow("after others played") << 40;
+    }
+    void aChosenPointShowsItsRun()
+    {
+        QFETCH(int, added);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->tNaam->setText("Anna");
         w->choosePupil("Anna");
-        w->answers->showRun(*lines[0].points[0].run);
+        QByteArray more;
+        for (int k = 0; k < added; ++k)
+            more += block(part("Bram", "5-12-2026", 1, 1));
+        tktest::writeFile(dir.filePath("oefset2_1.txt"), more, true);
+        QTRY_COMPARE(w->records.rowCount(), 5 + added);
+        clickPoint(w->chart, 0, 0);
         QCOMPARE(w->answers->title->text(),
                  QString("Anna, Metriek: lengten, 2-12-2026 10:15: 5 van de 10 goed"));
-        QCOMPARE(answerRows(*lines[0].points[0].run).last(),
-                 (QStringList{"1.1 km", "110 cm", "fout", "110000 cm"}));
+        QCOMPARE(w->answers->list->topLevelItem(9)->text(1), QString("110 cm"));
     }
 
     void theCsvOpensInADutchSpreadsheet()
@@ -154,9 +219,29 @@ private slots:
                  "Beste score (%);Laatste keer\r\n"
                  "Anna;Metriek: lengten;2;20;90,0;90,0;4-12-2026 10:15\r\n"
                  "Anna;Sommen: optellen/aftrekken 1;1;3;66,7;66,7;3-12-2026 10:15\r\n");
-        QCOMPARE(csvField("Jan \"de Vos\"; 2b"), QString("\"Jan \"\"de Vos\"\"; 2b\""));
-        QCOMPARE(csvField("2b; Jan"), QString("\"2b; Jan\""));
-        QCOMPARE(csvField("=1+1"), QString("'=1+1"));
+    }
+
+    void csvFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        // clang-format off
+        QTest::newRow("quotes and ;") << "Jan \"de Vos\"; 2b" << "\"Jan \"\"de Vos\"\"; 2b\"";
+        QTest::newRow(";") << "2b; Jan" << "\"2b; Jan\"";
+        QTest::newRow("=") << "=1+1" << "'=1+1";
+        QTest::newRow("+") << "+31 6" << "'+31 6";
+        QTest::newRow("-") << "-2+3" << "'-2+3";
+        QTest::newRow("@") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("tab") << "\t=1" << "'\t=1";
+        QTest::newRow("CR, quoted") << "\r=1" << "\"'\r=1\"";
+        QTest::newRow("a number stays one") << "-3" << "-3";
+        QTest::newRow("a decimal comma too") << "66,7" << "66,7";
+        // clang-format on
+    }
+    void csvFields()
+    {
+        QFETCH(QString, text);
+        QTEST(csvField(text), "field");
     }
 
     void thePdfHasAPagePerPupil()
@@ -187,6 +272,81 @@ private slots:
         QCOMPARE(added.block, 2);
         QCOMPARE(w->sorted->index(2, ClassTable::Last).data().toString(), QString("100,0"));
         QCOMPARE(chartLines(w->classTable.recordsOf("Bram")).first().points.size(), 2);
+    }
+
+    // Another folder chosen while the one before grows and is being read
+    // again: none of the earlier folder's runs come into the table, also not
+    // when its files grow after the change.
+    void anotherFolderShowsOnlyItsOwnRuns()
+    {
+        QTemporaryDir other;
+        const QString file = other.filePath("oefset2_2.txt");
+        tktest::writeFile(file, block(part("Cor", "5-12-2026", 1, 1)));
+        const QString busy = dir.filePath("oefset2_1.txt");
+        tktest::writeFile(busy, block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        w->follower.check(); // reads what was added, still at it when the folder changes
+        QSignalSpy done(w.get(), &OverviewWindow::readingDone);
+        w->open(other.path());
+        QVERIFY(done.wait());
+        std::unique_ptr<QProcess> writer(
+            tktest::childProcess("appendBlocks", {busy, "100"}, nullptr));
+        writer->start();
+        QVERIFY(writer->waitForFinished(60000));
+        tktest::writeFile(file, block(part("Cor", "6-12-2026", 1, 1)), true);
+        QTRY_COMPARE(w->records.rowCount(), 2);
+        QTest::qWait(1500); // a look at the earlier folder's sizes would have come by
+        QCOMPARE(rows(*w->sorted),
+                 QStringList{"Cor|Metriek: oppervlakten|2|2|100,0|100,0|6-12-2026 10:15"});
+    }
+
+    // A check of the folder followed before, still reading when another is
+    // followed, tells nothing of it.
+    void theFollowerForgetsTheFolderBefore()
+    {
+        QTemporaryDir other;
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "5-12-2026", 1, 1)));
+        FolderFollower follower;
+        QSignalSpy updated(&follower, &FolderFollower::updated);
+        follower.follow(dir.path(), readFolder(dir.path()));
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        follower.check();
+        follower.follow(other.path(), readFolder(other.path()));
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "6-12-2026", 1, 1)),
+                          true);
+        QTRY_VERIFY_WITH_TIMEOUT(!updated.isEmpty(), 20000);
+        QTest::qWait(1500);
+        for (const QList<QVariant>& signal : updated)
+            for (const FileUpdate& u : signal[0].value<QList<FileUpdate>>())
+                for (const Record& r : u.read.records)
+                    QCOMPARE(r.name, QString("Cor"));
+    }
+
+    // The program ends when the window is closed while a large file is read,
+    // not when the file has been read.
+    void closingDuringAReadEndsTheProgram()
+    {
+        QTemporaryDir big;
+        const QString file = big.filePath("oefset2_1.txt");
+        const QByteArray blocks = block(part("Anna", "5-12-2026", 1, 1)).repeated(10000);
+        for (int k = 0; k < 12; ++k)
+            tktest::writeFile(file, blocks, true);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(readFolder(big.path()).first().read.blocks, 120000);
+        const qint64 wholeRead = clock.elapsed();
+        std::unique_ptr<QProcess> overview(
+            tktest::childProcess("overviewClosedWhileReading", {big.path(), "100"}, nullptr));
+        overview->setProcessChannelMode(QProcess::SeparateChannels);
+        overview->start();
+        while (!overview->readAllStandardOutput().contains("closed"))
+            QVERIFY(overview->waitForReadyRead(60000));
+        clock.restart();
+        QVERIFY(overview->waitForFinished(60000));
+        QVERIFY2(
+            clock.elapsed() < wholeRead / 2,
+            qPrintable(QString("%1 ms to end, %2 ms to read").arg(clock.elapsed()).arg(wholeRead)));
+        QCOMPARE(overview->exitCode(), 0);
     }
 
     void commandLine_data()

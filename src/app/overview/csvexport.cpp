@@ -1,14 +1,16 @@
 #include "csvexport.h"
 
 #include <QAbstractItemModel>
+#include <QRegularExpression>
 
 namespace overview {
 
 QString csvField(const QString& text)
 {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(,[0-9]+)?$"));
     QString field = text;
-    if (field.startsWith(QLatin1Char('=')) || field.startsWith(QLatin1Char('+')) ||
-        field.startsWith(QLatin1Char('@')))
+    if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field[0]) &&
+        !number.match(field).hasMatch())
         field.prepend(QLatin1Char('\''));
     const bool quote = field.contains(QLatin1Char(';')) || field.contains(QLatin1Char('"')) ||
                        field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'));

@@ -13,8 +13,9 @@ namespace overview {
 QByteArray csvOf(const QAbstractItemModel& model);
 
 // One field, quoted when it holds ";", a quote or a line break. A field that
-// a spreadsheet would take for a formula (starting "=", "+", "@") gets a
-// leading apostrophe.
+// a spreadsheet would take for a formula (starting "=", "+", "-", "@", a tab
+// or a carriage return) gets a leading apostrophe, whichever column it is
+// in; a plain number ("-3", "66,7") stays a number.
 QString csvField(const QString& text);
 
 } // namespace overview

@@ -13,21 +13,24 @@ namespace {
 constexpr int maxWatchedFiles = 2000;
 } // namespace
 
-QList<FileUpdate> checkFolder(const QString& folder, const QHash<QString, Tracked>& known)
+QList<FileUpdate> checkFolder(const QString& folder, const QHash<QString, Tracked>& known,
+                              const StopFlag& stop)
 {
     QList<FileUpdate> updates;
     const QDir root(folder);
     const QStringList found = findResultsFiles(folder);
     const QSet<QString> names(found.cbegin(), found.cend());
     for (const QString& name : found) {
+        if (stop && stop->load())
+            return updates;
         const QString path = root.filePath(name);
         const qint64 size = QFileInfo(path).size();
         const auto it = known.constFind(name);
         if (it != known.cend() && it->size == size)
             continue;
         FileUpdate u{name, {}, size, it == known.cend() || size < it->end};
-        u.read = u.whole ? readResultsFile(path, name)
-                         : readResultsFile(path, name, it->end, it->blocks);
+        u.read = u.whole ? readFileInPieces(path, name, 0, 0, stop)
+                         : readFileInPieces(path, name, it->end, it->blocks, stop);
         updates.append(u);
     }
     for (auto it = known.cbegin(); it != known.cend(); ++it) {
@@ -65,8 +68,14 @@ FolderFollower::FolderFollower(QObject* parent) : QObject(parent)
             &FolderFollower::finished);
 }
 
+FolderFollower::~FolderFollower()
+{
+    stop_->store(true);
+}
+
 void FolderFollower::follow(const QString& folder, const QList<FileState>& read)
 {
+    stop();
     folder_ = folder;
     known_.clear();
     for (const FileState& f : read) {
@@ -77,12 +86,28 @@ void FolderFollower::follow(const QString& folder, const QList<FileState>& read)
     poll_.start();
 }
 
-void FolderFollower::watch()
+void FolderFollower::stop()
+{
+    poll_.stop();
+    unwatch();
+    stop_->store(true);
+    stop_ = newStopFlag();
+    folder_.clear();
+    known_.clear();
+    again_ = false;
+}
+
+void FolderFollower::unwatch()
 {
     if (!watcher_.files().isEmpty())
         watcher_.removePaths(watcher_.files());
     if (!watcher_.directories().isEmpty())
         watcher_.removePaths(watcher_.directories());
+}
+
+void FolderFollower::watch()
+{
+    unwatch();
     QStringList dirs{folder_};
     QDirIterator it(folder_, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -103,11 +128,19 @@ void FolderFollower::check()
         again_ = true;
         return;
     }
-    running_.setFuture(QtConcurrent::run(checkFolder, folder_, known_));
+    runningStop_ = stop_;
+    running_.setFuture(QtConcurrent::run(checkFolder, folder_, known_, stop_));
 }
 
 void FolderFollower::finished()
 {
+    if (runningStop_ != stop_) { // a check of a folder no longer followed
+        if (again_) {
+            again_ = false;
+            check();
+        }
+        return;
+    }
     const QList<FileUpdate> updates = running_.result();
     bool newFiles = false;
     for (const FileUpdate& u : updates) {

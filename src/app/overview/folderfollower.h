@@ -32,8 +32,10 @@ struct FileUpdate {
 };
 
 // Reads what changed in the folder since known. A file that is gone comes
-// back as a whole update without records.
-QList<FileUpdate> checkFolder(const QString& folder, const QHash<QString, Tracked>& known);
+// back as a whole update without records. Setting stop ends it between files
+// (or pieces of a large file); its updates are then of no use.
+QList<FileUpdate> checkFolder(const QString& folder, const QHash<QString, Tracked>& known,
+                              const StopFlag& stop = {});
 
 // Applies an update to what is known of its file.
 void track(QHash<QString, Tracked>& known, const FileUpdate& update);
@@ -42,9 +44,14 @@ class FolderFollower : public QObject {
     Q_OBJECT
 public:
     explicit FolderFollower(QObject* parent = nullptr);
+    ~FolderFollower() override; // a check still running stops at its next file
 
-    // Starts following the folder, knowing the files already read.
+    // Starts following the folder, knowing the files already read (and stops
+    // following the one before).
     void follow(const QString& folder, const QList<FileState>& read);
+    // Stops following: no check starts, the one still running stops at its
+    // next file and what it found is dropped.
+    void stop();
     const QHash<QString, Tracked>& known() const { return known_; }
     // Checks at once (the timer and the watcher call it too).
     void check();
@@ -55,11 +62,14 @@ signals:
 private:
     void finished();
     void watch();
+    void unwatch();
     QString folder_;
     QHash<QString, Tracked> known_;
     QFileSystemWatcher watcher_;
     QTimer poll_;
     QFutureWatcher<QList<FileUpdate>> running_;
+    StopFlag stop_ = newStopFlag();        // for the checks of this folder
+    StopFlag runningStop_ = newStopFlag(); // the one the running check was given
     bool again_ = false;
 };
 

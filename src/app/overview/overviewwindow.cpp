@@ -94,6 +94,19 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     connectSignals();
 }
 
+OverviewWindow::~OverviewWindow()
+{
+    stopReading();
+}
+
+void OverviewWindow::stopReading()
+{
+    follower.stop();
+    readingStop_->store(true);
+    readingStop_ = newStopFlag();
+    reading_.cancel();
+}
+
 void OverviewWindow::setUpTable()
 {
     sorted->setSourceModel(&classTable);
@@ -127,9 +140,11 @@ void OverviewWindow::connectSignals()
         pupil_ = pupil;
         showPupil();
     });
-    connect(chart, &PupilChart::runChosen, this,
-            [this](const Record* run) { answers->showRun(*run); });
-    connect(&follower_, &FolderFollower::updated, this, &OverviewWindow::applyUpdates);
+    connect(chart, &PupilChart::runChosen, this, [this](const RunKey& run) {
+        if (const Record* r = records.find(run))
+            answers->showRun(*r);
+    });
+    connect(&follower, &FolderFollower::updated, this, &OverviewWindow::applyUpdates);
     connect(&reading_, &QFutureWatcher<FileState>::progressRangeChanged, progress,
             &QProgressBar::setRange);
     connect(&reading_, &QFutureWatcher<FileState>::progressValueChanged, progress,
@@ -183,25 +198,28 @@ void OverviewWindow::applyFilters()
 
 void OverviewWindow::open(const QString& folder)
 {
+    stopReading();
     folder_ = QDir(folder).absolutePath();
     folderLabel->setText(QStringLiteral("Map: ") + QDir::toNativeSeparators(folder_));
     records.setRecords({});
     progress->show();
     progress->setValue(0);
-    status->setText(QStringLiteral("Bezig met lezen…"));
-    reading_.setFuture(readFiles(folder_, findResultsFiles(folder_)));
+    showStatus(QStringLiteral("Bezig met lezen…"));
+    reading_.setFuture(readFiles(folder_, findResultsFiles(folder_), readingStop_));
 }
 
 void OverviewWindow::readDone()
 {
+    if (reading_.isCanceled())
+        return;
     const QList<FileState> read = reading_.future().results();
     QList<Record> all;
     for (const FileState& f : read)
         all += f.read.records;
     records.setRecords(std::move(all));
-    follower_.follow(folder_, read);
+    follower.follow(folder_, read);
     progress->hide();
-    status->setText(statusText());
+    showStatus(statusText());
     emit readingDone();
 }
 
@@ -213,13 +231,20 @@ void OverviewWindow::applyUpdates(const QList<FileUpdate>& updates)
         else
             records.addRecords(u.read.records);
     }
-    status->setText(statusText());
+    showStatus(statusText());
+}
+
+// A screen reader hears the label's name, then what it says now.
+void OverviewWindow::showStatus(const QString& text)
+{
+    status->setText(text);
+    status->setAccessibleDescription(text);
 }
 
 QString OverviewWindow::statusText() const
 {
     QStringList lines;
-    const auto& known = follower_.known();
+    const auto& known = follower.known();
     lines << QStringLiteral("%1 bestanden, %2 keer gespeeld; de map wordt gevolgd.")
                  .arg(known.size())
                  .arg(records.rowCount());
@@ -280,7 +305,7 @@ void OverviewWindow::askCsv()
                                                       QStringLiteral("overzicht.csv"),
                                                       QStringLiteral("CSV-bestanden (*.csv)"));
     if (!path.isEmpty() && !saveCsv(path))
-        status->setText(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
+        showStatus(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
 }
 
 void OverviewWindow::askPdf()
@@ -289,7 +314,7 @@ void OverviewWindow::askPdf()
                                                       QStringLiteral("overzicht.pdf"),
                                                       QStringLiteral("PDF-bestanden (*.pdf)"));
     if (!path.isEmpty() && !savePdf(path))
-        status->setText(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
+        showStatus(QStringLiteral("Het bestand kon niet worden opgeslagen: ") + path);
 }
 
 } // namespace overview

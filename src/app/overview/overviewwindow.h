@@ -30,8 +30,11 @@ class OverviewWindow : public QWidget {
     Q_OBJECT
 public:
     explicit OverviewWindow(QWidget* parent = nullptr);
+    // Does not wait for a read: it is stopped at its next file or piece.
+    ~OverviewWindow() override;
 
-    // Reads the folder (in the background) and follows it from then on.
+    // Reads the folder (in the background) and follows it from then on; what
+    // was read or being read of the folder before is dropped.
     void open(const QString& folder);
     bool isReading() const { return reading_.isRunning(); }
     QString statusText() const;
@@ -58,6 +61,7 @@ public:
     RecordFilter filter{&records};
     ClassTable classTable{&filter};
     QSortFilterProxyModel* sorted;
+    FolderFollower follower;
 
 signals:
     void readingDone();
@@ -74,11 +78,13 @@ private:
     void askFolder();
     void askCsv();
     void askPdf();
+    void stopReading();
+    void showStatus(const QString& text);
 
     QString folder_;
     QString pupil_;
-    FolderFollower follower_;
     QFutureWatcher<FileState> reading_;
+    StopFlag readingStop_ = newStopFlag();
 };
 
 } // namespace overview

@@ -6,11 +6,19 @@
 
 namespace overview {
 
-PupilChart::PupilChart(QWidget* parent) : QChartView(parent)
+PupilChart::PupilChart(QWidget* parent)
+    : QChartView(parent), x_(new QDateTimeAxis), y_(new QValueAxis)
 {
     setRenderHint(QPainter::Antialiasing);
     setAccessibleName(QStringLiteral("Grafiek van de gekozen leerling"));
     chart()->legend()->setAlignment(Qt::AlignBottom);
+    x_->setFormat(QStringLiteral("d-M"));
+    x_->setTitleText(QStringLiteral("Datum"));
+    y_->setRange(0, 100);
+    y_->setLabelFormat(QStringLiteral("%d"));
+    y_->setTitleText(QStringLiteral("Score (%)"));
+    chart()->addAxis(x_, Qt::AlignBottom);
+    chart()->addAxis(y_, Qt::AlignLeft);
     showLines(QString(), {});
 }
 
@@ -19,19 +27,9 @@ void PupilChart::showLines(const QString& pupil, const QList<ChartLine>& lines)
     lines_ = lines;
     QChart* c = chart();
     c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis);
     c->setTitle(pupil.isEmpty() ? QStringLiteral("Kies een leerling in de tabel")
                                 : QStringLiteral("Score per keer: ") + pupil);
-    auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("d-M"));
-    x->setTitleText(QStringLiteral("Datum"));
-    auto* y = new QValueAxis;
-    y->setRange(0, 100);
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTitleText(QStringLiteral("Score (%)"));
-    c->addAxis(x, Qt::AlignBottom);
-    c->addAxis(y, Qt::AlignLeft);
+    setAccessibleDescription(c->title() + QLatin1Char('\n') + chartText(lines_));
     qint64 first = 0;
     qint64 last = 0;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
@@ -44,8 +42,8 @@ void PupilChart::showLines(const QString& pupil, const QList<ChartLine>& lines)
             last = std::max(last, p.msecs);
         }
         c->addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
+        series->attachAxis(x_);
+        series->attachAxis(y_);
         connect(series, &QLineSeries::clicked, this, [this, i](const QPointF& at) {
             const ChartPoint* nearest = nullptr;
             for (const ChartPoint& p : lines_[i].points) {
@@ -59,8 +57,8 @@ void PupilChart::showLines(const QString& pupil, const QList<ChartLine>& lines)
     if (first == 0)
         first = last = QDateTime::currentMSecsSinceEpoch();
     const qint64 margin = std::max<qint64>((last - first) / 20, 3600 * 1000);
-    x->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
-                QDateTime::fromMSecsSinceEpoch(last + margin));
+    x_->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
+                 QDateTime::fromMSecsSinceEpoch(last + margin));
 }
 
 } // namespace overview

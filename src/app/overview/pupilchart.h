@@ -1,10 +1,14 @@
 #pragma once
 // A pupil's chart: score in % per run over time, a line per exercise level.
-// Choosing a point tells which run it stands for.
+// Choosing a point tells which run it stands for. A screen reader reads the
+// title and every line with its points as the chart's description.
 
 #include "chartdata.h"
 
 #include <QChartView>
+
+class QDateTimeAxis;
+class QValueAxis;
 
 namespace overview {
 
@@ -16,10 +20,13 @@ public:
     void showLines(const QString& pupil, const QList<ChartLine>& lines);
 
 signals:
-    void runChosen(const overview::Record* run);
+    void runChosen(const overview::RunKey& run);
 
 private:
     QList<ChartLine> lines_;
+    // Made once and owned by the chart; each drawing only sets their range.
+    QDateTimeAxis* x_;
+    QValueAxis* y_;
 };
 
 } // namespace overview

@@ -55,6 +55,15 @@ QVariant RecordModel::headerData(int section, Qt::Orientation o, int role) const
     return QString::fromUtf8(titles[section]);
 }
 
+const Record* RecordModel::find(const RunKey& run) const
+{
+    for (const Record& r : records_) {
+        if (isRun(r, run))
+            return &r;
+    }
+    return nullptr;
+}
+
 void RecordModel::setRecords(QList<Record> records)
 {
     beginResetModel();

@@ -2,7 +2,7 @@
 // The records read from a results folder, one row per player per run, and
 // the filter over them: name, exercise (and level) and date range.
 
-#include "record.h"
+#include "runkey.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -23,6 +23,9 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role) const override;
 
     const Record& record(int row) const { return records_[row]; }
+    // The run as it is now; nullptr when it is no longer there. The pointer
+    // holds until records are added or replaced.
+    const Record* find(const RunKey& run) const;
     void setRecords(QList<Record> records);
     void addRecords(const QList<Record>& records);
     // The file's records are replaced (it was read again from its start).
