@@ -59,8 +59,10 @@ private:
     std::function<QString()> all_;
 };
 
-// A command or option button whose press and toggle actions click it at
-// once, as the mouse and the keys do, so that its handler runs.
+// A command or option button whose press and toggle actions click it, as
+// the mouse and the keys do, so that its handler runs. The click comes right
+// after the action has returned, as with Qt's own buttons: a handler that
+// opens a modal box must not keep the screen reader waiting until it closes.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     ButtonAccessible(QAbstractButton* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -102,7 +104,13 @@ public:
         if (!widget()->isEnabled())
             return;
         if (action == pressAction() || action == toggleAction())
-            button()->click();
+            QMetaObject::invokeMethod(
+                button(),
+                [b = button()] {
+                    if (b->isEnabled())
+                        b->click();
+                },
+                Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }

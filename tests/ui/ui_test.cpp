@@ -1,3 +1,4 @@
+#include "rundriver.h"
 #include "testmain.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -6,6 +7,8 @@
 #include "ui/picturebox.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
+
+#include <QAccessible>
 
 class UiTest : public QObject {
     Q_OBJECT
@@ -41,6 +44,25 @@ private slots:
         b.setEnabled(false);
         QTest::keyClick(&b, Qt::Key_Return);
         QCOMPARE(clicks, 1);
+    }
+
+    // A screen reader's press returns before the handler runs, so a box the
+    // handler opens keeps no one waiting; the box opens right after.
+    void pressReturnsBeforeTheBoxItOpens()
+    {
+        QWidget parent;
+        ui::Button b(&parent, "OK", 0, 0, 1000, 375);
+        bool handled = false;
+        b.onClick = [&] {
+            ui::messageBox("Telkompas", "Pak pen en papier klaar");
+            handled = true;
+        };
+        tktest::BoxWatcher watcher;
+        QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QVERIFY(!handled && watcher.looks == 0);
+        QTRY_VERIFY(handled);
+        QCOMPARE(watcher.text, QString("Pak pen en papier klaar"));
     }
 
     void optionButtonsCanBeClearedTogether()
