@@ -67,7 +67,7 @@ struct Session : FixedRun {
 };
 
 // Looks at the program's open message box every 10 ms: look(n) at the n-th
-// look (from 0); the box is closed at look `closeAt`.
+// look (from 0); from look `closeAt` on, each box is closed.
 struct BoxWatcher : QTimer {
     explicit BoxWatcher(std::function<void(int)> look = {}, int closeAt = 0)
     {
@@ -79,7 +79,7 @@ struct BoxWatcher : QTimer {
             text = box->text();
             if (look)
                 look(looks);
-            if (looks++ == closeAt && box) // a look can take the box away
+            if (looks++ >= closeAt && box) // a look can take the box away
                 box->accept();
         });
         start(10);

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "lineview.h"
+#include "messagebox.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
@@ -63,6 +64,8 @@ private:
 // the mouse and the keys do, so that its handler runs. The click comes right
 // after the action has returned, as with Qt's own buttons: a handler that
 // opens a modal box must not keep the screen reader waiting until it closes.
+// A screen reader reaches buttons behind a modal box too; while one is open
+// the click does nothing.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     ButtonAccessible(QAbstractButton* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -107,7 +110,7 @@ public:
             QMetaObject::invokeMethod(
                 button(),
                 [b = button()] {
-                    if (b->isEnabled())
+                    if (b->isEnabled() && !messageBoxOpen())
                         b->click();
                 },
                 Qt::QueuedConnection);

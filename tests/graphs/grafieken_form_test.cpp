@@ -3,6 +3,8 @@
 #include "rundriver.h"
 #include "testmain.h"
 
+#include <QAccessible>
+
 using namespace tktest;
 
 namespace {
@@ -108,6 +110,32 @@ private slots:
                  log + CRLF + CRLF + CRLF + QString(49, '-') + CRLF);
         flushUnloads();
         QVERIFY(!ui::FormRegistry::instance().find("grafieken"));
+    }
+
+    // While the error box is open the form takes no action: "Naar menu",
+    // clicked or pressed by a screen reader, leaves the run alone, which goes
+    // on when the box is closed.
+    void theErrorBoxHoldsTheForm()
+    {
+        FixedRun run; // the box opens for real
+        choose(1, "Anna", "", 1, "Lijnen niveau 1");
+        auto* f = open<Grafieken>("grafieken");
+        QAccessibleActionInterface* press =
+            QAccessible::queryAccessibleInterface(f->bNaarmenu)->actionInterface();
+        BoxWatcher watcher(
+            [&](int look) {
+                if (look == 0) { // the press clicks before the next look
+                    f->bNaarmenu->click();
+                    press->doAction(QAccessibleActionInterface::pressAction());
+                }
+            },
+            2);
+        type(f->Text1, "((");
+        QCOMPARE(watcher.looks, 3);
+        QCOMPARE(watcher.text, graphs::formulaErrorText().replace('\r', '\n'));
+        QVERIFY(!f->afgesloten() && f->Text1->isEnabled());
+        answer(f, f->spel.doelformule);
+        QCOMPARE(f->lGoedzo->caption(), QString("Goed zo, Anna !"));
     }
 
     // After "Antwoord" no answer to that function scores, and it is counted once.

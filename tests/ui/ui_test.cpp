@@ -65,6 +65,43 @@ private slots:
         QCOMPARE(watcher.text, QString("Pak pen en papier klaar"));
     }
 
+    // While a box is open the buttons, boxes and timers beneath do nothing.
+    void nothingActsWhileABoxIsOpen()
+    {
+        QWidget parent;
+        ui::Button b(&parent, "Naar menu", 0, 0, 1000, 375);
+        ui::TextBox box(&parent, 0, 400, 1000, 375);
+        ui::Timer t(&parent, 2000);
+        int acted = 0;
+        b.onClick = box.onEnter = t.onTick = [&] { ++acted; };
+        t.setEnabled(true);
+        ui::MessageRecorder boxes;
+        boxes.whileOpen = [&](const ui::Message&) {
+            b.click();
+            QTest::keyClick(&box, Qt::Key_Return);
+            t.fire();
+        };
+        ui::messageBox("", "");
+        QCOMPARE(acted, 0);
+        t.fire();
+        QCOMPARE(acted, 1);
+    }
+
+    // A box whose window goes while it is open goes with it, once.
+    void aBoxGoesWithItsWindow()
+    {
+        auto* window = new QWidget;
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        tktest::BoxWatcher watcher([&](int) {
+            QCOMPARE(QApplication::activeModalWidget()->parentWidget(), window);
+            delete window;
+        });
+        ui::messageBox("Functies raden", "Deze funktie is verkeerd ingetypt!");
+        QCOMPARE(watcher.looks, 1);
+    }
+
     void optionButtonsCanBeClearedTogether()
     {
         QWidget parent;
