@@ -11,7 +11,9 @@
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QtTest>
 #include <memory>
 
@@ -32,10 +34,10 @@ inline void registerExercise(const QString& name)
     ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
 }
 
-// Installs a fixed clock and a random source for the life of the object, and
-// a message recorder; unloads every form at the end.
-struct Session {
-    explicit Session(
+// Installs a fixed clock and a random source for the life of the object;
+// unloads every form at the end. Message boxes open for real.
+struct FixedRun {
+    explicit FixedRun(
         std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
     {
         auto fixed = std::make_unique<common::FixedClock>();
@@ -43,20 +45,48 @@ struct Session {
         oldClock = common::setClock(std::move(fixed));
         oldRandom = common::setRandom(std::move(random));
     }
-    ~Session()
+    ~FixedRun()
     {
         ui::FormRegistry::instance().unloadAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         common::setClock(std::move(oldClock));
         common::setRandom(std::move(oldRandom));
     }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    FixedRun(const FixedRun&) = delete;
+    FixedRun& operator=(const FixedRun&) = delete;
 
     common::FixedClock* clock;
-    ui::MessageRecorder messages;
     std::unique_ptr<common::Clock> oldClock;
     std::unique_ptr<common::Random> oldRandom;
+};
+
+// A fixed run whose message boxes are recorded instead of shown.
+struct Session : FixedRun {
+    using FixedRun::FixedRun;
+    ~Session() { ui::FormRegistry::instance().unloadAll(); } // boxes still recorded
+    ui::MessageRecorder messages;
+};
+
+// Looks at the program's open message box every 10 ms: look(n) at the n-th
+// look (from 0); from look `closeAt` on, each box is closed.
+struct BoxWatcher : QTimer {
+    explicit BoxWatcher(std::function<void(int)> look = {}, int closeAt = 0)
+    {
+        connect(this, &QTimer::timeout, this, [this, look, closeAt] {
+            const QPointer<QMessageBox> box =
+                qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            text = box->text();
+            if (look)
+                look(looks);
+            if (looks++ >= closeAt && box) // a look can take the box away
+                box->accept();
+        });
+        start(10);
+    }
+    QString text; // of the box last seen
+    int looks = 0;
 };
 
 // Shows a registered form as the menu does and returns it.

@@ -4,7 +4,7 @@ namespace infotext {
 
 namespace {
 
-const QString title = QStringLiteral(" Informatie ober het programma Telkompas");
+const QString title = QStringLiteral(" Informatie over het programma Telkompas");
 
 // One entry per line of the text; an empty entry is the empty line that
 // closes a paragraph. A line of one blank is a spacer within a paragraph.

@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "lineview.h"
+#include "messagebox.h"
 #include "picturebox.h"
 
 #include <QAccessibleWidget>
@@ -59,8 +60,12 @@ private:
     std::function<QString()> all_;
 };
 
-// A command or option button whose press and toggle actions click it at
-// once, as the mouse and the keys do, so that its handler runs.
+// A command or option button whose press and toggle actions click it, as
+// the mouse and the keys do, so that its handler runs. The click comes right
+// after the action has returned, as with Qt's own buttons: a handler that
+// opens a modal box must not keep the screen reader waiting until it closes.
+// A screen reader reaches buttons behind a modal box too; while one is open
+// the click does nothing.
 class ButtonAccessible : public QAccessibleWidget {
 public:
     ButtonAccessible(QAbstractButton* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -102,7 +107,13 @@ public:
         if (!widget()->isEnabled())
             return;
         if (action == pressAction() || action == toggleAction())
-            button()->click();
+            QMetaObject::invokeMethod(
+                button(),
+                [b = button()] {
+                    if (b->isEnabled() && !messageBoxOpen())
+                        b->click();
+                },
+                Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(action);
     }

@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "accessible.h"
+#include "messagebox.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -54,7 +55,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 {
     if (isEnter(event)) {
         event->accept();
-        if (onEnter)
+        if (onEnter && !messageBoxOpen())
             onEnter();
         return;
     }
@@ -82,7 +83,7 @@ Button::Button(QWidget* parent, const QString& caption, int left, int top, int w
     setGeometryTw(this, left, top, width, height);
     installAccessibility();
     connect(this, &QPushButton::clicked, this, [this] {
-        if (onClick)
+        if (onClick && !messageBoxOpen())
             onClick();
     });
 }
@@ -112,7 +113,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption, int left, in
     setGeometryTw(this, left, top, width, height);
     installAccessibility();
     connect(this, &QRadioButton::clicked, this, [this] {
-        if (onClick)
+        if (onClick && !messageBoxOpen())
             onClick();
     });
 }

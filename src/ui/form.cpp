@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "formregistry.h"
+#include "messagebox.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ void Form::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (!closeRequested()) {
+    if (messageBoxOpen() || !closeRequested()) {
         event->ignore();
         return;
     }

@@ -3,12 +3,21 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace ui {
 
 namespace {
 MessageRecorder* recorder = nullptr;
 bool boxesSkipped = false;
+int openBoxes = 0;
+
+struct OpenBox {
+    OpenBox() { ++openBoxes; }
+    ~OpenBox() { --openBoxes; }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+};
 } // namespace
 
 void setBoxesSkipped(bool skipped)
@@ -30,13 +39,23 @@ void messageBox(const QString& title, const QString& text)
 {
     if (boxesSkipped)
         return;
+    const OpenBox open;
     if (recorder) {
         recorder->messages.push_back({title, text});
         if (recorder->whileOpen)
             recorder->whileOpen(recorder->messages.back());
         return;
     }
-    makeMessageBox(title, text)->exec();
+    std::unique_ptr<QMessageBox> box = makeMessageBox(title, text);
+    const QPointer<QMessageBox> alive = box.get();
+    box->exec();
+    if (!alive) // its window went, and took the box with it
+        (void)box.release();
+}
+
+bool messageBoxOpen()
+{
+    return openBoxes > 0;
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text)

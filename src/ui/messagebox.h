@@ -22,6 +22,11 @@ void messageBox(const QString& title, const QString& text);
 // and records nothing. False again for the next test.
 void setBoxesSkipped(bool skipped);
 
+// True while a box is open (a recorded one while its whileOpen runs). The
+// forms beneath take no action meanwhile: their buttons, answer boxes and
+// timers do nothing, so that no handler ends the run under the box.
+bool messageBoxOpen();
+
 // The box as messageBox shows it, not yet shown (screenshots).
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& title, const QString& text);
 

@@ -1,5 +1,7 @@
 #include "timer.h"
 
+#include "messagebox.h"
+
 namespace ui {
 
 Timer::Timer(QObject* parent, int intervalMs) : QObject(parent)
@@ -32,7 +34,7 @@ bool Timer::fire()
 
 void Timer::tick()
 {
-    if (onTick)
+    if (onTick && !messageBoxOpen()) // a tick under an open box is left out
         onTick();
 }
 

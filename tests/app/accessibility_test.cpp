@@ -205,6 +205,7 @@ private slots:
             QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
             QVERIFY(i->actionInterface()->actionNames().contains(action));
             i->actionInterface()->doAction(action);
+            QCoreApplication::processEvents(); // the click comes after the action
         };
         CHECK_EXPOSED(m, s.messages);
         for (int keuze = 0; keuze < 7; ++keuze) {

@@ -39,7 +39,7 @@ private slots:
         QStringList shown = infotext::text().split("\r\n");
         shown.removeLast(); // after the last CR LF
         QCOMPARE(shown.mid(0, 3),
-                 (QStringList{"", " Informatie ober het programma Telkompas", ""}));
+                 (QStringList{"", " Informatie over het programma Telkompas", ""}));
         shown = shown.mid(3);
         QVERIFY(shown.count(QString()) > 30); // paragraphs, not one block
         shown.removeAll(QString());

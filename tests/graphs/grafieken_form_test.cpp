@@ -3,6 +3,8 @@
 #include "rundriver.h"
 #include "testmain.h"
 
+#include <QAccessible>
+
 using namespace tktest;
 
 namespace {
@@ -69,18 +71,19 @@ private slots:
         const QString given = f->spel.doelformule;
         QString log = "Anna: (6-12-2026      10:15)" + CRLF + CRLF +
                       "functie: " + f->Text2->text() + given +
-                      "\r\ninvoer:30\r\n       31.5\r\n       31.5,5" + CRLF + "       " + given +
-                      "    1 pt.";
-        answer(f, wrong(0));
+                      "\r\ninvoer: -30 \r\n       31.5\r\n       31.5,5" + CRLF + "       " +
+                      given + "    1 pt.";
+        answer(f, " -30 "); // blanks around a formula are no part of it
         QCOMPARE(f->lGoedzo->caption(), QString("fout, Anna"));
         QCOMPARE(f->bVolgende->caption(), QString("Dezelfde nog eens"));
         QVERIFY(f->bVolgende->isEnabled() && !f->Text1->isEnabled());
         click(f->bVolgende);
         QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Anna !"));
         QVERIFY(f->Text1->isEnabled());
-        QCOMPARE(f->Text1->text(), wrong(0));
+        QCOMPARE(f->Text1->text(), QString(" -30 "));
         QCOMPARE(f->rijen, f->doelrijen);          // the answer's curve is gone
         QTest::keyClick(f->Text1, Qt::Key_Return); // the same answer again
+        answer(f, "  ");                           // blanks alone, as an empty box
         QVERIFY(f->Text1->isEnabled());
         answer(f, "31,5"); // a decimal comma becomes a point: only the first
         click(f->bVolgende);
@@ -107,6 +110,32 @@ private slots:
                  log + CRLF + CRLF + CRLF + QString(49, '-') + CRLF);
         flushUnloads();
         QVERIFY(!ui::FormRegistry::instance().find("grafieken"));
+    }
+
+    // While the error box is open the form takes no action: "Naar menu",
+    // clicked or pressed by a screen reader, leaves the run alone, which goes
+    // on when the box is closed.
+    void theErrorBoxHoldsTheForm()
+    {
+        FixedRun run; // the box opens for real
+        choose(1, "Anna", "", 1, "Lijnen niveau 1");
+        auto* f = open<Grafieken>("grafieken");
+        QAccessibleActionInterface* press =
+            QAccessible::queryAccessibleInterface(f->bNaarmenu)->actionInterface();
+        BoxWatcher watcher(
+            [&](int look) {
+                if (look == 0) { // the press clicks before the next look
+                    f->bNaarmenu->click();
+                    press->doAction(QAccessibleActionInterface::pressAction());
+                }
+            },
+            2);
+        type(f->Text1, "((");
+        QCOMPARE(watcher.looks, 3);
+        QCOMPARE(watcher.text, graphs::formulaErrorText().replace('\r', '\n'));
+        QVERIFY(!f->afgesloten() && f->Text1->isEnabled());
+        answer(f, f->spel.doelformule);
+        QCOMPARE(f->lGoedzo->caption(), QString("Goed zo, Anna !"));
     }
 
     // After "Antwoord" no answer to that function scores, and it is counted once.

@@ -90,7 +90,7 @@ private slots:
         row("leading minus", "-x", "-1 x *");
         row("minus before a power", "-x^2", "-1 x 2 ^ *");
         row("minus after a power sign", "2^-x", "2 -1 ^ x *");
-        row("space before a leading minus", " -x", "fout");
+        row("blank before a leading minus (the form trims it first)", " -x", "fout");
         row("capital variable", "X", "x");
         row("first letter of a name lowered", "Sin(x)", "x s");
         row("only first letter lowered", "SIN(x)", "fout");

@@ -1,3 +1,4 @@
+#include "rundriver.h"
 #include "testmain.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -6,6 +7,8 @@
 #include "ui/picturebox.h"
 #include "ui/timer.h"
 #include "ui/twips.h"
+
+#include <QAccessible>
 
 class UiTest : public QObject {
     Q_OBJECT
@@ -41,6 +44,62 @@ private slots:
         b.setEnabled(false);
         QTest::keyClick(&b, Qt::Key_Return);
         QCOMPARE(clicks, 1);
+    }
+
+    // A screen reader's press returns before the handler runs, so a box the
+    // handler opens keeps no one waiting; the box opens right after.
+    void pressReturnsBeforeTheBoxItOpens()
+    {
+        QWidget parent;
+        ui::Button b(&parent, "OK", 0, 0, 1000, 375);
+        bool handled = false;
+        b.onClick = [&] {
+            ui::messageBox("Telkompas", "Pak pen en papier klaar");
+            handled = true;
+        };
+        tktest::BoxWatcher watcher;
+        QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QVERIFY(!handled && watcher.looks == 0);
+        QTRY_VERIFY(handled);
+        QCOMPARE(watcher.text, QString("Pak pen en papier klaar"));
+    }
+
+    // While a box is open the buttons, boxes and timers beneath do nothing.
+    void nothingActsWhileABoxIsOpen()
+    {
+        QWidget parent;
+        ui::Button b(&parent, "Naar menu", 0, 0, 1000, 375);
+        ui::TextBox box(&parent, 0, 400, 1000, 375);
+        ui::Timer t(&parent, 2000);
+        int acted = 0;
+        b.onClick = box.onEnter = t.onTick = [&] { ++acted; };
+        t.setEnabled(true);
+        ui::MessageRecorder boxes;
+        boxes.whileOpen = [&](const ui::Message&) {
+            b.click();
+            QTest::keyClick(&box, Qt::Key_Return);
+            t.fire();
+        };
+        ui::messageBox("", "");
+        QCOMPARE(acted, 0);
+        t.fire();
+        QCOMPARE(acted, 1);
+    }
+
+    // A box whose window goes while it is open goes with it, once.
+    void aBoxGoesWithItsWindow()
+    {
+        auto* window = new QWidget;
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        tktest::BoxWatcher watcher([&](int) {
+            QCOMPARE(QApplication::activeModalWidget()->parentWidget(), window);
+            delete window;
+        });
+        ui::messageBox("Functies raden", "Deze funktie is verkeerd ingetypt!");
+        QCOMPARE(watcher.looks, 1);
     }
 
     void optionButtonsCanBeClearedTogether()

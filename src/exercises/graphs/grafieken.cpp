@@ -161,7 +161,7 @@ void Grafieken::tekst1Enter()
     const QString getypt = common::commaToPoint(Text1->text());
     if (!spel.invoer(getypt, Text2->text()))
         return;
-    formule = getypt;
+    formule = getypt.trimmed(); // the results file has it as typed
     if (!prefix_suffix()) {
         spel.onleesbaar(); // the box stays open
         updateResultaat();

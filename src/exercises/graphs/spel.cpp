@@ -36,7 +36,7 @@ void Spel::speel(const Functie& f)
 
 bool Spel::invoer(const QString& formule, const QString& begin)
 {
-    if (goedBeantwoord || formule.isEmpty() || formule == vorigeInvoer)
+    if (goedBeantwoord || formule.trimmed().isEmpty() || formule == vorigeInvoer)
         return false; // the same answer twice in a row counts once
     vorigeInvoer = formule;
     QString& verslag = aanDeBeurt().verslag;

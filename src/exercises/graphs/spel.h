@@ -47,10 +47,11 @@ struct Spel {
     // The function to play now, for the player whose turn it is.
     void speel(const Functie& f);
 
-    // A formula typed for the function; false when it is ignored: empty,
-    // the same as the last one, or the function is already over. Otherwise
-    // it is written to the results text; `begin` is the text before the box
-    // ("y =").
+    // A formula typed for the function; false when it is ignored: empty or
+    // blanks alone, the same as the last one, or the function is already
+    // over. Blanks around a formula are no part of it when it is read; here
+    // it is written to the results text as typed; `begin` is the text before
+    // the box ("y =").
     bool invoer(const QString& formule, const QString& begin);
     // The formula could not be read: it costs an attempt.
     void onleesbaar() { ++poging; }
