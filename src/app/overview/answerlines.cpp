@@ -139,7 +139,7 @@ bool AnswerLines::add(QByteArrayView problem, QByteArrayView head, QByteArrayVie
                       bool right)
 {
     noteAllowed_ = right && option_ == 5;
-    return record_->addAnswer(problem, head, correct, {}, right);
+    return record_->addAnswer(problem.trimmed(), head.trimmed(), correct.trimmed(), {}, right);
 }
 
 bool AnswerLines::feed(QByteArrayView line)
