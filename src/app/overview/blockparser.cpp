@@ -76,6 +76,18 @@ bool parseEnd(QByteArrayView line, bool graphs, int& score, int& count)
     return ok1 && ok2 && score >= 0 && count >= 0;
 }
 
+// Where ": (" is in a header line and where the gap between date and time
+// is after it.
+bool findHeader(QByteArrayView line, qsizetype& open, qsizetype& gap)
+{
+    open = line.lastIndexOf(": (");
+    if (open < 0 || !line.endsWith(')'))
+        return false;
+    const QByteArrayView inside = line.sliced(open + 3).chopped(1);
+    gap = inside.indexOf("  ");
+    return gap > 0 && !inside.sliced(gap).trimmed().isEmpty();
+}
+
 bool isBlankLine(QByteArrayView line)
 {
     return line.trimmed().isEmpty();
@@ -84,13 +96,11 @@ bool isBlankLine(QByteArrayView line)
 
 bool parseHeader(QByteArrayView line, QString& name, QString& date, QString& time)
 {
-    const qsizetype open = line.lastIndexOf(": (");
-    if (open < 0 || !line.endsWith(')'))
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (!findHeader(line, open, gap))
         return false;
     const QByteArrayView inside = line.sliced(open + 3).chopped(1);
-    const qsizetype gap = inside.indexOf("  ");
-    if (gap <= 0 || inside.sliced(gap).trimmed().isEmpty())
-        return false;
     name = QString::fromUtf8(line.first(open));
     date = QString::fromUtf8(inside.first(gap).trimmed());
     time = QString::fromUtf8(inside.sliced(gap).trimmed());
@@ -108,30 +118,33 @@ QDateTime parseWhen(QStringView date, QStringView time)
 
 BlockParser::BlockParser(FileKind kind, int firstBlock) : blocks(firstBlock), kind_(kind) {}
 
-BlockParser::~BlockParser() = default;
-
+// The header is read out when its part turns out whole: a file of header
+// lines costs no more than reading them.
 void BlockParser::startPart(QByteArrayView header)
 {
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (!findHeader(header, open, gap))
+        return fail(header);
     if (state_ != State::AfterEnd)
         found_.clear();
-    Record r;
-    if (!parseHeader(header, r.name, r.dateText, r.timeText))
-        return fail(header);
-    r.when = parseWhen(r.dateText, r.timeText);
+    Record& r = found_.emplaceBack();
     r.option = kind_.option;
     r.level = kind_.level;
-    r.player = int(found_.size()) + 1;
-    found_.append(std::move(r));
-    answers_ = std::make_unique<AnswerLines>(kind_.option, &found_.last());
+    r.player = int(found_.size());
+    QByteArray& copy = headers_[found_.size() - 1];
+    copy.resize(0);
+    copy.append(header);
+    answers_ = AnswerLines(kind_.option, &r);
     state_ = State::Answers;
 }
 
 void BlockParser::endPart(QByteArrayView line)
 {
     Record& r = found_.last();
-    if (!parseEnd(line, kind_.option == 7, r.score, r.count) || !answers_->finish(r.score, r.count))
+    if (!parseEnd(line, kind_.option == 7, r.score, r.count) || !answers_.finish(r.score, r.count))
         return fail(line);
-    answers_.reset();
+    parseHeader(headers_[found_.size() - 1], r.name, r.dateText, r.timeText);
     state_ = State::AfterEnd;
     percentLine_ = kind_.option == 7;
 }
@@ -141,10 +154,10 @@ void BlockParser::fail(QByteArrayView line)
 {
     failed_ = true;
     found_.clear();
-    answers_.reset();
     state_ = State::Lost;
-    QString name, date, time;
-    if (parseHeader(line, name, date, time))
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (findHeader(line, open, gap))
         startPart(line);
 }
 
@@ -163,7 +176,7 @@ void BlockParser::line(QByteArrayView line)
     case State::Answers:
         if (line.startsWith("eindresultaat: "))
             return endPart(line);
-        if (!answers_->feed(line))
+        if (!answers_.feed(line))
             fail(line);
         return;
     case State::AfterEnd:
@@ -186,6 +199,7 @@ void BlockParser::blockEnd()
     if (state_ == State::AfterEnd) {
         for (Record& r : found_) {
             r.block = blocks;
+            r.when = parseWhen(r.dateText, r.timeText);
             records.append(std::move(r));
         }
         ++blocks;
@@ -195,7 +209,6 @@ void BlockParser::blockEnd()
     nonBlank_ = false;
     percentLine_ = false;
     found_.clear();
-    answers_.reset();
 }
 
 } // namespace overview

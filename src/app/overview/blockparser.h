@@ -9,23 +9,18 @@
 // still start a whole block (the start of a torn block was left before it):
 // each line is looked at once, so reading takes time in step with the file.
 
+#include "answerlines.h"
 #include "exercisenames.h"
-#include "record.h"
 
 #include <QByteArrayView>
 #include <QList>
 #include <QStringView>
 
-#include <memory>
-
 namespace overview {
-
-class AnswerLines;
 
 class BlockParser {
 public:
     explicit BlockParser(FileKind kind, int firstBlock = 0);
-    ~BlockParser();
 
     // One line of a block, as UTF-8 text without its line end.
     void line(QByteArrayView line);
@@ -46,8 +41,9 @@ private:
     bool failed_ = false;   // a part of this block could not be read
     bool nonBlank_ = false; // the block has text
     bool percentLine_ = false;
-    QList<Record> found_;
-    std::unique_ptr<AnswerLines> answers_;
+    QList<Record> found_;   // the parts of this block
+    QByteArray headers_[2]; // their header lines
+    AnswerLines answers_{0, nullptr};
 };
 
 // "naam: (6-12-2026      10:15)": the name and the date and time texts.

@@ -1,5 +1,6 @@
 #include "record.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace overview {
@@ -38,13 +39,21 @@ Answer Record::answer(qsizetype i) const
 bool Record::addAnswer(QByteArrayView problem, QByteArrayView given, QByteArrayView correct,
                        QByteArrayView note, bool right, int points, int attempts, int cut)
 {
-    if (text.size() > std::numeric_limits<quint32>::max() - problem.size() - given.size() -
-                          correct.size() - note.size() - 4)
+    const QByteArrayView pieces[] = {problem, given, correct, note};
+    qsizetype size = text.size();
+    for (const QByteArrayView p : pieces)
+        size += p.size() + 1;
+    if (size > std::numeric_limits<quint32>::max())
         return false;
     marks.append(Mark{quint32(text.size()), attempts, qint8(points), quint8(cut), right});
-    for (const QByteArrayView p : {problem, given, correct, note}) {
-        text += p;
-        text += '\n';
+    if (size > text.capacity())
+        text.reserve(std::max(size, 2 * text.capacity()));
+    const qsizetype start = text.size();
+    text.resize(size);
+    char* at = text.data() + start;
+    for (const QByteArrayView p : pieces) {
+        at = std::copy(p.begin(), p.end(), at);
+        *at++ = '\n';
     }
     return true;
 }
