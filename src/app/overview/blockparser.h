@@ -38,11 +38,11 @@ private:
     void fail(QByteArrayView line);
     FileKind kind_;
     State state_ = State::Header;
-    bool failed_ = false;   // a part of this block could not be read
-    bool nonBlank_ = false; // the block has text
-    bool percentLine_ = false;
-    QList<Record> found_;   // the parts of this block
-    QByteArray headers_[2]; // their header lines
+    bool failed_ = false;      // a part of this block could not be read
+    bool nonBlank_ = false;    // the block has text
+    bool percentLine_ = false; // graphs: "Dat is ... procent" may come next
+    QList<Record> found_;      // the parts of this block
+    QByteArray headers_[2];    // their header lines
     AnswerLines answers_{0, nullptr};
 };
 
