@@ -151,20 +151,22 @@ private slots:
     }
 
     // A file followed while it grows, cut wherever the writer was, gives the
-    // runs that reading it whole gives: a byte-order mark before a name and a
-    // single-byte name in another block, and a line of 50 dashes that had 49
-    // when it was read.
+    // runs that reading it whole gives: a line of 50 dashes that had 49 when
+    // it was read does not close the unfinished block before it, and a
+    // byte-order mark before a name reads the same with a single-byte name in
+    // the same read or not.
     void growingFileReadsAsWhole()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("oefset2_1.txt");
+        const QByteArray unclosed = metricBlock.chopped(dashes.size());
+        QByteArray singleByte = sumsBlock;
+        singleByte.replace("Anna", "Jos\xe9");
         QByteArray marked = metricBlock;
         marked.replace("Bo: (", "\xef\xbb\xbf"
                                 "Bo: (");
-        QByteArray singleByte = sumsBlock;
-        singleByte.replace("Anna", "Jos\xe9");
-        const QByteArray bytes = marked + QByteArray(50, '-') + "\r\n" + singleByte + metricBlock;
-        QList<qsizetype> cuts{marked.size() + 49};
+        const QByteArray bytes = unclosed + QByteArray(50, '-') + "\r\n" + singleByte + marked;
+        QList<qsizetype> cuts{unclosed.size() + 49};
         for (qsizetype cut = 0; cut < bytes.size(); cut += 37)
             cuts << cut;
         std::sort(cuts.begin(), cuts.end());
@@ -184,7 +186,7 @@ private slots:
         for (const Record& r : read[0].read.records)
             whole << summary(r);
         QCOMPARE(followed, whole);
-        QCOMPARE(whole.size(), 5);
+        QCOMPARE(whole.size(), 3);
         QCOMPARE(known.value("oefset2_1.txt").skipped, 1);
     }
 
