@@ -68,7 +68,10 @@ FUZZ_RUNS ?= 10000000
 fuzz: deps-fuzz build/fuzz/build.ninja
 	cmake --build build/fuzz -j $(JOBS) --target fuzzers
 	cd build/fuzz && for f in fuzz/fuzz_*; do [ -f "$$f" ] && [ -x "$$f" ] || continue; \
-	  echo "== $$f"; ./$$f -runs=$(FUZZ_RUNS) -max_len=200 || exit 1; done
+	  echo "== $$f"; len=200; corpus=; \
+	  case $$f in *results_reader) len=4096; mkdir -p corpus/results; \
+	    corpus="corpus/results ../../fuzz/corpus/results";; esac; \
+	  ./$$f -runs=$(FUZZ_RUNS) -max_len=$$len $$corpus || exit 1; done
 
 # A Debian package of the release build: build/release/telkompas_*.deb
 package: deps-build build/release/build.ninja

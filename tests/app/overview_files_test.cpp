@@ -1,9 +1,7 @@
 // The overview's reading of results files as they are found: CR LF or LF,
 // UTF-8 or single-byte names, a torn last block, foreign files, and the
 // answer lines of every exercise.
-#include "app/overview/answerlines.h"
-#include "app/overview/blockparser.h"
-#include "app/overview/folderreader.h"
+#include "app/overview/folderfollower.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -31,45 +29,75 @@ const QByteArray sumsBlock = "Anna: (7-12-2026      9:05)\r\n\r\n"
 
 const FileKind metric{2, 1};
 
+// A run as the overview shows it.
+QString summary(const Record& r)
+{
+    QStringList s{QString::number(r.block), QString::number(r.player), r.name,
+                  QString::number(r.score), QString::number(r.count)};
+    for (qsizetype i = 0; i < r.answerCount(); ++i) {
+        const Answer a = r.answer(i);
+        s << a.problem << a.given << a.correct << QString::number(a.right);
+    }
+    return s.join('|');
+}
+
 } // namespace
 
 class OverviewFilesTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each answer line read back through a player's part: the verdict from
+    // where the program put it, whatever the pupil typed before it.
     void answerLines_data()
     {
-        QTest::addColumn<bool>("graphs");
+        QTest::addColumn<int>("option");
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("expected"); // problem | given | right | correct | note
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("expected"); // problem | given | right | correct | note | points
         using L = QStringList;
         // clang-format off
-        QTest::newRow("sums, number asked") << false << L{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"} << "-7 x  .... = -21|-3|0|3|";
-        QTest::newRow("sums, three terms") << false << L{" -4 +      3   x   -2 = -10   Goed"} << "-4 +      3   x   -2|-10|1||";
-        QTest::newRow("equation, wrong") << false << L{" 3x + 5 =  17    x = 5        Fout ,het is  4"} << "3x + 5 =  17|x = 5|0|4|";
-        QTest::newRow("quadratic, right") << false << L{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"} << "x² + 3x + 2 = 0|x = -1 of x = -2|1||";
-        QTest::newRow("quadratic, wrong") << false << L{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"} << "x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1|";
-        QTest::newRow("better factor") << false << L{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"} << "-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)";
-        QTest::newRow("percentages, two lines") << false << L{"oud + 25 % is 50    Oude prijs ?", "40    Goed"} << "oud + 25 % is 50    Oude prijs ?|40|1||";
-        QTest::newRow("percentages, one line") << false << L{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  25"} << "oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25|";
-        QTest::newRow("graphs, second try") << true << L{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."} << "y= 2x + 1|2x+1|1||";
-        QTest::newRow("graphs, never right") << true << L{"functie: y= x", "invoer:31"} << "y= x|31|0||";
+        QTest::newRow("sums, number asked") << 3 << L{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"} << 0 << "-7 x  .... = -21|-3|0|3||-1";
+        QTest::newRow("sums, three terms") << 3 << L{" -4 +      3   x   -2 = -10   Goed"} << 1 << "-4 +      3   x   -2|-10|1|||-1";
+        QTest::newRow("equation, wrong") << 6 << L{" 3x + 5 =  17    x = 5        Fout ,het is  4"} << 0 << "3x + 5 =  17|x = 5|0|4||-1";
+        QTest::newRow("quadratic, right") << 6 << L{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"} << 1 << "x² + 3x + 2 = 0|x = -1 of x = -2|1|||-1";
+        QTest::newRow("quadratic, wrong") << 6 << L{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"} << 0 << "x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1||-1";
+        QTest::newRow("better factor") << 5 << L{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"} << 1 << "-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)|-1";
+        QTest::newRow("percentages, two lines") << 1 << L{"oud + 25 % is 50    Oude prijs ?", "40    Goed"} << 1 << "oud + 25 % is 50    Oude prijs ?|40|1|||-1";
+        QTest::newRow("percentages, one line") << 1 << L{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  25"} << 0 << "oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25||-1";
+        QTest::newRow("graphs, second try") << 7 << L{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."} << 5 << "y= 2x + 1|2x+1|1|||5";
+        QTest::newRow("graphs, never right") << 7 << L{"functie: y= x", "invoer:31"} << 0 << "y= x|31|0|||-1";
+        // Verdict and score words typed as the answer.
+        QTest::newRow("typed wrong verdict, metric") << 2 << L{" 4.83 km = 483000. Fout, het is 3 m   Goed"} << 1 << "4.83 km|483000. Fout, het is 3 m|1|||-1";
+        QTest::newRow("typed both verdicts, metric") << 2 << L{" 8.3 km = 8300 ., Fout ,het is 3 Goed m       Fout ,het is  830000 cm"} << 0 << "8.3 km|8300 ., Fout ,het is 3 Goed m|0|830000 cm||-1";
+        QTest::newRow("typed problem marks, sums") << 3 << L{" -4 + 3 = -1 Antw: 5 = 1 Fout, het is 2   Goed"} << 1 << "-4 + 3|-1 Antw: 5 = 1 Fout, het is 2|1|||-1";
+        QTest::newRow("typed question, percentages") << 1 << L{"oud + 25 % is 50    Oude prijs ?", "40 ? Fout ,het is 3    Goed"} << 1 << "oud + 25 % is 50    Oude prijs ?|40 ? Fout ,het is 3|1|||-1";
+        QTest::newRow("typed right verdict, brackets") << 4 << L{" 2(x+3)    = Goed       Fout ,het is 2x+6"} << 0 << "2(x+3)|Goed|0|2x+6||-1";
+        QTest::newRow("typed answer, equations") << 6 << L{" 3x + 5 =  17      x = 4 x = 5 Fout ,het is 5   Goed"} << 1 << "3x + 5 =  17|x = 4 x = 5 Fout ,het is 5|1|||-1";
+        QTest::newRow("typed points, first formula") << 7 << L{"functie: y= x", "invoer:x    5 pt."} << 0 << "y= x|x    5 pt.|0|||-1";
+        QTest::newRow("typed points, not the last formula") << 7 << L{"functie: y= x", "invoer:x    10 pt.", "       x    10 pt.    5 pt."} << 5 << "y= x|x    10 pt.|1|||5";
+        QTest::newRow("typed points, end result says wrong") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 0 << "y= x|x    10 pt.|0|||-1";
+        QTest::newRow("typed points, end result says right") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 10 << "y= x|x|1|||10";
         // clang-format on
     }
     void answerLines()
     {
-        QFETCH(bool, graphs);
+        QFETCH(int, option);
         QFETCH(QStringList, lines);
+        QFETCH(int, score);
         QFETCH(QString, expected);
-        AnswerLines reader(graphs);
-        for (const QString& line : lines)
-            QVERIFY2(reader.feed(line), qPrintable(line));
-        QVERIFY(reader.finish());
-        QCOMPARE(reader.answers.size(), 1);
-        const Answer& a = reader.answers[0];
-        QCOMPARE(
-            QStringList({a.problem(), a.given(), QString::number(a.right), a.correct(), a.note()})
-                .join('|'),
-            expected);
+        const QString end = option == 7 ? "eindresultaat: %1 punten uit  1\r\nDat is 0 procent"
+                                        : "eindresultaat: %1 goed van de  1";
+        const QString part = "Anna: (7-12-2026      9:05)\r\n\r\n" + lines.join("\r\n") +
+                             "\r\n\r\n" + end.arg(score) + "\r\n";
+        const FileRead r = readBlocks(part.toUtf8() + dashes, FileKind{option, 1});
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(r.records.size(), 1);
+        QCOMPARE(r.records[0].answerCount(), 1);
+        const Answer a = r.records[0].answer(0);
+        QCOMPARE(QStringList({a.problem, a.given, QString::number(a.right), a.correct, a.note,
+                              QString::number(a.points)})
+                     .join('|'),
+                 expected);
     }
 
     void dates_data()
@@ -103,7 +131,7 @@ private slots:
         QCOMPARE(r.records[0].name, QString("Anna"));
         QCOMPARE(r.records[1].name, QString("José"));
         QCOMPARE(r.records[2].name, QString("€uro"));
-        QCOMPARE(r.records[2].answers[0].correct(), QString("110000 cm"));
+        QCOMPARE(r.records[2].answer(0).correct, QString("110000 cm"));
         QCOMPARE(r.records[2].player, 2);
         QCOMPARE(r.records[2].block, 1);
         QCOMPARE(r.end, sumsBlock.size() + other.size());
@@ -120,6 +148,46 @@ private slots:
         QCOMPARE(r.skipped, 3);
         QCOMPARE(r.records.size(), 1);
         QCOMPARE(r.records[0].name, QString("Anna"));
+    }
+
+    // A file followed while it grows, cut wherever the writer was, gives the
+    // runs that reading it whole gives: a line of 50 dashes that had 49 when
+    // it was read does not close the unfinished block before it, and a
+    // byte-order mark before a name reads the same with a single-byte name in
+    // the same read or not.
+    void growingFileReadsAsWhole()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("oefset2_1.txt");
+        const QByteArray unclosed = metricBlock.chopped(dashes.size());
+        QByteArray singleByte = sumsBlock;
+        singleByte.replace("Anna", "Jos\xe9");
+        QByteArray marked = metricBlock;
+        marked.replace("Bo: (", "\xef\xbb\xbf"
+                                "Bo: (");
+        const QByteArray bytes = unclosed + QByteArray(50, '-') + "\r\n" + singleByte + marked;
+        QList<qsizetype> cuts{unclosed.size() + 49};
+        for (qsizetype cut = 0; cut < bytes.size(); cut += 37)
+            cuts << cut;
+        std::sort(cuts.begin(), cuts.end());
+        cuts << bytes.size();
+        QHash<QString, Tracked> known;
+        QStringList followed;
+        for (const qsizetype cut : cuts) {
+            tktest::writeFile(path, bytes.left(cut));
+            for (const FileUpdate& u : checkFolder(dir.path(), known)) {
+                track(known, u);
+                for (const Record& r : u.read.records)
+                    followed << summary(r);
+            }
+        }
+        QStringList whole;
+        const QList<FileState> read = readFolder(dir.path());
+        for (const Record& r : read[0].read.records)
+            whole << summary(r);
+        QCOMPARE(followed, whole);
+        QCOMPARE(whole.size(), 3);
+        QCOMPARE(known.value("oefset2_1.txt").skipped, 1);
     }
 
     void foreignFilesAreLeftAlone()

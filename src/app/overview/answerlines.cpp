@@ -1,14 +1,29 @@
 #include "answerlines.h"
 
+#include <array>
+
 namespace overview {
 
 namespace {
-const QLatin1StringView wrongMarks[] = {QLatin1StringView("Fout ,het is "),
-                                        QLatin1StringView("Fout, het is ")};
-const QLatin1StringView betterMark(" maar beter is: ");
+constexpr QByteArrayView wrongMarks[] = {"Fout ,het is ", "Fout, het is "};
+constexpr QByteArrayView rightMark("Goed");
+constexpr QByteArrayView betterMark(" maar beter is: ");
 
-// The position of the verdict "Fout ..." in the line, or -1.
-qsizetype wrongAt(QStringView line)
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+QByteArrayView trimmedRight(QByteArrayView text)
+{
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// Where the verdict "Fout ..." starts: the last mark, as the right answer
+// after it is the program's own; -1 when there is none.
+qsizetype wrongAt(QByteArrayView line)
 {
     qsizetype at = -1;
     for (const auto mark : wrongMarks)
@@ -16,150 +31,210 @@ qsizetype wrongAt(QStringView line)
     return at;
 }
 
-// Equations ("      x = 4") and brackets ("          = 6x+4") put three or more
-// blanks before the answer; returns where the blanks start and where the
-// answer starts (the letter included), or false.
-bool spacedEquals(QStringView text, qsizetype& problemEnd, qsizetype& givenStart)
+// Where the typed answer starts in what comes before the verdict, and where
+// the problem ends: the exercise decides what the program put first.
+void splitHead(int option, QByteArrayView head, qsizetype& problemEnd, qsizetype& givenStart)
 {
-    for (qsizetype eq = text.indexOf(QLatin1StringView("= ")); eq > 0;
-         eq = text.indexOf(QLatin1StringView("= "), eq + 1)) {
-        qsizetype k = eq - 1;
-        givenStart = eq + 2;
-        if (k >= 2 && text[k] == QLatin1Char(' ') && text[k - 1].isLetter() &&
-            text[k - 2] == QLatin1Char(' ')) {
-            givenStart = k - 1;
-            k -= 2;
+    problemEnd = head.size();
+    givenStart = head.size();
+    qsizetype at = -1;
+    switch (option) {
+    case 1: // "oud = 40   nieuw = 50 Perc. prijsverhoging ?     20"
+        if ((at = head.indexOf('?')) >= 0) {
+            problemEnd = at + 1;
+            givenStart = at + 1;
         }
-        qsizetype blanks = 0;
-        while (k >= 0 && text[k] == QLatin1Char(' ')) {
-            --k;
-            ++blanks;
+        return;
+    case 3: // " -7 x  .... = -21    Antw: -3": the number asked for
+        at = head.indexOf(" = ");
+        if (at >= 0 && head.first(at).endsWith(" ....") && (at = head.indexOf("Antw:", at)) >= 0) {
+            problemEnd = at;
+            givenStart = at + 5;
+            return;
         }
-        if (blanks >= 3) {
-            problemEnd = k + 1;
-            return true;
+        break;
+    case 6: // " 3x + 5 =  17    x = 5": the answer starts at its letter
+        if (const qsizetype eq = head.indexOf('='); eq >= 0)
+            at = head.indexOf(" = ", eq + 1);
+        if (at >= 1) {
+            problemEnd = at - 1;
+            givenStart = at - 1;
+        }
+        return;
+    default:
+        break;
+    }
+    // Metric " 1.1 km = 110000 cm", sums " -4 + 3 = -1", brackets and
+    // factoring " -6x - 15     = -3(2x+5)": the first " = ".
+    if ((at = head.indexOf(" = ")) >= 0) {
+        problemEnd = at;
+        givenStart = at + 3;
+    }
+}
+
+// Points a graph answer line gets: 10, 5, 3 and 1 for the first four
+// attempts, 0 after that.
+int pointsForAttempt(int attempt)
+{
+    static constexpr std::array<int, 4> points{10, 5, 3, 1};
+    return attempt >= 1 && attempt <= 4 ? points[attempt - 1] : 0;
+}
+
+// The points of "    5 pt." at the end of a formula line and the length of
+// that text, or -1.
+int pointsText(QByteArrayView line, int& cut)
+{
+    if (!line.endsWith(" pt."))
+        return -1;
+    const qsizetype digitsEnd = line.size() - 4;
+    qsizetype k = digitsEnd;
+    while (k > 0 && digitsEnd - k < 3 && line[k - 1] >= '0' && line[k - 1] <= '9')
+        --k;
+    // The program writes three blanks and the number text with its own blank.
+    if (k == digitsEnd || k < 4 || line.sliced(k - 4, 4) != "    ")
+        return -1;
+    cut = int(line.size() - (k - 4));
+    return line.sliced(k, digitsEnd - k).toInt();
+}
+
+// Turns right answers of the given points into wrong ones until the points
+// of the record are lower by excess; false when no choice makes that.
+bool takeBackPoints(Record& r, int excess)
+{
+    // How many of each to turn: 10s and 5s as a number of 5s, the rest 3s and 1s.
+    std::array<qsizetype, 11> have{};
+    for (qsizetype i = 0; i < r.answerCount(); ++i)
+        ++have[std::max(r.points(i), 0)];
+    std::array<qsizetype, 11> take{};
+    bool found = false;
+    for (qsizetype fives = 0; !found && fives * 5 <= excess && fives <= 2 * have[10] + have[5];
+         ++fives) {
+        const qsizetype rest = excess - 5 * fives;
+        const qsizetype threesMax = std::min(have[3], rest / 3);
+        const qsizetype threesMin = std::max<qsizetype>(0, (rest - have[1] + 2) / 3);
+        if (threesMin > threesMax)
+            continue;
+        take[10] = std::min(have[10], fives / 2);
+        take[5] = fives - 2 * take[10];
+        if (take[5] > have[5])
+            continue;
+        take[3] = threesMin;
+        take[1] = rest - 3 * threesMin;
+        found = true;
+    }
+    if (!found)
+        return false;
+    for (qsizetype i = r.answerCount() - 1; i >= 0; --i) {
+        const int p = r.points(i);
+        if (p > 0 && take[p] > 0) {
+            --take[p];
+            r.setPoints(i, -1, 0);
         }
     }
-    return false;
+    return true;
 }
 } // namespace
 
-void splitProblem(QStringView text, Answer& answer)
+bool AnswerLines::add(QByteArrayView problem, QByteArrayView head, QByteArrayView correct,
+                      bool right)
 {
-    qsizetype problemEnd = -1;
-    qsizetype givenStart = 0;
-    if (const qsizetype at = text.indexOf(QLatin1StringView("Antw:")); at >= 0) {
-        problemEnd = at;
-        givenStart = at + 5;
-    } else if (const qsizetype q = text.lastIndexOf(QLatin1Char('?')); q >= 0) {
-        problemEnd = q + 1;
-        givenStart = q + 1;
-    } else if (!spacedEquals(text, problemEnd, givenStart)) {
-        const qsizetype eq = text.lastIndexOf(QLatin1StringView(" = "));
-        problemEnd = eq;
-        givenStart = eq < 0 ? 0 : eq + 3;
-    }
-    if (problemEnd < 0) {
-        answer.problemAt = answer.at(text);
-        return;
-    }
-    answer.problemAt = answer.at(text.left(problemEnd));
-    answer.givenAt = answer.at(text.mid(givenStart));
+    noteAllowed_ = right && option_ == 5;
+    return record_->addAnswer(problem.trimmed(), head.trimmed(), correct.trimmed(), {}, right);
 }
 
-bool AnswerLines::feed(QStringView line)
+bool AnswerLines::feed(QByteArrayView line)
 {
-    if (graphs_)
+    if (option_ == 7)
         return feedGraphLine(line);
     if (line.startsWith(betterMark)) {
-        if (answers.isEmpty() || !answers.last().right || !pending_.isEmpty())
-            return false;
-        Answer& last = answers.last();
-        last.text += QLatin1Char('\n');
-        last.text += line;
-        last.noteAt = last.at(QStringView(last.text).right(line.size()));
-        return true;
+        const bool ok = noteAllowed_ && record_->addNote(line);
+        noteAllowed_ = false;
+        return ok;
     }
-    const qsizetype wrong = wrongAt(line);
-    const bool right = wrong < 0 && line.trimmed().endsWith(QLatin1StringView("Goed"));
-    if (wrong < 0 && !right) {
-        if (!pending_.isEmpty())
+    const QByteArrayView body = trimmedRight(line);
+    const bool right = body.endsWith(rightMark);
+    const qsizetype wrong = right ? -1 : wrongAt(line);
+    if (!pending_.isEmpty()) { // the answer to a problem on a line of its own
+        if (!right)
             return false;
-        pending_ = line.toString();
-        return !line.trimmed().isEmpty();
-    }
-    Answer a;
-    a.right = right;
-    if (!pending_.isEmpty())
-        a.text = pending_ + QLatin1Char('\n');
-    a.text += line;
-    const QStringView own = QStringView(a.text).right(line.size()); // this line in the text
-    const qsizetype headEnd = right ? own.lastIndexOf(QLatin1StringView("Goed")) : wrong;
-    if (!right)
-        a.correctAt = a.at(own.mid(wrong + wrongMarks[0].size()));
-    if (pending_.isEmpty()) {
-        splitProblem(own.left(headEnd), a);
-    } else {
-        a.problemAt = a.at(QStringView(a.text).left(pending_.size()));
-        a.givenAt = a.at(own.left(headEnd));
+        const bool ok = add(pending_, body.chopped(rightMark.size()), {}, true);
         pending_.clear();
+        return ok;
     }
-    answers.append(std::move(a));
-    return true;
-}
-
-namespace {
-// Takes "   10 pt." off the end of a graph answer line; -1 when it is absent.
-int takePoints(QStringView& line)
-{
-    const QLatin1StringView pt(" pt.");
-    if (!line.endsWith(pt))
-        return -1;
-    qsizetype k = line.size() - pt.size();
-    qsizetype digitsEnd = k;
-    while (k > 0 && line[k - 1].isDigit())
-        --k;
-    if (k == digitsEnd)
-        return -1;
-    const int points = line.mid(k, digitsEnd - k).toInt();
-    // The number text of a points total has its blank; three blanks before it.
-    if (k < 4 || line.mid(k - 4, 4) != QLatin1StringView("    "))
-        return -1;
-    line = line.left(k - 4);
-    return points;
-}
-} // namespace
-
-bool AnswerLines::feedGraphLine(QStringView line)
-{
-    const QLatin1StringView functie("functie: ");
-    const QLatin1StringView invoer("invoer:");
-    if (line.startsWith(functie)) {
-        Answer a;
-        a.text = line.toString();
-        a.problemAt = a.at(QStringView(a.text).mid(functie.size()));
-        a.attempts = 0;
-        answers.append(std::move(a));
+    if (!right && wrong < 0) {
+        if (option_ != 1 || !body.endsWith('?'))
+            return false;
+        pending_ = body.toByteArray();
+        noteAllowed_ = false;
         return true;
     }
-    if (answers.isEmpty() || answers.last().points >= 0)
-        return false;
-    Answer& a = answers.last();
+    const QByteArrayView head = right ? body.chopped(rightMark.size()) : line.first(wrong);
+    qsizetype problemEnd = 0;
+    qsizetype givenStart = 0;
+    splitHead(option_, head, problemEnd, givenStart);
+    const QByteArrayView correct =
+        right ? QByteArrayView() : line.sliced(wrong + wrongMarks[0].size());
+    return add(head.first(problemEnd), head.sliced(givenStart), correct, right);
+}
+
+bool AnswerLines::feedGraphLine(QByteArrayView line)
+{
+    constexpr QByteArrayView functie("functie: ");
+    constexpr QByteArrayView invoer("invoer:");
+    constexpr QByteArrayView further("       ");
+    if (line.startsWith(functie)) {
+        closeFunction();
+        open_ = true;
+        function_ = line.sliced(functie.size()).toByteArray();
+        formula_.clear();
+        attempts_ = 0;
+        return true;
+    }
     qsizetype skip = 0;
-    if (line.startsWith(invoer) && a.attempts == 0)
+    if (open_ && attempts_ == 0 && line.startsWith(invoer))
         skip = invoer.size();
-    else if (line.startsWith(QLatin1StringView("       ")) && a.attempts > 0)
-        skip = 7;
+    else if (open_ && attempts_ > 0 && line.startsWith(further))
+        skip = further.size();
     else
         return false;
-    a.text += QLatin1Char('\n');
-    a.text += line;
-    QStringView rest = QStringView(a.text).right(line.size()).mid(skip);
-    a.points = takePoints(rest);
-    a.right = a.points >= 0;
-    a.givenAt = a.at(rest);
-    ++a.attempts;
+    formula_ = line.sliced(skip).toByteArray();
+    ++attempts_;
     return true;
+}
+
+void AnswerLines::closeFunction()
+{
+    if (!open_)
+        return;
+    open_ = false;
+    int cut = 0;
+    int points = pointsText(formula_, cut);
+    // Points the program cannot have given after so many attempts are typed.
+    if (points != 0 && points != 1 && points != 3 && points != 5 && points != 10)
+        points = -1;
+    if (points < pointsForAttempt(attempts_))
+        points = -1;
+    if (points < 0)
+        cut = 0;
+    if (!record_->addAnswer(function_, formula_, {}, {}, points >= 0, points, attempts_, cut))
+        record_ = nullptr;
+}
+
+bool AnswerLines::finish(int score, int count)
+{
+    closeFunction();
+    if (!record_ || !pending_.isEmpty() || record_->answerCount() != count)
+        return false;
+    qint64 total = 0;
+    for (qsizetype i = 0; i < record_->answerCount(); ++i) {
+        if (option_ == 7)
+            total += std::max(record_->points(i), 0);
+        else
+            total += record_->right(i);
+    }
+    if (total == score)
+        return true;
+    return option_ == 7 && total > score && takeBackPoints(*record_, int(total - score));
 }
 
 } // namespace overview

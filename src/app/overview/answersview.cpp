@@ -12,16 +12,14 @@ namespace overview {
 QList<QStringList> answerRows(const Record& run)
 {
     QList<QStringList> rows;
-    for (const Answer& a : run.answers) {
+    for (qsizetype i = 0; i < run.answerCount(); ++i) {
+        const Answer a = run.answer(i);
         QString verdict = a.right ? QStringLiteral("goed") : QStringLiteral("fout");
         if (a.points >= 0)
             verdict += QStringLiteral(", %1 pt.").arg(a.points);
         if (a.attempts > 1)
             verdict += QStringLiteral(", %1 pogingen").arg(a.attempts);
-        QString correct = a.correct();
-        if (a.noteAt.size > 0)
-            correct = a.note();
-        rows.append({a.problem(), a.given(), verdict, correct});
+        rows.append({a.problem, a.given, verdict, a.note.isEmpty() ? a.correct : a.note});
     }
     return rows;
 }

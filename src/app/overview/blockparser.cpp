@@ -59,79 +59,52 @@ QTime parseTime(QStringView text)
 }
 
 // "eindresultaat:  9 goed van de  10" or "eindresultaat:  69 punten uit  10".
-bool parseEnd(QStringView line, bool graphs, int& score, int& count)
+bool parseEnd(QByteArrayView line, bool graphs, int& score, int& count)
 {
-    const QLatin1StringView start("eindresultaat: ");
-    const QLatin1StringView middle(graphs ? " punten uit " : " goed van de ");
+    constexpr QByteArrayView start("eindresultaat: ");
+    const QByteArrayView middle(graphs ? " punten uit " : " goed van de ");
     if (!line.startsWith(start))
         return false;
-    const QStringView rest = line.mid(start.size());
+    const QByteArrayView rest = line.sliced(start.size());
     const qsizetype at = rest.indexOf(middle);
     if (at < 0)
         return false;
     bool ok1 = false;
     bool ok2 = false;
-    score = rest.left(at).trimmed().toInt(&ok1);
-    count = rest.mid(at + middle.size()).trimmed().toInt(&ok2);
+    score = rest.first(at).trimmed().toInt(&ok1);
+    count = rest.sliced(at + middle.size()).trimmed().toInt(&ok2);
     return ok1 && ok2 && score >= 0 && count >= 0;
 }
 
-// The answers agree with the end result: one per answer counted, and as many
-// right (graphs: as many points) as the score says.
-bool agrees(const Record& r)
+// Where ": (" is in a header line and where the gap between date and time
+// is after it.
+bool findHeader(QByteArrayView line, qsizetype& open, qsizetype& gap)
 {
-    if (r.answers.size() != r.count)
+    open = line.lastIndexOf(": (");
+    if (open < 0 || !line.endsWith(')'))
         return false;
-    int score = 0;
-    for (const Answer& a : r.answers)
-        score += r.option == 7 ? std::max(a.points, 0) : int(a.right);
-    return score == r.score;
+    const QByteArrayView inside = line.sliced(open + 3).chopped(1);
+    gap = inside.indexOf("  ");
+    return gap > 0 && !inside.sliced(gap).trimmed().isEmpty();
 }
 
-void skipBlank(const QList<QStringView>& lines, qsizetype& i)
+bool isBlankLine(QByteArrayView line)
 {
-    while (i < lines.size() && lines[i].trimmed().isEmpty())
-        ++i;
-}
-
-bool parsePlayer(const QList<QStringView>& lines, qsizetype& i, bool graphs, Record& r)
-{
-    skipBlank(lines, i);
-    if (i >= lines.size() || !parseHeader(lines[i], r.name, r.dateText, r.timeText))
-        return false;
-    r.when = parseWhen(r.dateText, r.timeText);
-    AnswerLines answers(graphs);
-    for (++i; i < lines.size(); ++i) {
-        if (parseEnd(lines[i], graphs, r.score, r.count))
-            break;
-        if (!lines[i].trimmed().isEmpty() && !answers.feed(lines[i]))
-            return false;
-    }
-    if (i >= lines.size() || !answers.finish())
-        return false;
-    ++i;
-    if (graphs && i < lines.size() && lines[i].startsWith(QLatin1StringView("Dat is ")) &&
-        lines[i].endsWith(QLatin1StringView(" procent")))
-        ++i;
-    r.answers = std::move(answers.answers);
-    r.option = graphs ? 7 : 0;
-    return agrees(r);
+    return line.trimmed().isEmpty();
 }
 } // namespace
 
-bool parseHeader(QStringView line, QString& name, QString& date, QString& time)
+bool parseHeader(QByteArrayView line, QString& name, QString& date, QString& time)
 {
-    const qsizetype open = line.lastIndexOf(QLatin1StringView(": ("));
-    if (open < 0 || !line.endsWith(QLatin1Char(')')))
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (!findHeader(line, open, gap))
         return false;
-    const QStringView inside = line.mid(open + 3).chopped(1);
-    const qsizetype gap = inside.indexOf(QLatin1StringView("  "));
-    if (gap <= 0)
-        return false;
-    name = line.left(open).toString();
-    date = inside.left(gap).trimmed().toString();
-    time = inside.mid(gap).trimmed().toString();
-    return !time.isEmpty();
+    const QByteArrayView inside = line.sliced(open + 3).chopped(1);
+    name = QString::fromUtf8(line.first(open));
+    date = QString::fromUtf8(inside.first(gap).trimmed());
+    time = QString::fromUtf8(inside.sliced(gap).trimmed());
+    return true;
 }
 
 QDateTime parseWhen(QStringView date, QStringView time)
@@ -143,25 +116,99 @@ QDateTime parseWhen(QStringView date, QStringView time)
     return QDateTime(d, t);
 }
 
-bool parseBlock(const QList<QStringView>& lines, bool graphs, QList<Record>& out)
+BlockParser::BlockParser(FileKind kind, int firstBlock) : blocks(firstBlock), kind_(kind) {}
+
+// The header is read out when its part turns out whole: a file of header
+// lines costs no more than reading them.
+void BlockParser::startPart(QByteArrayView header)
 {
-    qsizetype i = 0;
-    Record first;
-    if (!parsePlayer(lines, i, graphs, first))
-        return false;
-    skipBlank(lines, i);
-    Record second;
-    second.player = 2;
-    const bool two = i < lines.size();
-    if (two && !parsePlayer(lines, i, graphs, second))
-        return false;
-    skipBlank(lines, i);
-    if (i < lines.size())
-        return false;
-    out.append(first);
-    if (two)
-        out.append(second);
-    return true;
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (!findHeader(header, open, gap))
+        return fail(header);
+    if (state_ != State::AfterEnd)
+        found_.clear();
+    Record& r = found_.emplaceBack();
+    r.option = kind_.option;
+    r.level = kind_.level;
+    r.player = int(found_.size());
+    QByteArray& copy = headers_[found_.size() - 1];
+    copy.resize(0);
+    copy.append(header);
+    answers_ = AnswerLines(kind_.option, &r);
+    state_ = State::Answers;
+}
+
+void BlockParser::endPart(QByteArrayView line)
+{
+    Record& r = found_.last();
+    if (!parseEnd(line, kind_.option == 7, r.score, r.count) || !answers_.finish(r.score, r.count))
+        return fail(line);
+    parseHeader(headers_[found_.size() - 1], r.name, r.dateText, r.timeText);
+    state_ = State::AfterEnd;
+    percentLine_ = kind_.option == 7;
+}
+
+// The block read so far cannot be read; a header here may start a new one.
+void BlockParser::fail(QByteArrayView line)
+{
+    failed_ = true;
+    found_.clear();
+    state_ = State::Lost;
+    qsizetype open = 0;
+    qsizetype gap = 0;
+    if (findHeader(line, open, gap))
+        startPart(line);
+}
+
+void BlockParser::line(QByteArrayView line)
+{
+    if (isBlankLine(line)) {
+        percentLine_ = false;
+        return;
+    }
+    nonBlank_ = true;
+    switch (state_) {
+    case State::Header:
+        return startPart(line);
+    case State::Lost:
+        return fail(line);
+    case State::Answers:
+        if (line.startsWith("eindresultaat: "))
+            return endPart(line);
+        if (!answers_.feed(line))
+            fail(line);
+        return;
+    case State::AfterEnd:
+        if (percentLine_ && line.startsWith("Dat is ") && line.endsWith(" procent")) {
+            percentLine_ = false;
+            return;
+        }
+        percentLine_ = false;
+        if (found_.size() == 1)
+            return startPart(line);
+        return fail(line);
+    }
+}
+
+void BlockParser::blockEnd()
+{
+    const bool unreadable = failed_ || (nonBlank_ && state_ != State::AfterEnd);
+    blocks += unreadable;
+    skipped += unreadable;
+    if (state_ == State::AfterEnd) {
+        for (Record& r : found_) {
+            r.block = blocks;
+            r.when = parseWhen(r.dateText, r.timeText);
+            records.append(std::move(r));
+        }
+        ++blocks;
+    }
+    state_ = State::Header;
+    failed_ = false;
+    nonBlank_ = false;
+    percentLine_ = false;
+    found_.clear();
 }
 
 } // namespace overview

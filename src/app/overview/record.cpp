@@ -2,14 +2,79 @@
 
 #include "exercisenames.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace overview {
 
-Answer::Span Answer::at(QStringView part) const
+namespace {
+// The next piece of text from at, up to its line end.
+QByteArrayView piece(const QByteArray& text, qsizetype& at)
 {
-    const QStringView t = part.trimmed();
-    if (t.isEmpty())
-        return {};
-    return {qsizetype(t.data() - text.constData()), t.size()};
+    const qsizetype end = text.indexOf('\n', at);
+    const QByteArrayView p = QByteArrayView(text).sliced(at, end - at);
+    at = end + 1;
+    return p;
+}
+
+QString shown(QByteArrayView p)
+{
+    return QString::fromUtf8(p).trimmed();
+}
+} // namespace
+
+Answer Record::answer(qsizetype i) const
+{
+    const Mark& m = marks[i];
+    qsizetype at = m.start;
+    Answer a;
+    a.problem = shown(piece(text, at));
+    a.given = shown(piece(text, at).chopped(m.cut));
+    a.correct = shown(piece(text, at));
+    a.note = shown(piece(text, at));
+    a.right = m.right;
+    a.points = m.points;
+    a.attempts = m.attempts;
+    return a;
+}
+
+bool Record::addAnswer(QByteArrayView problem, QByteArrayView given, QByteArrayView correct,
+                       QByteArrayView note, bool right, int points, int attempts, int cut)
+{
+    const QByteArrayView pieces[] = {problem, given, correct, note};
+    qsizetype size = text.size();
+    for (const QByteArrayView p : pieces)
+        size += p.size() + 1;
+    if (size > std::numeric_limits<quint32>::max())
+        return false;
+    marks.append(Mark{quint32(text.size()), attempts, qint8(points), quint8(cut), right});
+    if (size > text.capacity())
+        text.reserve(std::max(size, 2 * text.capacity()));
+    const qsizetype start = text.size();
+    text.resize(size);
+    char* at = text.data() + start;
+    for (const QByteArrayView p : pieces) {
+        at = std::copy(p.begin(), p.end(), at);
+        *at++ = '\n';
+    }
+    return true;
+}
+
+void Record::setPoints(qsizetype i, int points, int cut)
+{
+    marks[i].points = qint8(points);
+    marks[i].cut = quint8(cut);
+    marks[i].right = points >= 0;
+}
+
+bool Record::addNote(QByteArrayView note)
+{
+    if (marks.isEmpty() || text.size() > std::numeric_limits<quint32>::max() - note.size() - 1)
+        return false;
+    text.chop(1);
+    text += note;
+    text += '\n';
+    return true;
 }
 
 double Record::percent() const

@@ -1,139 +1,78 @@
 #include "resultsreader.h"
 
-#include "blockparser.h"
 #include "common/windows1252.h"
 
 #include <QFile>
-#include <QStringDecoder>
+#include <QUtf8StringView>
 
 namespace overview {
 
 namespace {
 constexpr qsizetype dashCount = 49;
+constexpr qint64 pieceSize = 1 << 20;
 
-bool isDashes(QStringView line)
+bool isDashes(QByteArrayView line)
 {
-    return line.size() == dashCount && line.count(QLatin1Char('-')) == dashCount;
-}
-
-// Just after the last whole line of 49 dashes; 0 when there is none.
-qsizetype lastBlockEnd(QByteArrayView bytes)
-{
-    const QByteArray dashes(dashCount, '-');
-    qsizetype at = bytes.size();
-    while (at > 0 && (at = bytes.lastIndexOf(dashes, at - 1)) >= 0) {
-        const qsizetype after = at + dashCount;
-        if (at > 0 && bytes[at - 1] != '\n')
-            continue;
-        if (after == bytes.size() || (after + 1 == bytes.size() && bytes[after] == '\r'))
-            return bytes.size();
-        if (bytes[after] == '\n')
-            return after + 1;
-        if (bytes[after] == '\r' && bytes[after + 1] == '\n')
-            return after + 2;
-    }
-    return 0;
-}
-
-QList<QStringView> splitLines(QStringView text)
-{
-    QList<QStringView> lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        QStringView line = text.mid(start, end - start);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        lines.append(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-bool allBlank(const QList<QStringView>& lines)
-{
-    for (QStringView line : lines) {
-        if (!line.trimmed().isEmpty())
+    if (line.size() != dashCount)
+        return false;
+    for (const char c : line) {
+        if (c != '-')
             return false;
     }
     return true;
 }
-
-// One stretch of lines up to a dashes line. When it is no block, a block may
-// still start at a later header: the start of a torn block was left before it.
-void readSegment(const QList<QStringView>& lines, bool graphs, FileRead& out)
-{
-    if (allBlank(lines))
-        return;
-    qsizetype from = 0;
-    QString name, date, time;
-    while (from < lines.size()) {
-        if (from == 0 || parseHeader(lines[from], name, date, time)) {
-            QList<Record> found;
-            if (parseBlock(from == 0 ? lines : lines.mid(from), graphs, found)) {
-                for (Record& r : found)
-                    r.block = out.blocks + (from > 0);
-                out.records += found;
-                out.blocks += 1 + (from > 0);
-                out.skipped += from > 0;
-                return;
-            }
-        }
-        ++from;
-    }
-    ++out.blocks;
-    ++out.skipped;
-}
 } // namespace
 
-QString decodeText(QByteArrayView bytes)
+void ResultsStream::wholeLine(QByteArrayView line, qint64 lineEnd)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    text.clear();
-    text.reserve(bytes.size());
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end + 1;
-        const QByteArrayView line = bytes.sliced(start, end - start);
-        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = lineDecoder.decode(line);
-        if (lineDecoder.hasError())
-            common::appendWindows1252(line, text);
-        else
-            text += decoded;
-        start = end;
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (isDashes(line)) {
+        parser_.blockEnd();
+        end_ = lineEnd;
+        tail_ = false;
+        return;
     }
-    return text;
+    tail_ = tail_ || !line.trimmed().isEmpty();
+    if (QUtf8StringView(line).isValidUtf8())
+        return parser_.line(line);
+    decoded_ = common::fromWindows1252(line).toUtf8();
+    parser_.line(decoded_);
+}
+
+void ResultsStream::feed(QByteArrayView piece)
+{
+    qsizetype start = 0;
+    for (qsizetype nl; (nl = piece.indexOf('\n', start)) >= 0; start = nl + 1) {
+        const qint64 lineEnd = fed_ + nl + 1;
+        if (rest_.isEmpty()) {
+            wholeLine(piece.sliced(start, nl - start), lineEnd);
+        } else {
+            rest_ += piece.sliced(start, nl - start);
+            wholeLine(rest_, lineEnd);
+            rest_.clear();
+        }
+    }
+    rest_ += piece.sliced(start);
+    fed_ += piece.size();
+}
+
+FileRead ResultsStream::finish()
+{
+    FileRead out;
+    out.records = std::move(parser_.records);
+    out.blocks = parser_.blocks - firstBlock_;
+    out.skipped = parser_.skipped;
+    out.end = end_;
+    out.tornTail = tail_ || !rest_.trimmed().isEmpty();
+    return out;
 }
 
 FileRead readBlocks(QByteArrayView bytes, FileKind kind, int firstBlock)
 {
-    FileRead out;
-    out.blocks = firstBlock;
-    out.end = lastBlockEnd(bytes);
-    out.tornTail = !bytes.sliced(out.end).trimmed().isEmpty();
-    const QString text = decodeText(bytes.first(out.end));
-    const QList<QStringView> lines = splitLines(text);
-    const bool graphs = kind.option == 7;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (isDashes(lines[i])) {
-            readSegment(lines.mid(start, i - start), graphs, out);
-            start = i + 1;
-        }
-    }
-    for (Record& r : out.records) {
-        r.option = kind.option;
-        r.level = kind.level;
-    }
-    out.blocks -= firstBlock;
-    return out;
+    ResultsStream stream(kind, firstBlock);
+    stream.feed(bytes);
+    return stream.finish();
 }
 
 FileRead readResultsFile(const QString& path, const QString& relativeName, qint64 from,
@@ -141,15 +80,20 @@ FileRead readResultsFile(const QString& path, const QString& relativeName, qint6
 {
     FileKind kind;
     kindOfFile(relativeName.mid(relativeName.lastIndexOf(QLatin1Char('/')) + 1), kind);
+    FileRead failed;
+    failed.failed = true;
+    failed.end = from;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || (from > 0 && !file.seek(from))) {
-        FileRead failed;
-        failed.failed = true;
-        failed.end = from;
+    if (!file.open(QIODevice::ReadOnly) || (from > 0 && !file.seek(from)))
         return failed;
+    ResultsStream stream(kind, firstBlock);
+    QByteArray piece(pieceSize, Qt::Uninitialized);
+    for (qint64 n; (n = file.read(piece.data(), pieceSize)) != 0;) {
+        if (n < 0)
+            return failed;
+        stream.feed(QByteArrayView(piece).first(n));
     }
-    const QByteArray bytes = file.readAll();
-    FileRead out = readBlocks(bytes, kind, firstBlock);
+    FileRead out = stream.finish();
     out.end += from;
     for (Record& r : out.records)
         r.file = relativeName;

@@ -1,14 +1,16 @@
 #pragma once
 // Reads the blocks of one results file. Only whole blocks (closed by their
-// dashes line) are read; what follows the last one is a block still being
-// written, or a torn one, and is read again when the file grows. Each line is
-// decoded as UTF-8 when valid and as Windows-1252 otherwise, so single-byte
-// files read right; lines may end in CR LF or LF. The file is only read:
-// never written, moved or locked.
+// dashes line and its line end) are read; what follows the last one is a
+// block still being written, or a torn one, and is read again when the file
+// grows. Each line is decoded on its own: as UTF-8 when valid and as
+// Windows-1252 otherwise, so single-byte files read right; lines may end in
+// CR LF or LF. Reading a file whole or in steps as it grows gives the same
+// blocks. The file is only read: never written, moved or locked, and never
+// held in memory whole.
 
-#include "exercisenames.h"
-#include "record.h"
+#include "blockparser.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 namespace overview {
@@ -22,6 +24,29 @@ struct FileRead {
     bool failed = false;   // the file could not be read
 };
 
+// Reads bytes that start at a block boundary, piece by piece.
+class ResultsStream {
+public:
+    // Block numbers count on from firstBlock.
+    explicit ResultsStream(FileKind kind, int firstBlock = 0)
+        : parser_(kind, firstBlock), firstBlock_(firstBlock)
+    {
+    }
+    void feed(QByteArrayView piece);
+    // The blocks read; end is relative to the bytes fed.
+    FileRead finish();
+
+private:
+    void wholeLine(QByteArrayView line, qint64 lineEnd);
+    BlockParser parser_;
+    int firstBlock_;
+    QByteArray rest_;    // a line not ended yet
+    QByteArray decoded_; // a single-byte line as UTF-8
+    qint64 fed_ = 0;     // bytes fed
+    qint64 end_ = 0;     // just after the last dashes line
+    bool tail_ = false;  // text after it
+};
+
 // Reads bytes that start at a block boundary; block numbers count on from
 // firstBlock and end is relative to the bytes given.
 FileRead readBlocks(QByteArrayView bytes, FileKind kind, int firstBlock = 0);
@@ -30,8 +55,5 @@ FileRead readBlocks(QByteArrayView bytes, FileKind kind, int firstBlock = 0);
 // records name the file by relativeName; end is an offset in the file.
 FileRead readResultsFile(const QString& path, const QString& relativeName, qint64 from = 0,
                          int firstBlock = 0);
-
-// Decodes bytes line by line: UTF-8 where valid, Windows-1252 elsewhere.
-QString decodeText(QByteArrayView bytes);
 
 } // namespace overview
