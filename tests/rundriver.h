@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
+#include "fixedclock.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -38,7 +39,7 @@ struct Session {
     explicit Session(
         std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
     {
-        auto fixed = std::make_unique<common::FixedClock>();
+        auto fixed = std::make_unique<tktest::FixedClock>();
         clock = fixed.get();
         oldClock = common::setClock(std::move(fixed));
         oldRandom = common::setRandom(std::move(random));
@@ -53,7 +54,7 @@ struct Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    common::FixedClock* clock;
+    tktest::FixedClock* clock;
     ui::MessageRecorder messages;
     std::unique_ptr<common::Clock> oldClock;
     std::unique_ptr<common::Random> oldRandom;

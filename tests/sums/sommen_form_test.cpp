@@ -2,6 +2,7 @@
 #include "exercises/sums/sommen.h"
 #include "problems.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace tktest;
@@ -73,7 +74,7 @@ private slots:
     // a hidden term, laid out on both rows, and the exact results file.
     void twoPlayersScriptedAtLevel4()
     {
-        auto r = std::make_unique<common::ScriptedRandom>();
+        auto r = std::make_unique<tktest::ScriptedRandom>();
         script(*r, {{5, 20}, {1, 20}, {0, 3}, {1, 3}});  // An: -7 x 3
         script(*r, {{10, 20}, {0, 20}, {0, 3}, {0, 3}}); // Bo: -12 x -2
         for (int i = 0; i < 2; ++i) {                    // both: -4 + 3 x -2
