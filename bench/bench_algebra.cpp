@@ -6,6 +6,7 @@
 #include "exercises/algebra/formule.h"
 #include "exercises/algebra/haakjes.h"
 #include "exercises/algebra/ontbinden.h"
+#include "scriptedrandom.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -16,7 +17,7 @@ namespace {
 const haakjes::Opgave& drieX()
 {
     static const haakjes::Opgave o = [] {
-        common::ScriptedRandom r;
+        tktest::ScriptedRandom r;
         for (auto [k, n] : {std::pair{0, 4}, {1, 10}, {4, 9}, {12, 20}, {1, 2}, {0, 9}, {1, 2}})
             r.addDraw(k, n);
         return haakjes::maakformule(1, 1, r);
@@ -28,7 +29,7 @@ const haakjes::Opgave& drieX()
 const ontbinden::Opgave& tweeX()
 {
     static const ontbinden::Opgave o = [] {
-        common::ScriptedRandom r;
+        tktest::ScriptedRandom r;
         for (auto [k, n] : {std::pair{0, 4}, {1, 10}, {0, 2}, {1, 10}, {0, 2}, {1, 6}, {0, 2}})
             r.addDraw(k, n);
         return ontbinden::maakformule(3, 2, r);

@@ -1,9 +1,9 @@
-#include "app/appsetup.h"
-#include "app/commandline.h"
 #include "app/formlist.h"
-#include "app/overview/overviewwindow.h"
+#include "app/overviewstart.h"
 #include "app/sessionend.h"
+#include "run/commandline.h"
 #include "run/resultsfolder.h"
+#include "ui/appsetup.h"
 #include "ui/formregistry.h"
 
 #include <QApplication>
@@ -21,14 +21,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(start.error));
         return 2;
     }
+    if (start.overview)
+        return startOverview(argv);
     results::setFolder(start.resultsFolder);
-    if (start.overview) {
-        QApplication::setDesktopFileName(QStringLiteral("nl.telkompas.Overzicht"));
-        overview::OverviewWindow window;
-        window.open(start.overviewFolder);
-        window.show();
-        return app.exec();
-    }
     registerForms();
     endRunsWhenStopped(app);
     ui::FormRegistry::instance().show(QStringLiteral("wismenu"));

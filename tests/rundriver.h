@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "common/clock.h"
 #include "common/random.h"
+#include "fixedclock.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -40,7 +41,7 @@ struct FixedRun {
     explicit FixedRun(
         std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
     {
-        auto fixed = std::make_unique<common::FixedClock>();
+        auto fixed = std::make_unique<tktest::FixedClock>();
         clock = fixed.get();
         oldClock = common::setClock(std::move(fixed));
         oldRandom = common::setRandom(std::move(random));
@@ -55,7 +56,7 @@ struct FixedRun {
     FixedRun(const FixedRun&) = delete;
     FixedRun& operator=(const FixedRun&) = delete;
 
-    common::FixedClock* clock;
+    tktest::FixedClock* clock;
     std::unique_ptr<common::Clock> oldClock;
     std::unique_ptr<common::Random> oldRandom;
 };

@@ -17,6 +17,7 @@
 #include "exercises/common/runform.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
+#include "fixedclock.h"
 #include "sampleresults.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -202,7 +203,7 @@ int main(int argc, char** argv)
                                                          : QStringLiteral("docs/screenshots")));
     out.mkpath(QStringLiteral("."));
     common::setRandom(std::make_unique<common::SeededRandom>(2026));
-    auto clock = std::make_unique<common::FixedClock>();
+    auto clock = std::make_unique<tktest::FixedClock>();
     common::setClock(std::move(clock));
     QTemporaryDir work; // results files of the scenes go here
     QDir::setCurrent(work.path());

@@ -1,7 +1,9 @@
-// The program's own start, as main() does it: forms registered, the menu shown.
-#include "app/appsetup.h"
+// The pupils' program's own start, as its main() does it: forms registered,
+// the menu shown. Linked as telkompas is, so it loads the same libraries
+// (compare_startup.sh checks that).
 #include "app/formlist.h"
 #include "shown_probe.h"
+#include "ui/appsetup.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 

@@ -49,7 +49,11 @@ bool ShownProbe::eventFilter(QObject*, QEvent* event)
     if (!reported_ && event->type() == QEvent::Paint) {
         reported_ = true;
         QTimer::singleShot(0, [] {
-            std::printf("shown_ms %.2f rss_kib %ld\n", msSinceProcessStart(), rssKiB());
+            timespec wall{};
+            clock_gettime(CLOCK_REALTIME, &wall);
+            std::printf("shown_ms %.2f rss_kib %ld epoch_us %lld\n", msSinceProcessStart(),
+                        rssKiB(),
+                        static_cast<long long>(wall.tv_sec) * 1000000 + wall.tv_nsec / 1000);
             std::fflush(stdout);
             QCoreApplication::quit();
         });

@@ -28,18 +28,6 @@ private:
     QElapsedTimer timer_;
 };
 
-// A clock that tests move by hand.
-class FixedClock : public Clock {
-public:
-    double now = 0;
-    QString date = QStringLiteral("6-12-2026");
-    QString time = QStringLiteral("10:15");
-    double seconds() override { return now; }
-    QString dateText() override { return date; }
-    QString timeText() override { return time; }
-    void advance(double s) { now += s; }
-};
-
 Clock& clock();
 std::unique_ptr<Clock> setClock(std::unique_ptr<Clock> c);
 

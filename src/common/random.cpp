@@ -20,14 +20,6 @@ void ClockRandom::randomize()
         std::chrono::high_resolution_clock::now().time_since_epoch().count()));
 }
 
-double ScriptedRandom::rnd()
-{
-    if (next_ < values_.size())
-        return values_[next_++];
-    ++next_;
-    return fallback_.rnd();
-}
-
 namespace {
 std::unique_ptr<Random>& current()
 {

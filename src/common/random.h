@@ -1,11 +1,10 @@
 #pragma once
 // Random draws. Every problem in the program comes from Int(Rnd x n) + m,
 // with Rnd uniform in [0, 1). Forms take the source from common::random(); a
-// test puts a seeded or scripted source in its place.
+// test puts a seeded source or one of its own in its place.
 
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <random>
 #include <vector>
@@ -37,31 +36,6 @@ class ClockRandom : public SeededRandom {
 public:
     ClockRandom();
     void randomize() override;
-};
-
-// Returns the scripted values in order, then continues with a seeded source.
-// pick(k, n) is the value that makes draw(n, m) yield m + k.
-class ScriptedRandom : public Random {
-public:
-    explicit ScriptedRandom(std::vector<double> values = {}) : values_(std::move(values)) {}
-    void add(double v) { values_.push_back(v); }
-    void addDraw(int k, int n) { values_.push_back(pick(k, n)); }
-    // Draws given as pairs k, n.
-    void addDraws(std::initializer_list<int> kn)
-    {
-        for (auto i = kn.begin(); i + 1 < kn.end(); i += 2)
-            addDraw(i[0], i[1]);
-    }
-    static double pick(int k, int n) { return (k + 0.5) / n; }
-    double rnd() override;
-    void randomize() override {}
-    std::size_t used() const { return next_; }
-    std::size_t remaining() const { return values_.size() - std::min(next_, values_.size()); }
-
-private:
-    std::vector<double> values_;
-    std::size_t next_ = 0;
-    SeededRandom fallback_{12345};
 };
 
 // The program's source. Defaults to a ClockRandom.

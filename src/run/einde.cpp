@@ -1,9 +1,6 @@
 #include "einde.h"
 
 #include "run/resultsfile.h"
-#include "ui/form.h"
-#include "ui/formregistry.h"
-#include "ui/messagebox.h"
 
 namespace run {
 
@@ -15,15 +12,13 @@ bool Einde::begin()
     return true;
 }
 
-void Einde::sluit(ui::Form& form, const Session& session, const Players& spelers,
-                  const QString& titel, const QString& samenvatting)
+SaveResult saveResults(const Session& session, const Players& players)
 {
-    const QString bestand = session.resultatenBestand();
-    if (!bestand.isEmpty() && !results::append(bestand, spelers[0].verslag, spelers[1].verslag))
-        results::reportNotSaved(bestand);
-    ui::messageBox(titel, samenvatting);
-    ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
-    ui::FormRegistry::instance().unload(&form);
+    SaveResult result;
+    result.fileName = session.resultatenBestand();
+    if (!result.fileName.isEmpty())
+        result.saved = results::append(result.fileName, players[0].verslag, players[1].verslag);
+    return result;
 }
 
 } // namespace run

@@ -1,17 +1,13 @@
 #pragma once
-// The end of every run, the same for all exercises: once only, the players'
-// results texts go into the results file of the exercise and level (when it
-// keeps one), the summary is shown, the menu comes back and the exercise
-// form is unloaded.
+// The end of every run, the same for all exercises: it happens once only, and
+// the players' results texts go into the results file of the exercise and
+// level (when it keeps one). What the pupils see at the end (the summary, the
+// menu again) is the form's part: exercises/common/runend.h.
 
 #include "run/player.h"
 #include "run/session.h"
 
 #include <QString>
-
-namespace ui {
-class Form;
-}
 
 namespace run {
 
@@ -20,13 +16,18 @@ public:
     bool afgesloten() const { return afgesloten_; }
     // Call first thing when closing: false when the run was closed already.
     bool begin();
-    // Writes the results file, shows the summary under `titel`, goes back to
-    // the menu and unloads `form`.
-    void sluit(ui::Form& form, const Session& session, const Players& spelers, const QString& titel,
-               const QString& samenvatting);
 
 private:
     bool afgesloten_ = false;
 };
+
+struct SaveResult {
+    bool saved = true; // false: the block is not in the file
+    QString fileName;  // the results file, empty when the run keeps none
+};
+
+// Appends the players' results texts to the session's results file, when it
+// keeps one.
+SaveResult saveResults(const Session& session, const Players& players);
 
 } // namespace run

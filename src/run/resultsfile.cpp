@@ -3,7 +3,6 @@
 #include "common/clock.h"
 #include "common/windows1252.h"
 #include "run/resultsfolder.h"
-#include "ui/messagebox.h"
 
 #include <QFile>
 #include <QUtf8StringView>
@@ -52,12 +51,10 @@ QString block(const QString& verslag1, const QString& verslag2)
     return verslag1 + crlf + crlf + verslag2 + crlf + QString(49, QLatin1Char('-')) + crlf;
 }
 
-void reportNotSaved(const QString& name)
+QString notSavedText(const QString& name)
 {
-    ui::messageBox(QStringLiteral("Telkompas"),
-                   QStringLiteral("Je antwoorden konden niet worden opgeslagen in het bestand ") +
-                       name + QStringLiteral(".") + QChar(13) +
-                       QStringLiteral("Vraag je leraar om hulp."));
+    return QStringLiteral("Je antwoorden konden niet worden opgeslagen in het bestand ") + name +
+           QStringLiteral(".") + QChar(13) + QStringLiteral("Vraag je leraar om hulp.");
 }
 
 QStringList LineDecoder::feed(const QByteArray& piece)

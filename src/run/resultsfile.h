@@ -45,8 +45,8 @@ void setWriter(Writer writer);
 // left behind by a program that died (10000 and 5000 ms in the program).
 void setLockTimes(int waitMs, int staleMs);
 
-// The shared failure message shown when a block could not be saved.
-void reportNotSaved(const QString& fileName);
+// The text of the box the pupils see when a block could not be saved.
+QString notSavedText(const QString& fileName);
 
 // Turns the bytes of a results file, piece by piece, into lines: a line ends
 // at CR LF (a lone CR or LF, from files written elsewhere, ends one too), and

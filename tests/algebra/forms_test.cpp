@@ -3,6 +3,7 @@
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace tktest;
@@ -22,9 +23,9 @@ QByteArray blok(const QString& regels1, int goed1, int aantal1, const QString& r
 }
 
 // Scripted draws given as pairs k, n: draw(n, m) gives m + k.
-std::unique_ptr<common::ScriptedRandom> trekkingen(std::initializer_list<int> kn)
+std::unique_ptr<tktest::ScriptedRandom> trekkingen(std::initializer_list<int> kn)
 {
-    auto r = std::make_unique<common::ScriptedRandom>();
+    auto r = std::make_unique<tktest::ScriptedRandom>();
     r->addDraws(kn);
     return r;
 }

@@ -3,6 +3,7 @@
 #include "exercises/algebra/beoordeling.h"
 #include "exercises/algebra/haakjes.h"
 #include "exercises/algebra/ontbinden.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <numeric>
@@ -17,7 +18,7 @@ const QString streep(51, QLatin1Char('_'));
 // A problem from scripted draws given as pairs k, n: draw(n, m) gives m + k.
 template <class Opgave> Opgave maak(int niveau, int nr, std::initializer_list<int> kn)
 {
-    common::ScriptedRandom r;
+    tktest::ScriptedRandom r;
     r.addDraws(kn);
     Opgave o;
     if constexpr (std::is_same_v<Opgave, haakjes::Opgave>)

@@ -1,5 +1,6 @@
 #include "exercises/angles/hoeken.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 #include "ui/twips.h"
 
@@ -28,7 +29,7 @@ class HoekenTest : public QObject {
     Hoeken* open(int spelers, int size = 60, int hoeken = 15)
     {
         tktest::choose(spelers, "Anna", "Bram", 1, "Hoeken raden");
-        auto rnd = std::make_unique<common::ScriptedRandom>();
+        auto rnd = std::make_unique<tktest::ScriptedRandom>();
         rnd->addDraw(1, 360); // starts too close to the right: drawn again
         rnd->addDraw(0, 160);
         for (int i = 0; i < hoeken; ++i) {

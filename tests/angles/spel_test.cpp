@@ -1,5 +1,6 @@
 #include "common/random.h"
 #include "exercises/angles/spel.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace angles;
@@ -86,7 +87,7 @@ private slots:
 
     void newAngleDrawsAgainUntilItFits()
     {
-        common::ScriptedRandom rnd;
+        tktest::ScriptedRandom rnd;
         const int draws[][2] = {{2, 50}, {300, 70}, {350, 10}}; // start too small, end 370, fits
         for (const auto& d : draws) {
             rnd.addDraw(d[0], 360);

@@ -1,6 +1,6 @@
-#include "app/appsetup.h"
 #include "app/infotext.h"
 #include "testmain.h"
+#include "ui/appsetup.h"
 
 #include <QApplication>
 #include <QIcon>

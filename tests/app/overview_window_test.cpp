@@ -1,13 +1,13 @@
 // The class overview on a folder of results files: the table, its filters,
 // a pupil's chart, the CSV export, the PDF report, following the folder while
 // pupils play, and the command line that opens it.
-#include "app/commandline.h"
 #include "app/overview/answersview.h"
 #include "app/overview/chartdata.h"
 #include "app/overview/csvexport.h"
 #include "app/overview/folderreader.h"
 #include "app/overview/overviewwindow.h"
 #include "app/overview/pupilchart.h"
+#include "run/commandline.h"
 #include "testmain.h"
 
 #include <QApplication>

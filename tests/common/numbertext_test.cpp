@@ -1,10 +1,12 @@
 #include "common/numbertext.h"
 #include "common/random.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <cfloat>
 
 using namespace common;
+using tktest::ScriptedRandom;
 
 class NumberTextTest : public QObject {
     Q_OBJECT

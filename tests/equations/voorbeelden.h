@@ -5,13 +5,14 @@
 
 #include "common/random.h"
 #include "exercises/equations/vergelijking.h"
+#include "scriptedrandom.h"
 
 #include <QtTest>
 #include <vector>
 
 namespace eqtest {
 
-inline const auto T = [](int k, int n) { return common::ScriptedRandom::pick(k, n); };
+inline const auto T = [](int k, int n) { return tktest::ScriptedRandom::pick(k, n); };
 inline const auto N = [](int k) { return (k + 0.1) / 9; };
 // Letters x, p, a, t; operators + and -; HOUD keeps a number's sign, NEG
 // negates it; at level 6 MIN also makes A negative.
@@ -28,7 +29,7 @@ struct Voorbeeld {
 // draws than the example lists.
 inline equations::Vergelijking maak(const Voorbeeld& vb)
 {
-    common::ScriptedRandom rnd(vb.trek);
+    tktest::ScriptedRandom rnd(vb.trek);
     const auto v = equations::vergelijking(vb.niveau, vb.opgaveNr, rnd);
     if (rnd.used() != vb.trek.size())
         QTest::qFail("the generator took another number of draws", __FILE__, __LINE__);

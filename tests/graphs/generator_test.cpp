@@ -1,13 +1,14 @@
 #include "exercises/graphs/formula.h"
 #include "exercises/graphs/generator.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <QRegularExpression>
 #include <QSet>
 
 using namespace graphs;
-using common::ScriptedRandom;
 using common::SeededRandom;
+using tktest::ScriptedRandom;
 
 namespace {
 

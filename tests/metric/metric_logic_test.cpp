@@ -4,13 +4,14 @@
 #include "exercises/metric/metricexplanation.h"
 #include "exercises/metric/metricproblem.h"
 #include "exercises/metric/metricunits.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <cmath>
 #include <set>
 
 using namespace metric;
-using common::ScriptedRandom;
+using tktest::ScriptedRandom;
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "exercises/metric/metriek.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <QClipboard>
@@ -17,9 +18,9 @@ namespace {
 const QByteArray dashes(49, '-');
 
 // Scripts one problem "1.1 km = ... cm" per call.
-std::unique_ptr<common::ScriptedRandom> kmToCm(int times)
+std::unique_ptr<tktest::ScriptedRandom> kmToCm(int times)
 {
-    auto r = std::make_unique<common::ScriptedRandom>();
+    auto r = std::make_unique<tktest::ScriptedRandom>();
     for (int i = 0; i < times; ++i)
         r->addDraws({6, 7, 1, 7, 10, 1000, 1, 6}); // km, cm, g = 11, e = 1: 1.1
     return r;

@@ -2,6 +2,7 @@
 #include "exercises/percentages/perccheck.h"
 #include "exercises/percentages/procenten.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace tktest;
@@ -29,7 +30,7 @@ private slots:
     void twoPupilsPlayAllKinds()
     {
         QFile::remove("oefset1.txt");
-        auto script = std::make_unique<common::ScriptedRandom>();
+        auto script = std::make_unique<tktest::ScriptedRandom>();
         for (int nr = 1; nr <= 5; ++nr)
             for (int speler = 1; speler <= 2; ++speler) // the price 2522, then 29 % or 15 %
                 script->addDraws({2522 - 1000, 3000, soort(speler, nr) == 1 ? 13 : 27, 30});

@@ -2,12 +2,13 @@
 #include "exercises/catalogue.h"
 #include "exercises/sums/generator.h"
 #include "problems.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 #include <cmath>
 
-using common::ScriptedRandom;
 using common::SeededRandom;
+using tktest::ScriptedRandom;
 using namespace sums;
 using sumstest::script;
 

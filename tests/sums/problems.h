@@ -4,6 +4,7 @@
 
 #include "common/random.h"
 #include "exercises/sums/generator.h"
+#include "scriptedrandom.h"
 
 #include <QMetaType>
 
@@ -28,7 +29,7 @@ inline sums::Problem make(sums::Mode mode, double g1, const char* op, double g2)
 inline constexpr sums::Mode plain{}, hiddenSecond{.ontbrekend = true}, inTenths{.kommagetal = true};
 
 // Scripts draws Int(Rnd x n) that give k, written {k, n}.
-inline void script(common::ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
+inline void script(tktest::ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
 {
     for (auto [k, n] : draws)
         rng.addDraw(k, n);

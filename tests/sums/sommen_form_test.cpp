@@ -1,7 +1,9 @@
 // The sums form played through as pupils play it.
 #include "exercises/sums/sommen.h"
 #include "problems.h"
+#include "run/resultsfile.h"
 #include "rundriver.h"
+#include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace tktest;
@@ -73,7 +75,7 @@ private slots:
     // a hidden term, laid out on both rows, and the exact results file.
     void twoPlayersScriptedAtLevel4()
     {
-        auto r = std::make_unique<common::ScriptedRandom>();
+        auto r = std::make_unique<tktest::ScriptedRandom>();
         script(*r, {{5, 20}, {1, 20}, {0, 3}, {1, 3}});  // An: -7 x 3
         script(*r, {{10, 20}, {0, 20}, {0, 3}, {0, 3}}); // Bo: -12 x -2
         for (int i = 0; i < 2; ++i) {                    // both: -4 + 3 x -2
@@ -114,6 +116,28 @@ private slots:
                  " -4 +      3   x   -2 = 2   Fout ,het is -10\r\n\r\n"
                  "eindresultaat:  1 goed van de  2\r\n" +
                      dashes + "\r\n");
+    }
+
+    // A block that cannot be saved: the pupils are told so before the summary.
+    void notSavedIsToldBeforeTheSummary()
+    {
+        Session s;
+        results::setWriter([](QFile&, const QByteArray&) -> qint64 { return -1; });
+        choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
+        auto* f = open<Sommen>("sommen");
+        QVERIFY(f->Timer1->fire());
+        type(f->tAntwoord1, "1");
+        QVERIFY(f->Timer1->fire());
+        f->bNaarmenu->click();
+        results::setWriter({});
+        QVERIFY(s.messages.count() >= 2);
+        const ui::Message& told = s.messages.messages[s.messages.count() - 2];
+        QCOMPARE(told.title, QString("Telkompas"));
+        QCOMPARE(told.text, "Je antwoorden konden niet worden opgeslagen in het bestand " +
+                                results::fileName(3, 1) + "." + QChar(13) +
+                                "Vraag je leraar om hulp.");
+        QCOMPARE(s.messages.last().title, QString("Sommen"));
+        QVERIFY(readFile(results::fileName(3, 1)).isEmpty());
     }
 
     // On screen a line too wide for the history area breaks before its

@@ -1,6 +1,7 @@
 #include "hoeken.h"
 
 #include "common/random.h"
+#include "exercises/common/runend.h"
 #include "tekening.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
@@ -161,8 +162,8 @@ void Hoeken::sluitSpel()
         return;
     Timer1->setEnabled(false);
     // The game keeps no results file: the end writes none.
-    einde_.sluit(*this, session_, {}, QStringLiteral("Hoeken raden"),
-                 angles::eindTekst(spel, session_.naam(1), session_.naam(2)));
+    exercises::closeRun(*this, session_, {}, QStringLiteral("Hoeken raden"),
+                        angles::eindTekst(spel, session_.naam(1), session_.naam(2)));
 }
 
 bool Hoeken::closeRequested()

@@ -5,6 +5,7 @@
 #include "common/random.h"
 #include "exercises/catalogue.h"
 #include "run/rules.h"
+#include "runend.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
 
@@ -187,8 +188,8 @@ void RunForm::sluitRun()
         return;
     Timer1->setEnabled(false);
     ronde_->sluit();
-    einde_.sluit(*this, session_, ronde_->spelers(), member_.summaryTitle,
-                 run::samenvatting(ronde_->spelers(), tweeSpelers()));
+    exercises::closeRun(*this, session_, ronde_->spelers(), member_.summaryTitle,
+                        run::samenvatting(ronde_->spelers(), tweeSpelers()));
 }
 
 bool RunForm::closeRequested()

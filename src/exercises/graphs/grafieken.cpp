@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "cover.h"
+#include "exercises/common/runend.h"
 #include "helppages.h"
 #include "runtexts.h"
 #include "ui/messagebox.h"
@@ -322,5 +323,5 @@ void Grafieken::sluitRun()
     spelers[0].verslag += graphs::eindresultaat(spelers[0]);
     if (spel.tweeSpelers)
         spelers[1].verslag += graphs::eindresultaat(spelers[1]);
-    einde_.sluit(*this, session_, spelers, titel, tekst);
+    exercises::closeRun(*this, session_, spelers, titel, tekst);
 }
