@@ -7,7 +7,7 @@
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 
 namespace catalogue {
 
@@ -26,7 +26,7 @@ constexpr Maker makers[] = {
     {"hoeken", make<Hoeken>},
     {"procenten", make<Procenten>},
     {"metriek", make<Metriek>},
-    {"sommen", make<Sommen>},
+    {"sommen", make<SumsForm>},
     {"haakjes", make<Haakjes>},
     {"ontbinden", make<Ontbinden>},
     {"vergelijkingen", make<Vergelijkingen>},

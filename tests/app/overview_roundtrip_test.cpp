@@ -10,7 +10,7 @@
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 #include "run/resultsfile.h"
 #include "run/resultsfolder.h"
 #include "rundriver.h"
@@ -44,11 +44,11 @@ QString rightAnswer(RunForm* f, int player)
         return QString::number(m->opgave.uitkomst, 'g', 15);
     if (auto* p = qobject_cast<Procenten*>(f))
         return p->opgave.juist.trimmed();
-    if (auto* s = qobject_cast<Sommen*>(f)) {
-        const sums::Problem& p = s->opgave;
-        if (p.mode.ontbrekend)
-            return QString::number(p.getal2);
-        return QString::number(p.result() / (p.mode.kommagetal ? 10 : 1));
+    if (auto* s = qobject_cast<SumsForm*>(f)) {
+        const sums::Problem& p = s->problem;
+        if (p.mode.secondHidden)
+            return QString::number(p.number2);
+        return QString::number(p.result() / (p.mode.tenths ? 10 : 1));
     }
     if (auto* h = qobject_cast<Haakjes*>(f))
         return typedPolynomial(h->opgave(player).antw);
