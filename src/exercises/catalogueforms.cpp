@@ -3,7 +3,7 @@
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
 #include "exercises/angles/hoeken.h"
-#include "exercises/equations/vergelijkingen.h"
+#include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
@@ -29,7 +29,7 @@ constexpr Maker makers[] = {
     {"sommen", make<SumsForm>},
     {"haakjes", make<Haakjes>},
     {"ontbinden", make<Ontbinden>},
-    {"vergelijkingen", make<Vergelijkingen>},
+    {"vergelijkingen", make<EquationsForm>},
     {"grafieken", make<Grafieken>},
 };
 } // namespace

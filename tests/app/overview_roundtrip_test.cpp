@@ -5,8 +5,8 @@
 #include "app/overview/folderreader.h"
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
-#include "exercises/equations/antwoord.h"
-#include "exercises/equations/vergelijkingen.h"
+#include "exercises/equations/check.h"
+#include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
@@ -27,11 +27,11 @@ QString typedPolynomial(QString antw)
     return antw.remove(QLatin1Char(' ')).replace("²", "^2").replace("³", "^3");
 }
 
-QString equationAnswer(const equations::Vergelijking& v, int player)
+QString equationAnswer(const equations::Equation& v, int player)
 {
     for (int twice = -80; twice <= 80; ++twice) {
         const QString text = QString::number(twice / 2.0);
-        if (equations::beoordeel(v, player, text).goed)
+        if (equations::check(v, player, text).goed)
             return text;
     }
     return QStringLiteral("999");
@@ -54,8 +54,8 @@ QString rightAnswer(RunForm* f, int player)
         return typedPolynomial(h->opgave(player).antw);
     if (auto* o = qobject_cast<Ontbinden*>(f))
         return typedPolynomial(o->opgave(player).antw);
-    auto* v = qobject_cast<Vergelijkingen*>(f);
-    return equationAnswer(player == 1 ? v->vergelijking1 : v->vergelijking2, player);
+    auto* v = qobject_cast<EquationsForm*>(f);
+    return equationAnswer(player == 1 ? v->equation1 : v->equation2, player);
 }
 
 // The answer as its results line gives it: metric answers carry their unit,
@@ -65,8 +65,8 @@ QString givenInLine(RunForm* f, int player, const QString& typed)
     if (auto* m = qobject_cast<Metriek*>(f))
         return typed + " " +
                (player == 1 ? m->lmetriek1onder : m->lmetriek2onder)->caption().trimmed();
-    if (auto* v = qobject_cast<Vergelijkingen*>(f))
-        return (player == 1 ? v->vergelijking1 : v->vergelijking2).letter + " = " + typed;
+    if (auto* v = qobject_cast<EquationsForm*>(f))
+        return (player == 1 ? v->equation1 : v->equation2).letter + " = " + typed;
     return typed;
 }
 
