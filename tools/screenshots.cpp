@@ -15,7 +15,7 @@
 #include "common/random.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/common/runform.h"
-#include "exercises/equations/vergelijkingen.h"
+#include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
 #include "fixedclock.h"
 #include "sampleresults.h"
@@ -138,10 +138,10 @@ void quadraticScene()
     Boxes boxes;
     choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 5,
            QStringLiteral("Kwadr. verg. niveau 1"));
-    auto* f = qobject_cast<Vergelijkingen*>(show(QStringLiteral("vergelijkingen")));
+    auto* f = qobject_cast<EquationsForm*>(show(QStringLiteral("vergelijkingen")));
     f->Timer1->fire();
     answer(f->tAntwoord1, QStringLiteral("3"));
-    answer(f->tAntwoordl2, QStringLiteral("-2"));
+    answer(f->secondAnswerBox1, QStringLiteral("-2"));
     f->Timer1->fire();
     QTest::keyClicks(f->tAntwoord2, QStringLiteral("4"));
     save(f, QStringLiteral("vergelijkingen-kwadratisch"));

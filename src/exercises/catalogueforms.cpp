@@ -3,11 +3,11 @@
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
 #include "exercises/angles/hoeken.h"
-#include "exercises/equations/vergelijkingen.h"
+#include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 
 namespace catalogue {
 
@@ -26,10 +26,10 @@ constexpr Maker makers[] = {
     {"hoeken", make<Hoeken>},
     {"procenten", make<Procenten>},
     {"metriek", make<Metriek>},
-    {"sommen", make<Sommen>},
+    {"sommen", make<SumsForm>},
     {"haakjes", make<Haakjes>},
     {"ontbinden", make<Ontbinden>},
-    {"vergelijkingen", make<Vergelijkingen>},
+    {"vergelijkingen", make<EquationsForm>},
     {"grafieken", make<Grafieken>},
 };
 } // namespace

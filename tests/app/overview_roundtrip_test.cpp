@@ -6,12 +6,12 @@
 #include "common/numbertext.h"
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
-#include "exercises/equations/antwoord.h"
-#include "exercises/equations/vergelijkingen.h"
+#include "exercises/equations/check.h"
+#include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metriek.h"
 #include "exercises/percentages/procenten.h"
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 #include "run/resultsfile.h"
 #include "run/resultsfolder.h"
 #include "rundriver.h"
@@ -28,11 +28,11 @@ QString typedPolynomial(QString antw)
     return antw.remove(QLatin1Char(' ')).replace("²", "^2").replace("³", "^3");
 }
 
-QString equationAnswer(const equations::Vergelijking& v, int player)
+QString equationAnswer(const equations::Equation& v, int player)
 {
     for (int twice = -80; twice <= 80; ++twice) {
         const QString text = QString::number(twice / 2.0);
-        if (equations::beoordeel(v, player, text).goed)
+        if (equations::check(v, player, text).goed)
             return text;
     }
     return QStringLiteral("999");
@@ -45,18 +45,18 @@ QString rightAnswer(RunForm* f, int player)
         return QString::number(m->opgave.uitkomst, 'g', 15);
     if (auto* p = qobject_cast<Procenten*>(f))
         return p->opgave.juist.trimmed();
-    if (auto* s = qobject_cast<Sommen*>(f)) {
-        const sums::Problem& p = s->opgave;
-        if (p.mode.ontbrekend)
-            return QString::number(p.getal2);
-        return QString::number(p.result() / (p.mode.kommagetal ? 10 : 1));
+    if (auto* s = qobject_cast<SumsForm*>(f)) {
+        const sums::Problem& p = s->problem;
+        if (p.mode.secondHidden)
+            return QString::number(p.number2);
+        return QString::number(p.result() / (p.mode.tenths ? 10 : 1));
     }
     if (auto* h = qobject_cast<Haakjes*>(f))
         return typedPolynomial(h->opgave(player).antw);
     if (auto* o = qobject_cast<Ontbinden*>(f))
         return typedPolynomial(o->opgave(player).antw);
-    auto* v = qobject_cast<Vergelijkingen*>(f);
-    return equationAnswer(player == 1 ? v->vergelijking1 : v->vergelijking2, player);
+    auto* v = qobject_cast<EquationsForm*>(f);
+    return equationAnswer(player == 1 ? v->equation1 : v->equation2, player);
 }
 
 // The answer as its results line gives it: metric answers carry their unit,
@@ -66,8 +66,8 @@ QString givenInLine(RunForm* f, int player, const QString& typed)
     if (auto* m = qobject_cast<Metriek*>(f))
         return common::commaToPoint(typed) + " " +
                (player == 1 ? m->lmetriek1onder : m->lmetriek2onder)->caption().trimmed();
-    if (auto* v = qobject_cast<Vergelijkingen*>(f))
-        return (player == 1 ? v->vergelijking1 : v->vergelijking2).letter + " = " + typed;
+    if (auto* v = qobject_cast<EquationsForm*>(f))
+        return (player == 1 ? v->equation1 : v->equation2).letter + " = " + typed;
     if (qobject_cast<Procenten*>(f))
         return common::commaToPoint(typed);
     return typed;

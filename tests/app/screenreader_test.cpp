@@ -5,7 +5,7 @@
 #include "exercises/catalogue.h"
 #include "exercises/common/runform.h"
 #include "exercises/graphs/formula.h"
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 #include "rundriver.h"
 #include "testmain.h"
 #include "ui/accessible.h"
@@ -176,12 +176,12 @@ private slots:
     {
         tktest::Session s;
         tktest::choose(1, "An", "", 1, "Keuze");
-        auto* f = tktest::open<Sommen>("sommen");
+        auto* f = tktest::open<SumsForm>("sommen");
         events.clear();
         EventRecorder r;
         QVERIFY(f->Timer1->fire());
         QVERIFY(r.saw(f->tAntwoord1, QAccessible::Focus));
-        QVERIFY(r.saw(f->lSom1[0], QAccessible::NameChanged));
+        QVERIFY(r.saw(f->problemRow1[0], QAccessible::NameChanged));
         QVERIFY(r.saw(f->lVulin1, QAccessible::NameChanged));
         tktest::type(f->tAntwoord1, QStringLiteral("9999"));
         QVERIFY(r.saw(f->lGoedzo1, QAccessible::NameChanged));

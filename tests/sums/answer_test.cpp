@@ -25,11 +25,11 @@ QString opening(const QString& first, const QString& start)
            "De begintemperatuur is " + start + " graden.||";
 }
 
-const QString warmBij = "Er komen warme blokjes bij, dus het wordt warmer||";
-const QString koudBij = "Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )||";
-const QString koudUit = "Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )|";
-const QString bij = "Er staat een + dus er moeten blokjes bij.||";
-const QString uit = "Er staat een - dus er moeten blokjes uit.||";
+const QString warmIn = "Er komen warme blokjes bij, dus het wordt warmer||";
+const QString coldIn = "Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )||";
+const QString coldOut = "Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )|";
+const QString blocksIn = "Er staat een + dus er moeten blokjes bij.||";
+const QString blocksOut = "Er staat een - dus er moeten blokjes uit.||";
 const QString signRule = "|~||Uitleg:  7  x   3  =   21|           -7  x   3  =  -21|            7 "
                          " x  -3  =  -21|           -7  x  -3  =   21|Dus: |-7  x   3  =  -21|";
 
@@ -44,9 +44,9 @@ private slots:
         for (int k = -99; k <= 99; ++k) {
             const Problem p = make(inTenths, -50, " + ", k + 50); // result k tenths
             const QString point = QString::number(k / 10.0, 'f', 1);
-            QVERIFY2(controleer(p, point, 1).goed, qPrintable(point));
-            QVERIFY2(controleer(p, QString(point).replace('.', ','), 1).goed, qPrintable(point));
-            QVERIFY2(!controleer(p, QString::number(k), 1).goed || k == 0, qPrintable(point));
+            QVERIFY2(check(p, point, 1).goed, qPrintable(point));
+            QVERIFY2(check(p, QString(point).replace('.', ','), 1).goed, qPrintable(point));
+            QVERIFY2(!check(p, QString::number(k), 1).goed || k == 0, qPrintable(point));
         }
     }
 
@@ -55,9 +55,9 @@ private slots:
     {
         QTest::addColumn<Problem>("problem");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("speler");
-        QTest::addColumn<QString>("fout");
-        QTest::addColumn<QString>("regel");
+        QTest::addColumn<int>("player");
+        QTest::addColumn<QString>("feedback");
+        QTest::addColumn<QString>("line");
         const Problem s = make(plain, -5, " + ", 12);
         QTest::newRow("result asked: the text as typed") << s << " 7,0" << 1 << ""
                                                          << " -5 +   12 =  7,0   Goed";
@@ -94,15 +94,15 @@ private slots:
     {
         QFETCH(Problem, problem);
         QFETCH(QString, typed);
-        QFETCH(int, speler);
-        QFETCH(QString, fout);
-        QFETCH(QString, regel);
-        const run::Verdict v = controleer(problem, typed, speler);
-        QCOMPARE(v.goed, fout.isEmpty());
+        QFETCH(int, player);
+        QFETCH(QString, feedback);
+        QFETCH(QString, line);
+        const run::Verdict v = check(problem, typed, player);
+        QCOMPARE(v.goed, feedback.isEmpty());
         if (!v.goed)
-            QCOMPARE(v.fout, fout);
-        if (!regel.isEmpty())
-            QCOMPARE(v.verslag, QStringList{regel});
+            QCOMPARE(v.fout, feedback);
+        if (!line.isEmpty())
+            QCOMPARE(v.verslag, QStringList{line});
     }
 };
 
@@ -115,20 +115,20 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("warm blocks added: -5 + 12")
             << make(plain, -5, " + ", 12)
-            << opening("-5 +  12  =  ", "-5") + warmBij +
+            << opening("-5 +  12  =  ", "-5") + warmIn +
                    "Met  5 warme blokjes erbij is het 0 graden| 12 -  5 =  7|Dan zijn er nog  7 "
                    "warme blokjes over, dus het wordt  7 graden.";
         QTest::newRow("second number: -14 + ... = -20")
             << make(hiddenSecond, -14, " + ", -6)
-            << opening("-14 + ......  =  -20", "-14") + bij +
+            << opening("-14 + ......  =  -20", "-14") + blocksIn +
                    "Het wordt kouder, dus er moeten koude blokjes bij| 20 -  14 =  6|Er moeten  6 "
                    "koude blokjes bij.|Het antwoord is dus -6|";
         QTest::newRow("cold added to a warm start: 9 + -4")
             << make(plain, 9, " + ", -4)
-            << opening(" 9 + -4  =  ", " 9") + koudBij + "Het wordt dus  5 graden.";
+            << opening(" 9 + -4  =  ", " 9") + coldIn + "Het wordt dus  5 graden.";
         QTest::newRow("tenths stay tenths: -1.2 + 1.7")
             << make(inTenths, -12, " + ", 17)
-            << opening("-1.2 +  1.7  =  ", "-1.2") + warmBij +
+            << opening("-1.2 +  1.7  =  ", "-1.2") + warmIn +
                    "Met  1.2 warme blokjes erbij is het 0 graden| 1.7 -  1.2 =  .5|Dan zijn er nog "
                    " .5 warme blokjes over, dus het wordt  .5 graden.";
         QTest::newRow("times first: 4 x -2 - 3")
@@ -145,7 +145,7 @@ private slots:
     {
         QFETCH(Problem, problem);
         QFETCH(QString, expected);
-        QCOMPARE(uitleg(problem), text(expected));
+        QCOMPARE(explain(problem), text(expected));
     }
 
     // The remaining branches of the temperature model, each by the lines only
@@ -198,7 +198,7 @@ private slots:
     {
         QFETCH(Problem, problem);
         QFETCH(QString, lines);
-        QVERIFY2(uitleg(problem).endsWith(text(lines)), qPrintable(uitleg(problem)));
+        QVERIFY2(explain(problem).endsWith(text(lines)), qPrintable(explain(problem)));
     }
 
     // No sum of level 2 shows a number with more than one decimal.
@@ -210,9 +210,9 @@ private slots:
                 if (std::abs(a) < 10 || std::abs(b) < 10 || (a > 0 && b > 0))
                     continue;
                 if (a != b)
-                    QVERIFY(!uitleg(make(inTenths, a, " - ", b)).contains(longDecimal));
+                    QVERIFY(!explain(make(inTenths, a, " - ", b)).contains(longDecimal));
                 if (a != -b)
-                    QVERIFY(!uitleg(make(inTenths, a, " + ", b)).contains(longDecimal));
+                    QVERIFY(!explain(make(inTenths, a, " + ", b)).contains(longDecimal));
             }
     }
 };

@@ -29,14 +29,14 @@ private slots:
     void scheduleAlternates()
     {
         const QString pattern[] = {"S S?", "S? K", "P S P? S?", "P? D S? D"};
-        for (int niveau = 1; niveau <= 4; ++niveau) {
+        for (int level = 1; level <= 4; ++level) {
             QStringList got;
             for (int n = 1; n <= 20; ++n) {
-                const Mode m = schema(niveau, n);
-                const char* k = m.soort == 2 ? "P" : m.drieterms ? "D" : m.kommagetal ? "K" : "S";
-                got << k + QString(m.ontbrekend ? "?" : "");
+                const Mode m = schedule(level, n);
+                const char* k = m.kind == 2 ? "P" : m.threeTerms ? "D" : m.tenths ? "K" : "S";
+                got << k + QString(m.secondHidden ? "?" : "");
             }
-            const QString& p = pattern[niveau - 1];
+            const QString& p = pattern[level - 1];
             QCOMPARE(got.join(' '), QStringList(20 / (p.count(' ') + 1), p).join(' '));
         }
     }
@@ -44,29 +44,29 @@ private slots:
     // Every problem of every turn at every level, over many seeds.
     void invariantsOverManySeeds()
     {
-        for (int niveau = 1; niveau <= 4; ++niveau) {
-            const int lo = niveau % 2 ? 5 : 10, hi = niveau % 2 ? 24 : 49;
+        for (int level = 1; level <= 4; ++level) {
+            const int lo = level % 2 ? 5 : 10, hi = level % 2 ? 24 : 49;
             for (std::uint64_t seed = 1; seed <= 150; ++seed) {
                 SeededRandom rng(seed);
-                for (int n = 1; n <= catalogue::problemsPerRun(*catalogue::find(u"sommen"), niveau);
+                for (int n = 1; n <= catalogue::problemsPerRun(*catalogue::find(u"sommen"), level);
                      ++n) {
-                    const Problem p = maakopgave(niveau, n, rng);
-                    const double a = p.getal1, b = p.getal2;
-                    QCOMPARE(p.mode, schema(niveau, n));
-                    if (p.mode.drieterms) {
-                        for (double f : {a, b, p.getal3})
+                    const Problem p = generate(level, n, rng);
+                    const double a = p.number1, b = p.number2;
+                    QCOMPARE(p.mode, schedule(level, n));
+                    if (p.mode.threeTerms) {
+                        for (double f : {a, b, p.number3})
                             QVERIFY(within(f, 2, 9));
                         continue;
                     }
                     QVERIFY2(a < 0 || b < 0, "two positive numbers");
-                    if (p.mode.soort == 2) {
-                        QVERIFY(within(a, 2, niveau == 4 ? 21 : 11));
-                        QVERIFY(within(b, 2, niveau == 4 ? 21 : 11));
+                    if (p.mode.kind == 2) {
+                        QVERIFY(within(a, 2, level == 4 ? 21 : 11));
+                        QVERIFY(within(b, 2, level == 4 ? 21 : 11));
                     } else {
                         QVERIFY2(p.result() != 0, "result 0");
                         QVERIFY(within(a, lo, hi) && within(b, lo, hi));
                     }
-                    QCOMPARE(p.toongetal2, p.mode.kommagetal ? b / 10 : b);
+                    QCOMPARE(p.shownNumber2, p.mode.tenths ? b / 10 : b);
                 }
             }
         }
@@ -80,7 +80,7 @@ private slots:
         script(rng, {{0, 20}, {1, 20}, {1, 3}, {1, 3}, {1, 2}});   // 5 + 6
         script(rng, {{7, 20}, {7, 20}, {0, 3}, {1, 3}, {1, 2}});   // -12 + 12
         script(rng, {{12, 20}, {19, 20}, {2, 3}, {0, 3}, {0, 2}}); // -17 - -24
-        const Problem p = geefsom(1, schema(1, 1), rng);
+        const Problem p = generateSum(1, schedule(1, 1), rng);
         QCOMPARE(rng.used(), std::size_t(15));
         QCOMPARE(p.row.labels, (std::array<QString, 5>{" -17", " - ", " -24", " = ", ""}));
         QCOMPARE(p.result(), 7.0);
@@ -105,9 +105,9 @@ private slots:
         ScriptedRandom rng;
         script(rng, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
         script(rng, {{4, 8}, {1, 3}, {1, 8}, {0, 3}, {op1, 3}, {0, 8}, {1, 3}, {op2, 3}});
-        const Problem p = geefsom(4, schema(4, 4), rng);
+        const Problem p = generateSum(4, schedule(4, 4), rng);
         QCOMPARE(rng.used(), std::size_t(13));
-        QCOMPARE((QList<double>{p.getal1, p.getal2, p.getal3}), (QList<double>{6, -3, 2}));
+        QCOMPARE((QList<double>{p.number1, p.number2, p.number3}), (QList<double>{6, -3, 2}));
         QTEST(p.result(), "value");
     }
 };

@@ -9,8 +9,8 @@
 namespace sums {
 
 // The typed text, with its first "," read as a decimal point, is compared
-// with the right answer. speler is 1 or 2: player 2's wrong-answer lines have
+// with the right answer. player is 1 or 2: player 2's wrong-answer lines have
 // their own wording. History and results text get the same line.
-run::Verdict controleer(const Problem& p, const QString& getypt, int speler);
+run::Verdict check(const Problem& p, const QString& typed, int player);
 
 } // namespace sums

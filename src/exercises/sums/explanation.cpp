@@ -38,7 +38,7 @@ void opening(QStringList& out, const QString& first, const QString& start)
 struct Sum {
     Units t;
     long x1, x2, A, B;
-    QString dus, wordt, plus;
+    QString so, becomes, plus;
     QString minus(long big, long small) const
     {
         return t(big) + QStringLiteral(" - ") + t(small) + QStringLiteral(" = ") + t(big - small);
@@ -46,16 +46,16 @@ struct Sum {
 };
 
 // Warm blocks put in or taken out (the second number is positive).
-void warmBlocks(QStringList& out, const Sum& s, bool erbij)
+void warmBlocks(QStringList& out, const Sum& s, bool added)
 {
     const Units& t = s.t;
-    if (!erbij) {
+    if (!added) {
         out << QStringLiteral(
                    "Er worden warme blokjes uitgehaald, dus het wordt kouder ( - + = - )")
             << QString()
             << QStringLiteral("Het is al onder 0 en er worden warme blokjes uitgehaald, dus het "
                               "wordt nog kouder")
-            << s.plus << s.wordt;
+            << s.plus << s.becomes;
         return;
     }
     out << QStringLiteral("Er komen warme blokjes bij, dus het wordt warmer") << QString();
@@ -64,18 +64,18 @@ void warmBlocks(QStringList& out, const Sum& s, bool erbij)
                    QStringLiteral(" warme blokjes erbij is het 0 graden")
             << s.minus(s.B, s.A)
             << QStringLiteral("Dan zijn er nog ") + t(s.B - s.A) +
-                   QStringLiteral(" warme blokjes over") + s.dus;
+                   QStringLiteral(" warme blokjes over") + s.so;
     else
         out << QStringLiteral("Er komen te weinig warme blokjes bij om het 0 graden te maken")
             << s.minus(s.A, s.B)
-            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.dus;
+            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.so;
 }
 
 // Cold blocks put in or taken out (the second number is negative).
-void coldBlocks(QStringList& out, const Sum& s, bool erbij)
+void coldBlocks(QStringList& out, const Sum& s, bool added)
 {
     const Units& t = s.t;
-    if (erbij) {
+    if (added) {
         out << QStringLiteral("Er worden koude blokjes bijgedaan, dus het wordt kouder ( + - = - )")
             << QString();
         if (s.x1 > 0 && s.B > s.A)
@@ -83,41 +83,41 @@ void coldBlocks(QStringList& out, const Sum& s, bool erbij)
                        QStringLiteral(" koude blokjes erbij is het 0 graden")
                 << s.minus(s.B, s.A)
                 << QStringLiteral("Dan worden er nog ") + t(s.B - s.A) +
-                       QStringLiteral(" koude blokjes bijgedaan") + s.dus;
+                       QStringLiteral(" koude blokjes bijgedaan") + s.so;
         else if (s.x1 > 0)
-            out << s.wordt;
+            out << s.becomes;
         else
             out << QStringLiteral("Het is al onder 0 en er worden koude blokjes bijgedaan, dus het "
                                   "wordt nog kouder ")
-                << s.plus << s.wordt;
+                << s.plus << s.becomes;
         return;
     }
     out << QStringLiteral("Er worden koude blokjes uitgehaald, dus het wordt warmer ( - - = + )");
     if (s.x1 > 0)
         out << QStringLiteral("Het is al boven 0 en er worden koude blokjes uitgehaald, dus het "
                               "wordt nog warmer")
-            << s.plus << s.wordt;
+            << s.plus << s.becomes;
     else if (s.B > s.A)
         out << QStringLiteral("Met ") + t(s.A) +
                    QStringLiteral(" koude blokjes eruit is het 0 graden")
             << s.minus(s.B, s.A)
             << QStringLiteral("Dan worden er nog ") + t(s.B - s.A) +
-                   QStringLiteral(" koude blokjes uitgehaald") + s.dus;
+                   QStringLiteral(" koude blokjes uitgehaald") + s.so;
     else
         out << QStringLiteral(
                    "Er worden te weinig koude blokjes uitgehaald om het 0 graden te maken")
             << s.minus(s.A, s.B)
-            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.dus;
+            << QStringLiteral("Er zijn ") + t(s.A - s.B) + QStringLiteral(" te weinig") + s.so;
 }
 
 QString sumAsked(const Problem& p)
 {
-    const Units t{p.mode.kommagetal ? 10 : 1};
-    const long x1 = whole(p.getal1), x2 = whole(p.getal2);
-    const int T = p.teken;
+    const Units t{p.mode.tenths ? 10 : 1};
+    const long x1 = whole(p.number1), x2 = whole(p.number2);
+    const int T = p.sign;
     const long A = std::labs(x1), B = std::labs(x2), R = x1 + T * x2;
     QStringList out;
-    opening(out, t(x1) + p.bewerkingtekst1 + t(x2) + QStringLiteral("  =  "), t(x1));
+    opening(out, t(x1) + p.operationText1 + t(x2) + QStringLiteral("  =  "), t(x1));
     const Sum s{t,
                 x1,
                 x2,
@@ -135,12 +135,12 @@ QString sumAsked(const Problem& p)
 
 QString secondAsked(const Problem& p)
 {
-    const long a = whole(p.getal1), b = whole(p.getal2);
-    const int T = p.teken;
+    const long a = whole(p.number1), b = whole(p.number2);
+    const int T = p.sign;
     const long c = a + T * b;
     const long A = std::labs(a), B = std::labs(b), C = std::labs(c);
     QStringList out;
-    opening(out, Str(a) + p.bewerkingtekst1 + QStringLiteral("......  =  ") + Str(c), Str(a));
+    opening(out, Str(a) + p.operationText1 + QStringLiteral("......  =  ") + Str(c), Str(a));
     out << (T == 1 ? QStringLiteral("Er staat een + dus er moeten blokjes bij.")
                    : QStringLiteral("Er staat een - dus er moeten blokjes uit."))
         << QString();
@@ -179,13 +179,13 @@ QString secondAsked(const Problem& p)
 
 QString product(const Problem& p)
 {
-    const double a = p.getal1, b = p.getal2;
+    const double a = p.number1, b = p.number2;
     const double A = std::fabs(a), B = std::fabs(b);
     const QString x = QStringLiteral("  x  "), is = QStringLiteral("  =  ");
     const QString indent(11, QLatin1Char(' '));
     QStringList out;
-    out << (p.mode.ontbrekend ? Str(a) + x + QStringLiteral(".......") + is + Str(a * b)
-                              : Str(a) + x + Str(b) + is)
+    out << (p.mode.secondHidden ? Str(a) + x + QStringLiteral(".......") + is + Str(a * b)
+                                : Str(a) + x + Str(b) + is)
         << kUnderline << QString()
         << QStringLiteral("Uitleg: ") + Str(A) + x + Str(B) + is + Str(A * B)
         << indent + Str(-A) + x + Str(B) + is + Str(-A * B)
@@ -197,39 +197,37 @@ QString product(const Problem& p)
 
 QString threeTerms(const Problem& p)
 {
-    const double a = p.getal1, b = p.getal2, e = p.getal3;
+    const double a = p.number1, b = p.number2, e = p.number3;
     QString first, second;
     double v;
-    if (p.bewerking2 == 2 && p.bewerking1 != 2) {
+    if (p.operation2 == 2 && p.operation1 != 2) {
         v = b * e;
-        first = Str(b) + p.bewerkingtekst2 + Str(e);
-        second = Str(a) + p.bewerkingtekst1 + Str(v);
+        first = Str(b) + p.operationText2 + Str(e);
+        second = Str(a) + p.operationText1 + Str(v);
     } else {
-        v = p.bewerking1 == 2 ? a * b : a + p.bewerking1 * b;
-        first = Str(a) + p.bewerkingtekst1 + Str(b);
-        second = Str(v) + p.bewerkingtekst2 + Str(e);
+        v = p.operation1 == 2 ? a * b : a + p.operation1 * b;
+        first = Str(a) + p.operationText1 + Str(b);
+        second = Str(v) + p.operationText2 + Str(e);
     }
     QStringList out;
-    out << Str(a) + p.bewerkingtekst1 + Str(b) + p.bewerkingtekst2 + Str(e) +
-               QStringLiteral("  =  ")
+    out << Str(a) + p.operationText1 + Str(b) + p.operationText2 + Str(e) + QStringLiteral("  =  ")
         << kUnderline << QString()
         << QStringLiteral("Bereken eerst  ") + first + QStringLiteral("     ,dat is ") + Str(v)
         << QString()
-        << QStringLiteral("bereken dan ") + second + QStringLiteral("    , dat is  ") +
-               Str(p.uitkomst)
-        << QString() << QStringLiteral("Dus de uitkomst is ") + Str(p.uitkomst) << QString();
+        << QStringLiteral("bereken dan ") + second + QStringLiteral("    , dat is  ") + Str(p.value)
+        << QString() << QStringLiteral("Dus de uitkomst is ") + Str(p.value) << QString();
     return out.join(QChar(13));
 }
 
 } // namespace
 
-QString uitleg(const Problem& p)
+QString explain(const Problem& p)
 {
-    if (p.mode.soort == 2)
+    if (p.mode.kind == 2)
         return product(p);
-    if (p.mode.drieterms)
+    if (p.mode.threeTerms)
         return threeTerms(p);
-    return p.mode.ontbrekend ? secondAsked(p) : sumAsked(p);
+    return p.mode.secondHidden ? secondAsked(p) : sumAsked(p);
 }
 
 } // namespace sums

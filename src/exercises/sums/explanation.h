@@ -1,5 +1,5 @@
 #pragma once
-// The worked explanation ("uitleg") shown after a wrong answer: sums through
+// The worked explanation shown after a wrong answer: sums through
 // warm and cold blocks on a thermometer, products through the sign rule,
 // three-term problems through the order of operations.
 
@@ -10,6 +10,6 @@
 namespace sums {
 
 // The whole text; lines are separated by CR (character 13).
-QString uitleg(const Problem& p);
+QString explain(const Problem& p);
 
 } // namespace sums

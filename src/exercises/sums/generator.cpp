@@ -10,34 +10,34 @@ using common::Str;
 
 double Problem::result() const
 {
-    if (mode.soort == 2)
-        return getal1 * getal2;
-    if (mode.drieterms)
-        return uitkomst;
-    return getal1 + teken * getal2;
+    if (mode.kind == 2)
+        return number1 * number2;
+    if (mode.threeTerms)
+        return value;
+    return number1 + sign * number2;
 }
 
-Mode schema(int niveau, int opgaveNr)
+Mode schedule(int level, int problemNumber)
 {
-    const bool even = opgaveNr % 2 == 0;
-    const int rest4 = opgaveNr % 4;
+    const bool even = problemNumber % 2 == 0;
+    const int rest4 = problemNumber % 4;
     Mode m;
-    switch (niveau) {
+    switch (level) {
     case 2:
-        m.ontbrekend = !even;
-        m.kommagetal = even;
+        m.secondHidden = !even;
+        m.tenths = even;
         break;
     case 3:
-        m.soort = (rest4 == 1 || rest4 == 3) ? 2 : 1;
-        m.ontbrekend = rest4 == 0 || rest4 == 3;
+        m.kind = (rest4 == 1 || rest4 == 3) ? 2 : 1;
+        m.secondHidden = rest4 == 0 || rest4 == 3;
         break;
     case 4:
-        m.soort = rest4 == 1 ? 2 : 1;
-        m.drieterms = even;
-        m.ontbrekend = !even;
+        m.kind = rest4 == 1 ? 2 : 1;
+        m.threeTerms = even;
+        m.secondHidden = !even;
         break;
     default:
-        m.ontbrekend = even;
+        m.secondHidden = even;
         break;
     }
     return m;
@@ -71,98 +71,99 @@ int drawOperation(common::Random& rng, QString& text, bool wide)
 // Times before plus and minus.
 double threeTermValue(const Problem& p)
 {
-    const double a = p.getal1, b = p.getal2, c = p.getal3;
-    if (p.bewerking1 == 2 && p.bewerking2 == 2)
+    const double a = p.number1, b = p.number2, c = p.number3;
+    if (p.operation1 == 2 && p.operation2 == 2)
         return a * b * c;
-    if (p.bewerking1 == 2)
-        return a * b + p.bewerking2 * c;
-    if (p.bewerking2 == 2)
-        return a + p.bewerking1 * (b * c);
-    return a + p.bewerking1 * b + p.bewerking2 * c;
+    if (p.operation1 == 2)
+        return a * b + p.operation2 * c;
+    if (p.operation2 == 2)
+        return a + p.operation1 * (b * c);
+    return a + p.operation1 * b + p.operation2 * c;
 }
 
 void makeThreeTerms(Problem& p, common::Random& rng)
 {
-    p.getal1 = withSign(rng.draw(8, 2), rng);
-    p.getal2 = withSign(rng.draw(8, 2), rng);
-    p.bewerking1 = drawOperation(rng, p.bewerkingtekst1, false);
-    p.getal3 = withSign(rng.draw(8, 2), rng);
-    p.bewerking2 = drawOperation(rng, p.bewerkingtekst2, true);
-    p.uitkomst = threeTermValue(p);
+    p.number1 = withSign(rng.draw(8, 2), rng);
+    p.number2 = withSign(rng.draw(8, 2), rng);
+    p.operation1 = drawOperation(rng, p.operationText1, false);
+    p.number3 = withSign(rng.draw(8, 2), rng);
+    p.operation2 = drawOperation(rng, p.operationText2, true);
+    p.value = threeTermValue(p);
 }
 
 } // namespace
 
-Problem geefsom(int niveau, const Mode& mode, common::Random& rng)
+Problem generateSum(int level, const Mode& mode, common::Random& rng)
 {
     Problem p;
     p.mode = mode;
-    const bool large = niveau == 2 || niveau == 4;
+    const bool large = level == 2 || level == 4;
     do {
-        p.getal1 = large ? rng.draw(40, 10) : rng.draw(20, 5);
-        p.getal2 = large ? rng.draw(40, 10) : rng.draw(20, 5);
+        p.number1 = large ? rng.draw(40, 10) : rng.draw(20, 5);
+        p.number2 = large ? rng.draw(40, 10) : rng.draw(20, 5);
         if (rng.draw(3, 0) != 1)
-            p.getal1 = -p.getal1;
+            p.number1 = -p.number1;
         if (rng.draw(3, 0) != 1)
-            p.getal2 = -p.getal2;
+            p.number2 = -p.number2;
         if (rng.draw(2, 0) == 1) {
-            p.teken = 1;
-            p.bewerkingtekst1 = QStringLiteral(" + ");
+            p.sign = 1;
+            p.operationText1 = QStringLiteral(" + ");
         } else {
-            p.teken = -1;
-            p.bewerkingtekst1 = QStringLiteral(" - ");
+            p.sign = -1;
+            p.operationText1 = QStringLiteral(" - ");
         }
-    } while (!((p.getal1 < 0 || p.getal2 < 0) && p.getal1 + p.teken * p.getal2 != 0));
+    } while (!((p.number1 < 0 || p.number2 < 0) && p.number1 + p.sign * p.number2 != 0));
 
-    if (mode.drieterms)
+    if (mode.threeTerms)
         makeThreeTerms(p, rng);
 
-    const double scale = mode.kommagetal ? 10 : 1;
-    p.toongetal1 = p.getal1 / scale;
-    p.toongetal2 = p.getal2 / scale;
-    p.row = legUit(p);
+    const double scale = mode.tenths ? 10 : 1;
+    p.shownNumber1 = p.number1 / scale;
+    p.shownNumber2 = p.number2 / scale;
+    p.row = layOut(p);
     return p;
 }
 
-Problem geefproduct(int niveau, const Mode& mode, common::Random& rng)
+Problem generateProduct(int level, const Mode& mode, common::Random& rng)
 {
     Problem p;
     p.mode = mode;
-    const int range = niveau == 4 ? 20 : 10;
+    const int range = level == 4 ? 20 : 10;
     do {
-        p.getal1 = rng.draw(range, 2);
-        p.getal2 = rng.draw(range, 2);
+        p.number1 = rng.draw(range, 2);
+        p.number2 = rng.draw(range, 2);
         if (rng.draw(3, 0) != 1)
-            p.getal1 = -p.getal1;
+            p.number1 = -p.number1;
         if (rng.draw(3, 0) != 1)
-            p.getal2 = -p.getal2;
-    } while (!((p.getal1 < 0 || p.getal2 < 0) && std::abs(p.getal1) > 1 && std::abs(p.getal2) > 1));
-    p.bewerkingtekst1 = QStringLiteral(" x ");
-    p.toongetal1 = p.getal1;
-    p.toongetal2 = p.getal2;
-    p.row = legUit(p);
+            p.number2 = -p.number2;
+    } while (
+        !((p.number1 < 0 || p.number2 < 0) && std::abs(p.number1) > 1 && std::abs(p.number2) > 1));
+    p.operationText1 = QStringLiteral(" x ");
+    p.shownNumber1 = p.number1;
+    p.shownNumber2 = p.number2;
+    p.row = layOut(p);
     return p;
 }
 
-Problem maakopgave(int niveau, int opgaveNr, common::Random& rng)
+Problem generate(int level, int problemNumber, common::Random& rng)
 {
-    const Mode mode = schema(niveau, opgaveNr);
-    return mode.soort == 2 ? geefproduct(niveau, mode, rng) : geefsom(niveau, mode, rng);
+    const Mode mode = schedule(level, problemNumber);
+    return mode.kind == 2 ? generateProduct(level, mode, rng) : generateSum(level, mode, rng);
 }
 
-RowLayout legUit(const Problem& p)
+RowLayout layOut(const Problem& p)
 {
     RowLayout r;
-    r.labels[0] = QLatin1Char(' ') + Str(p.toongetal1);
-    r.labels[1] = p.bewerkingtekst1;
+    r.labels[0] = QLatin1Char(' ') + Str(p.shownNumber1);
+    r.labels[1] = p.operationText1;
     r.labels[3] = QStringLiteral(" = ");
-    if (p.mode.ontbrekend) {
+    if (p.mode.secondHidden) {
         r.label2Visible = false;
         r.labels[4] = Str(p.result());
         r.answerLeft = kLabel2Left;
         r.answerWidth = r.label2Width;
-    } else if (p.mode.drieterms) {
-        r.labels[2] = QStringLiteral("    ") + Str(p.getal2) + p.bewerkingtekst2 + Str(p.getal3);
+    } else if (p.mode.threeTerms) {
+        r.labels[2] = QStringLiteral("    ") + Str(p.number2) + p.operationText2 + Str(p.number3);
         r.label2Width = 1645;
         r.label3Left = 2560;
         r.label4Left = 2950;
@@ -170,7 +171,7 @@ RowLayout legUit(const Problem& p)
         r.answerLeft = r.label4Left;
         r.answerWidth = r.label4Width;
     } else {
-        r.labels[2] = QLatin1Char(' ') + Str(p.toongetal2);
+        r.labels[2] = QLatin1Char(' ') + Str(p.shownNumber2);
         r.answerLeft = r.label4Left;
     }
     return r;

@@ -10,19 +10,19 @@ namespace sums {
 
 // The alternation ("om en om") of kinds per level (1 to 4) and problem
 // number (1 to 20).
-Mode schema(int niveau, int opgaveNr);
+Mode schedule(int level, int problemNumber);
 
-// A two-term sum (levels 1 to 4, whole or in tenths) or, with drieterms, a
+// A two-term sum (levels 1 to 4, whole or in tenths) or, with threeTerms, a
 // three-term problem; the two-term sum is drawn first in either case.
-Problem geefsom(int niveau, const Mode& mode, common::Random& rng);
+Problem generateSum(int level, const Mode& mode, common::Random& rng);
 
 // A product of two signed factors (levels 3 and 4).
-Problem geefproduct(int niveau, const Mode& mode, common::Random& rng);
+Problem generateProduct(int level, const Mode& mode, common::Random& rng);
 
 // The problem of a turn: the schedule's kind made by its routine.
-Problem maakopgave(int niveau, int opgaveNr, common::Random& rng);
+Problem generate(int level, int problemNumber, common::Random& rng);
 
 // The captions of the row and where the answer box goes.
-RowLayout legUit(const Problem& p);
+RowLayout layOut(const Problem& p);
 
 } // namespace sums

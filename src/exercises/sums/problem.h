@@ -8,12 +8,12 @@
 namespace sums {
 
 // How a problem is asked. The run sets it from the level and the problem
-// number before a problem is made (see schema()).
+// number before a problem is made (see schedule()).
 struct Mode {
-    int soort = 1;           // 1: sum made by geefsom, 2: product made by geefproduct
-    bool ontbrekend = false; // the second number is hidden and the result shown
-    bool kommagetal = false; // a sum in tenths (level 2)
-    bool drieterms = false;  // a three-term problem (level 4)
+    int kind = 1;              // 1: sum made by generateSum, 2: product made by generateProduct
+    bool secondHidden = false; // the second number is hidden and the result shown
+    bool tenths = false;       // a sum in tenths (level 2)
+    bool threeTerms = false;   // a three-term problem (level 4)
     bool operator==(const Mode&) const = default;
 };
 
@@ -27,7 +27,8 @@ inline constexpr int kLabel1Width = 315;
 inline constexpr int kLabel2Left = 915;
 inline constexpr int kLabel3Width = 390;
 
-// What a row of labels lSom(0..4) and its answer box show for one problem.
+// What a row of five labels (problemRow1, problemRow2 of the form) and its answer
+// box show for one problem.
 struct RowLayout {
     std::array<QString, 5> labels;
     bool label2Visible = true;
@@ -39,21 +40,21 @@ struct RowLayout {
     int answerWidth = 645;
 };
 
-// The problem state. Operands are whole numbers; with kommagetal they count
-// tenths and toongetal1/toongetal2 are the numbers as shown.
+// The problem state. Operands are whole numbers; with tenths set they count
+// tenths and shownNumber1/shownNumber2 are the numbers as shown.
 struct Problem {
     Mode mode;
-    double getal1 = 0;
-    double getal2 = 0;
-    double getal3 = 0;   // three-term problem only
-    int teken = 1;       // two-term sum: +1 addition, -1 subtraction
-    int bewerking1 = 0;  // three-term problem: 1 plus, -1 minus, 2 times
-    int bewerking2 = 0;  // likewise between getal2 and getal3
-    double uitkomst = 0; // three-term problem: its value
-    QString bewerkingtekst1;
-    QString bewerkingtekst2;
-    double toongetal1 = 0;
-    double toongetal2 = 0;
+    double number1 = 0;
+    double number2 = 0;
+    double number3 = 0; // three-term problem only
+    int sign = 1;       // two-term sum: +1 addition, -1 subtraction
+    int operation1 = 0; // three-term problem: 1 plus, -1 minus, 2 times
+    int operation2 = 0; // likewise between number2 and number3
+    double value = 0;   // three-term problem: its value
+    QString operationText1;
+    QString operationText2;
+    double shownNumber1 = 0;
+    double shownNumber2 = 0;
     RowLayout row;
 
     // The right result as a whole number (in tenths for a decimal sum).

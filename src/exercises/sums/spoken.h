@@ -7,6 +7,6 @@ namespace sums {
 
 // The row read from left to right, "…" where the answer box stands:
 // «-3 + 5 = …», «4 x … = -12».
-QString uitgesproken(const RowLayout& row);
+QString spoken(const RowLayout& row);
 
 } // namespace sums

@@ -1,4 +1,4 @@
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 
 #include "common/random.h"
 #include "exercises/sums/check.h"
@@ -17,7 +17,7 @@ constexpr int historyMargin = 60;
 
 } // namespace
 
-Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("sommen")), session)
+SumsForm::SumsForm(const run::Session& session) : RunForm(member(QStringLiteral("sommen")), session)
 {
     QFont big = font();
     big.setPointSizeF(11);
@@ -25,21 +25,21 @@ Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("som
     // centred in their labels.
     const Qt::Alignment align[5] = {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft,
                                     Qt::AlignHCenter, Qt::AlignLeft};
-    for (int speler = 1; speler <= 2; ++speler) {
-        const int shift = speler == 1 ? 0 : sums::kRow2Offset;
+    for (int player = 1; player <= 2; ++player) {
+        const int shift = player == 1 ? 0 : sums::kRow2Offset;
         const sums::RowLayout standard;
         const int lefts[5] = {sums::kLabel0Left, sums::kLabel1Left, sums::kLabel2Left,
                               standard.label3Left, standard.label4Left};
         const int widths[5] = {sums::kLabel0Width, sums::kLabel1Width, standard.label2Width,
                                sums::kLabel3Width, standard.label4Width};
-        auto& row = lSom(speler);
+        auto& row = problemRow(player);
         for (int i = 0; i < 5; ++i) {
             row[i] = new ui::Label(this, QString(), lefts[i] + shift, rowTop, widths[i], rowHeight);
             row[i]->setFont(big);
             row[i]->setAlignment(align[i] | Qt::AlignVCenter);
             row[i]->setKind(i == 0 ? ui::kindProblem : QStringLiteral("Deel van de opgave"));
         }
-        ui::TextBox* box = tAntwoord(speler);
+        ui::TextBox* box = tAntwoord(player);
         box->setFont(big);
         ui::setGeometryTw(box, standard.label4Left + shift, rowTop, standard.answerWidth,
                           rowHeight);
@@ -47,29 +47,29 @@ Sommen::Sommen(const run::Session& session) : RunForm(member(QStringLiteral("som
     }
 }
 
-void Sommen::nieuweRun()
+void SumsForm::nieuweRun()
 {
-    for (int speler = 1; speler <= 2; ++speler)
-        for (ui::Label* l : lSom(speler)) {
+    for (int player = 1; player <= 2; ++player)
+        for (ui::Label* l : problemRow(player)) {
             l->setCaption(QString());
-            l->setVisible(speler == 1);
+            l->setVisible(player == 1);
         }
     // No box until the first problem says where it goes.
     tAntwoord1->hide();
 }
 
-void Sommen::maakopgave(int speler)
+void SumsForm::maakopgave(int player)
 {
-    opgave = sums::maakopgave(niveau(), opgaveNr(), common::random());
-    toonOpgave(speler);
+    problem = sums::generate(niveau(), opgaveNr(), common::random());
+    showProblem(player);
 }
 
 // Lays the problem out on the player's row; the other row keeps its problem.
-void Sommen::toonOpgave(int speler)
+void SumsForm::showProblem(int player)
 {
-    const sums::RowLayout& r = opgave.row;
-    const int shift = speler == 1 ? 0 : sums::kRow2Offset;
-    auto& row = lSom(speler);
+    const sums::RowLayout& r = problem.row;
+    const int shift = player == 1 ? 0 : sums::kRow2Offset;
+    auto& row = problemRow(player);
     for (int i = 0; i < 5; ++i) {
         row[i]->setCaption(r.labels[i]);
         row[i]->show();
@@ -79,29 +79,29 @@ void Sommen::toonOpgave(int speler)
     ui::setLeftTw(row[3], r.label3Left + shift);
     ui::setLeftTw(row[4], r.label4Left + shift);
     ui::setWidthTw(row[4], r.label4Width);
-    ui::TextBox* box = tAntwoord(speler);
+    ui::TextBox* box = tAntwoord(player);
     ui::setLeftTw(box, r.answerLeft + shift);
     ui::setWidthTw(box, r.answerWidth);
     // The first label reads the whole problem.
-    row[0]->setAccessibleName(sums::uitgesproken(r));
+    row[0]->setAccessibleName(sums::spoken(r));
 }
 
-QString Sommen::opgaveZin(int) const
+QString SumsForm::opgaveZin(int) const
 {
-    return sums::uitgesproken(opgave.row);
+    return sums::spoken(problem.row);
 }
 
-run::Verdict Sommen::beoordeel(int speler)
+run::Verdict SumsForm::beoordeel(int player)
 {
-    lGoedzo(3 - speler)->hide(); // only the answering player's feedback shows
-    run::Verdict v = sums::controleer(opgave, tAntwoord(speler)->text(), speler);
-    v.historie = passend(v, picture(speler));
+    lGoedzo(3 - player)->hide(); // only the answering player's feedback shows
+    run::Verdict v = sums::check(problem, tAntwoord(player)->text(), player);
+    v.historie = fittedHistory(v, picture(player));
     return v;
 }
 
 // A history line too long for the player's area goes on two lines, the
 // verdict below the problem; the results file keeps it whole.
-QString Sommen::passend(const run::Verdict& v, const ui::PictureBox* area)
+QString SumsForm::fittedHistory(const run::Verdict& v, const ui::PictureBox* area)
 {
     const qsizetype at =
         v.historie.lastIndexOf(v.goed ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
@@ -110,7 +110,7 @@ QString Sommen::passend(const run::Verdict& v, const ui::PictureBox* area)
     return v.historie.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.historie.mid(at);
 }
 
-void Sommen::uitleg(int)
+void SumsForm::uitleg(int)
 {
-    ui::messageBox(QString(), sums::uitleg(opgave));
+    ui::messageBox(QString(), sums::explain(problem));
 }

@@ -1,5 +1,5 @@
 // The sums form played through as pupils play it.
-#include "exercises/sums/sommen.h"
+#include "exercises/sums/sumsform.h"
 #include "problems.h"
 #include "run/resultsfile.h"
 #include "rundriver.h"
@@ -16,9 +16,9 @@ const QByteArray dashes(49, '-');
 // The right answer to the problem waiting, typed with a comma.
 QString answer(const sums::Problem& p)
 {
-    if (p.mode.ontbrekend)
-        return QString::number(p.getal2);
-    return QString::number(p.result() / (p.mode.kommagetal ? 10 : 1)).replace('.', ',');
+    if (p.mode.secondHidden)
+        return QString::number(p.number2);
+    return QString::number(p.result() / (p.mode.tenths ? 10 : 1)).replace('.', ',');
 }
 
 QStringList captions(const std::array<ui::Label*, 5>& row)
@@ -31,7 +31,7 @@ QStringList captions(const std::array<ui::Label*, 5>& row)
 
 } // namespace
 
-class SommenFormTest : public QObject {
+class SumsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("sommen"); }
@@ -41,25 +41,25 @@ private slots:
     // problem, player 2 on every fourth.
     void wholeRunAtEveryLevel_data()
     {
-        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("level");
         for (int n = 1; n <= 4; ++n)
             QTest::addRow("level %d", n) << n;
     }
     void wholeRunAtEveryLevel()
     {
-        QFETCH(int, niveau);
-        Session s(std::make_unique<common::SeededRandom>(40 + niveau));
-        choose(2, "An", "Bo", niveau, "Sommen");
-        auto* f = open<Sommen>("sommen");
+        QFETCH(int, level);
+        Session s(std::make_unique<common::SeededRandom>(40 + level));
+        choose(2, "An", "Bo", level, "Sommen");
+        auto* f = open<SumsForm>("sommen");
         for (int nr = 1; nr <= 20; ++nr) {
             QVERIFY(f->Timer1->fire());
-            type(f->tAntwoord1, answer(f->opgave) + (nr % 3 ? "" : "1"));
+            type(f->tAntwoord1, answer(f->problem) + (nr % 3 ? "" : "1"));
             QCOMPARE(f->lGoedzo1->caption().startsWith("Goedzo"), nr % 3 != 0);
-            const QStringList row1 = captions(f->lSom1);
+            const QStringList row1 = captions(f->problemRow1);
             QVERIFY(f->Timer1->fire());
-            QCOMPARE(captions(f->lSom1), row1); // player 1's problem stays in view
+            QCOMPARE(captions(f->problemRow1), row1); // player 1's problem stays in view
             QVERIFY(f->lGoedzo1->isVisible());
-            type(f->tAntwoord2, nr % 4 ? answer(f->opgave) : "999");
+            type(f->tAntwoord2, nr % 4 ? answer(f->problem) : "999");
             QCOMPARE(f->lGoedzo2->caption().startsWith("Goedzo"), nr % 4 != 0);
             QVERIFY(f->lGoedzo2->isVisible() && f->lGoedzo1->isHidden());
         }
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(s.messages.last().title, QString());
         QVERIFY(f->Timer1->fire()); // closes the run
         QCOMPARE(s.messages.last().title, QString("Sommen"));
-        const QString file = QString::fromUtf8(readFile(QString("oefset3_%1.txt").arg(niveau)));
+        const QString file = QString::fromUtf8(readFile(QString("oefset3_%1.txt").arg(level)));
         QVERIFY(file.endsWith("eindresultaat:  15 goed van de  20\r\n" + dashes + "\r\n"));
     }
 
@@ -85,17 +85,18 @@ private slots:
         script(*r, {{4, 40}, {10, 40}, {0, 3}, {1, 3}, {0, 2}}); // An: -14 - 20
         Session s(std::move(r));
         choose(2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
-        auto* f = open<Sommen>("sommen");
+        auto* f = open<SumsForm>("sommen");
 
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(captions(f->lSom1), (QStringList{" -7", " x ", "(hidden)", " = ", "-21"}));
+        QCOMPARE(captions(f->problemRow1), (QStringList{" -7", " x ", "(hidden)", " = ", "-21"}));
         type(f->tAntwoord1, "-3");
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(captions(f->lSom2), (QStringList{" -12", " x ", "(hidden)", " = ", " 24"}));
+        QCOMPARE(captions(f->problemRow2), (QStringList{" -12", " x ", "(hidden)", " = ", " 24"}));
         type(f->tAntwoord2, "-2");
 
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(captions(f->lSom1), (QStringList{" -4", " + ", "     3   x   -2", " = ", ""}));
+        QCOMPARE(captions(f->problemRow1),
+                 (QStringList{" -4", " + ", "     3   x   -2", " = ", ""}));
         type(f->tAntwoord1, "-10");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord2, "2");
@@ -146,7 +147,7 @@ private slots:
     {
         Session s;
         choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
-        auto* f = open<Sommen>("sommen");
+        auto* f = open<SumsForm>("sommen");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, "0");
         QVERIFY(f->Timer1->fire()); // the second number is asked: a longer line
@@ -158,5 +159,5 @@ private slots:
     }
 };
 
-TK_TEST(SommenFormTest)
-#include "sommen_form_test.moc"
+TK_TEST(SumsFormTest)
+#include "sums_form_test.moc"

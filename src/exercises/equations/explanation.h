@@ -3,17 +3,17 @@
 // equation solved step by step by the method of its level, in a message box
 // whose title names the method.
 
-#include "vergelijking.h"
+#include "equation.h"
 
 #include <QString>
 
 namespace equations {
 
-struct Uitleg {
-    QString titel;
-    QString tekst; // lines separated by CR
+struct Explanation {
+    QString title;
+    QString text; // lines separated by CR
 };
 
-Uitleg uitleg(const Vergelijking& v);
+Explanation explain(const Equation& v);
 
 } // namespace equations

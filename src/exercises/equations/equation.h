@@ -15,11 +15,11 @@
 
 namespace equations {
 
-struct Vergelijking {
-    int niveau = 1;   // 1 to 6: the level the equation was made for
-    int opgaveNr = 0; // problem number of the run when it was made
+struct Equation {
+    int level = 1;         // 1 to 6: the level the equation was made for
+    int problemNumber = 0; // problem number of the run when it was made
     QString letter = QStringLiteral("x");
-    int vergsoort = 1; // which form of the level (see the generator)
+    int kind = 1; // which form of the level (see the generator)
 
     // Whole numbers of the form; e, e1..e5 are operator factors +1 or -1.
     int a = 0, b = 0, c = 0, d = 0;
@@ -30,54 +30,54 @@ struct Vergelijking {
     int A = 0, B = 0, s = 0; // level 6: A·x² ± B(x ± q)(x ± s) = K1·x + K0
     int K1 = 0, K0 = 0;
 
-    // Levels 5 and 6: the solutions are -e1·oplossing1 and -e2·oplossing2
-    // at level 5, -oplossing1 and -oplossing2 at level 6 (halves possible).
-    float oplossing1 = 0, oplossing2 = 0;
+    // Levels 5 and 6: the solutions are -e1·solution1 and -e2·solution2
+    // at level 5, -solution1 and -solution2 at level 6 (halves possible).
+    float solution1 = 0, solution2 = 0;
 
-    QString vergtekst; // the equation as shown; three lines (CR) for a fraction
+    QString text; // the equation as shown; three lines (CR) for a fraction
 
-    bool isBreuk() const { return niveau <= 2 && vergsoort == 2; }
-    bool isKwadratisch() const { return niveau >= 5; }
-    bool isHaakjesvorm() const { return niveau == 4 && vergsoort == 2; }
+    bool isFraction() const { return level <= 2 && kind == 2; }
+    bool isQuadratic() const { return level >= 5; }
+    bool isBracketForm() const { return level == 4 && kind == 2; }
 };
 
 // Makes a random equation with a neat solution for level 1 to 6 and problem
-// number opgaveNr, drawing in a fixed order from rnd.
-Vergelijking vergelijking(int niveau, int opgaveNr, common::Random& rnd);
+// number problemNumber, drawing in a fixed order from rnd.
+Equation generate(int level, int problemNumber, common::Random& rnd);
 
 // Text of a coefficient before the letter: nothing for 0 and 1, "-" for -1,
 // the number text otherwise (3 gives " 3").
-QString tekstuitbreiden(int k);
+QString coefficientText(int k);
 
 // Appends the coefficient text of k to a worked-solution text.
-void voegtoeuitleg(QString& uitlegtekst, int k);
+void appendCoefficient(QString& explanationText, int k);
 
 // The prompt before the first answer box: " x =".
-QString xisinvullen(const Vergelijking& v);
+QString answerPrompt(const Equation& v);
 
 // Operator text of a factor +1/-1 as the equation writes it: " + " / " - ",
 // or "+" / "-" in the bracket form and at level 6.
-QString operatorTekst(const Vergelijking& v, int factor);
+QString operatorText(const Equation& v, int factor);
 
 // The equation on one line, as the history and the results text log it.
-QString logvorm(const Vergelijking& v);
+QString logText(const Equation& v);
 
 // A fraction equation drawn on the picture area: a text and its height in
 // twips from the top of the area.
-struct Breukregel {
-    int hoogte;
-    QString tekst;
+struct FractionLine {
+    int height;
+    QString text;
 };
-QList<Breukregel> breukregels(const Vergelijking& v);
+QList<FractionLine> fractionLines(const Equation& v);
 
 // The expected solution of a linear equation (levels 1 to 4), in single
 // precision.
-float oplossing(const Vergelijking& v);
+float solution(const Equation& v);
 
 // The two solutions of a quadratic equation (levels 5 and 6).
-struct Oplossingen {
+struct Solutions {
     float s1 = 0, s2 = 0;
 };
-Oplossingen oplossingen(const Vergelijking& v);
+Solutions solutions(const Equation& v);
 
 } // namespace equations

@@ -8,10 +8,10 @@ class UserPainter;
 
 namespace equations {
 
-struct Vergelijking;
+struct Equation;
 
-// Prints the lines of `breukregels` at their heights in the painter's font
+// Prints the lines of `fractionLines` at their heights in the painter's font
 // and colour, from its left edge.
-void tekenBreuk(ui::UserPainter& p, const Vergelijking& v);
+void drawFraction(ui::UserPainter& p, const Equation& v);
 
 } // namespace equations

@@ -1,0 +1,141 @@
+#include "examples.h"
+#include "exercises/catalogue.h"
+#include "exercises/equations/equation.h"
+#include "testmain.h"
+
+#include <cstdlib>
+
+using namespace equations;
+using namespace eqtest;
+
+namespace {
+
+// Counts the draws the generator takes, to show that its loops end quickly.
+class CountingRandom : public common::SeededRandom {
+public:
+    using SeededRandom::SeededRandom;
+    double rnd() override { return ++drawn, SeededRandom::rnd(); }
+    long drawn = 0;
+};
+
+constexpr int seedCount = 300;
+
+// Checks every equation a run can make at a level, over many seeds, and that
+// no equation takes more than a few thousand draws nor the average more than
+// a few hundred. Stops at the first failure.
+template <typename F> void forEveryEquation(int level, F check)
+{
+    long most = 0, total = 0;
+    const int problemCount = catalogue::problemsPerRun(*catalogue::find(u"vergelijkingen"), level);
+    for (int seed = 1; seed <= seedCount; ++seed) {
+        CountingRandom rnd(seed);
+        for (int nr = 1; nr <= problemCount; ++nr) {
+            const long before = rnd.drawn;
+            check(generate(level, nr, rnd), nr);
+            if (QTest::currentTestFailed())
+                return;
+            most = std::max(most, rnd.drawn - before);
+        }
+        total += rnd.drawn;
+    }
+    QVERIFY2(most < 3000, qPrintable(QString("level %1: %2 draws").arg(level).arg(most)));
+    QVERIFY(total < 300L * seedCount * problemCount); // a few hundred on average
+}
+
+const auto isWhole = [](float x) { return x == float(int(x)); };
+const auto isHalf = [](float x) { return !isWhole(x) && isWhole(2 * x); };
+
+} // namespace
+
+class EquationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fractionDisplay()
+    {
+        const auto v = make(fractionLevel2);
+        QStringList lines;
+        for (const FractionLine& r : fractionLines(v))
+            lines << r.text;
+        QCOMPARE(lines, (QStringList{"       40", " _______", "                     =  4",
+                                     " ( 2x  +  4)"}));
+    }
+
+    void coverUpLevels()
+    {
+        for (int level = 1; level <= 2; ++level) {
+            forEveryEquation(level, [level](const Equation& v, int nr) {
+                QCOMPARE(v.isFraction(), nr % 4 == 2); // problems 2, 6, 10, ...
+                QVERIFY(v.b != 0);
+                if (v.isFraction()) {
+                    QVERIFY(v.a != 0 && std::abs(v.c) >= 2);
+                    QVERIFY(level == 1 ? v.k == 1 : std::abs(v.k) >= 2);
+                    QCOMPARE((v.a - v.c * v.e * v.b) % (v.c * v.k), 0); // whole
+                } else {
+                    QVERIFY(std::abs(v.a) >= 2 && v.c != 0);
+                    const int numerator = v.c - v.e * v.b;
+                    if (level == 1)
+                        QCOMPARE(numerator % v.a, 0); // whole
+                    else
+                        QCOMPARE((100 * numerator) % v.a, 0); // at most two decimals
+                }
+            });
+        }
+    }
+
+    void balanceLevels()
+    {
+        forEveryEquation(3, [](const Equation& v, int) {
+            QVERIFY(std::abs(v.a) != 1 && std::abs(v.a - v.c) >= 2);
+            QCOMPARE((v.e2 * v.d - v.e1 * v.b) % (v.a - v.c), 0);
+        });
+        forEveryEquation(4, [](const Equation& v, int nr) {
+            QCOMPARE(v.isBracketForm(), nr % 2 == 1);
+            if (v.isBracketForm()) {
+                const int numerator = v.e2 * v.d - v.e1 * v.p * v.e3 * v.r;
+                QVERIFY(numerator != 0);
+                QCOMPARE((100 * numerator) % (v.a + v.e1 * v.p * v.q - v.c), 0);
+            } else {
+                QVERIFY(std::abs(v.a) != 1 && std::abs(v.a - v.c) >= 2);
+                QCOMPARE((100 * (v.e2 * v.d - v.e1 * v.b)) % (v.a - v.c), 0);
+            }
+        });
+    }
+
+    void quadraticLevel1()
+    {
+        forEveryEquation(5, [](const Equation& v, int nr) {
+            const int kinds[] = {2, 1, 3}; // by problem number mod 3
+            QCOMPARE(v.kind, kinds[nr % 3]);
+            if (v.kind == 3) // the right side is not the left side's own terms
+                QVERIFY(v.d != v.e1 * v.a + v.e2 * v.c && v.e3 * v.f != v.e1 * v.a * v.e2 * v.c);
+            const Solutions s = solutions(v);
+            QVERIFY(isWhole(s.s1) && isWhole(s.s2));
+        });
+    }
+
+    void quadraticLevel2()
+    {
+        forEveryEquation(6, [](const Equation& v, int nr) {
+            QVERIFY(std::abs(v.K1) < 100 && std::abs(v.K0) < 100);
+            QVERIFY(v.A + v.e * v.B != 0);
+            QVERIFY(!v.text.endsWith(")=")); // never an empty right side
+            // Both solutions satisfy A·x² + e·B(x ± q)(x ± s) = K1·x + K0
+            // (halves are exact in double).
+            const Solutions s = solutions(v);
+            for (const double x : {double(s.s1), double(s.s2)})
+                QCOMPARE(v.A * x * x + v.e * v.B * (x + v.e4 * v.q) * (x + v.e5 * v.s),
+                         v.K1 * x + v.K0);
+            if (nr == 1) {
+                QVERIFY(isHalf(s.s1) && isWhole(s.s2));
+            } else if (nr == 5 || nr == 9) {
+                QVERIFY(isHalf(s.s1) && isHalf(s.s2));
+            } else {
+                QVERIFY(isWhole(s.s1) && isWhole(s.s2));
+                QVERIFY(s.s1 <= 0 && s.s2 <= 0 && (s.s1 != 0 || s.s2 != 0));
+            }
+        });
+    }
+};
+
+TK_TEST(EquationTest)
+#include "equation_test.moc"

@@ -1,0 +1,159 @@
+// The equations form played through as pupils do.
+#include "common/numbertext.h"
+#include "examples.h"
+#include "exercises/equations/equationsform.h"
+#include "rundriver.h"
+#include "testmain.h"
+
+#include <QApplication>
+#include <deque>
+
+using namespace tktest;
+using namespace eqtest;
+using equations::Equation;
+
+namespace {
+
+// Draws that a test lines up just before a turn; other turns draw at random.
+class QueuedRandom : public common::Random {
+public:
+    double rnd() override
+    {
+        if (next.empty())
+            return fallback.rnd();
+        const double w = next.front();
+        next.pop_front();
+        return w;
+    }
+    void randomize() override {}
+    void add(const std::vector<double>& w) { next.insert(next.end(), w.begin(), w.end()); }
+
+    std::deque<double> next;
+    common::SeededRandom fallback{11};
+};
+
+// The right answer as a pupil would type it.
+QString rightAnswer(const Equation& v)
+{
+    return common::StrSingle(equations::solution(v)).trimmed();
+}
+
+} // namespace
+
+class EquationsFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { registerExercise("vergelijkingen"); }
+
+    void mixedLevelRunWithTwoPlayers()
+    {
+        auto source = std::make_unique<QueuedRandom>();
+        QueuedRandom* queue = source.get();
+        Session s(std::move(source));
+        QFile::remove("oefset6_7.txt");
+        choose(2, "An", "Bo", 7, "Door elkaar");
+        auto* f = open<EquationsForm>("vergelijkingen");
+        QApplication::setActiveWindow(f);
+        QCOMPARE(f->caption(), QString("Vergelijkingen    Door elkaar"));
+        QCOMPARE(f->lVulin1->caption(), QString(" Let op An !"));
+
+        // One turn: line up the example's draws (else draw at random), tick,
+        // check the level, and type the answer ("=" types the right one).
+        auto turn = [&](int player, int level, const Example* example, const QString& first,
+                        const QString& second = "") {
+            if (example)
+                queue->add(example->draws);
+            QVERIFY(f->Timer1->fire());
+            const Equation& v = f->equationOf(player);
+            QCOMPARE(v.level, level);
+            QVERIFY(queue->next.empty());
+            s.clock->advance(2);
+            ui::TextBox* box1 = f->tAntwoord(player);
+            ui::TextBox* box2 = player == 1 ? f->secondAnswerBox1 : f->secondAnswerBox2;
+            QCOMPARE(box2->isVisible(), v.isQuadratic());
+            type(box1, first == "=" ? rightAnswer(v) : first);
+            if (v.isQuadratic()) {
+                QVERIFY(box1->isEnabled() && box2->hasFocus()); // Enter in the first box moves on
+                if (first.isEmpty()) // both boxes empty: Enter does nothing
+                    QTest::keyClick(box2, Qt::Key_Return);
+                QVERIFY(box1->isEnabled());
+                type(box2, second);
+                QVERIFY(!box2->isEnabled());
+            }
+        };
+
+        turn(1, 1, nullptr, "=");
+        QVERIFY(f->equationLabel1->isVisible());
+        turn(2, 2, &oneAndAQuarter, "1,25");
+        QCOMPARE(f->equationLabel2->caption(), QString("  4 x  -  3 =  2"));
+        QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
+        turn(1, 2, nullptr, "999"); // problem 2: a fraction, drawn on the picture area
+        QVERIFY(f->equationLabel1->isHidden() && f->fractionArea1->isVisible());
+        QCOMPARE(s.messages.last().title, QString("Bordjesmanier"));
+        QVERIFY(s.messages.last().text.startsWith(f->equation1.text + "\r___"));
+        turn(2, 3, nullptr, "=");
+        QVERIFY(f->fractionArea1->isVisible()); // player 1's fraction stays in view
+        turn(1, 3, nullptr, "=");
+        QVERIFY(f->equationLabel1->isVisible() && f->fractionArea1->isHidden());
+        turn(2, 4, nullptr, "=");
+        turn(1, 4, nullptr, "999");
+        turn(2, 5, &expanded, "3", "-2");
+        turn(1, 5, &bothSides, "3", "2"); // the other order
+        QCOMPARE(f->orLetterLabel1->caption(), QString(" of   a ="));
+        turn(2, 6, &doubleHalf, "-3,5", "-3.5");
+        turn(1, 6, nullptr, "", "999"); // the second box checks both, the empty one as 0
+        turn(2, 1, nullptr, "=");       // problem 6 of level 1: a fraction again
+        QVERIFY(f->fractionArea2->isVisible());
+        turn(1, 1, nullptr, "=");
+        turn(2, 2, &minusFourTenths, "4");
+        turn(1, 2, &oneAndAQuarter, "5/4"); // a fraction is read as its value
+        for (const int level : {3, 4}) {
+            turn(2, level, nullptr, "=");
+            turn(1, level, nullptr, "=");
+        }
+        turn(2, 5, &expanded, "3", ""); // one answer where there are two solutions
+        QCOMPARE(f->lGoedzo2->caption(), QString("nee, x =  3 of x = -2"));
+        QCOMPARE(s.messages.count(), 5);
+
+        QVERIFY(f->Timer1->fire()); // after problem 10 the run closes
+        QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
+                                                "\r\r Bo heeft gewonnen !"));
+        // What was typed, as typed; the problems drawn at random come from seed 11.
+        const QString file = QString(R"(An: (6-12-2026      10:15)
+
+ -9 x  -  26 =  37      x = -7   Goed
+  48 / ( 2x  +  4) = -8    x = 999        Fout ,het is -5
+-9t  +  20 = -5t -  4      t = 6   Goed
+-5p  -  52 = -15p -  13    p = 999        Fout ,het is  3.9
+ a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed
+ 4a² + 3(a+ 2)(a+ 8)=-19a+ 6   a =  of a = 999        Fout, het is a = -6 of a = -1
+ -3 a  -  24 = -33      a = 3   Goed
+  4 x  -  3 =  2      x = 5/4   Goed
+-9a  +  26 = -6a +  2      a = 8   Goed
+ 3t  -  29 =  20t -  12      t = -1   Goed
+
+eindresultaat:  7 goed van de  10
+
+Bo: (6-12-2026      10:15)
+
+  4 x  -  3 =  2      x = 1,25   Goed
+ 3p  +  16 = -5p +  8      p = -1   Goed
+ 9a + 3( 7a- 1)= 5a+ 25      a = 1.12   Goed
+ x² - x -  6 = 0     x = 3 of x = -2Goed
+ 2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed
+ -48 / (x  +  9) = -4      x = 3   Goed
+  5 x  +  3 =  1    x = 4       Fout ,het is -.4
+ 4x  -  7 =  6x +  21      x = -14   Goed
+-9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed
+ x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2
+
+eindresultaat:  8 goed van de  10
+-------------------------------------------------
+)")
+                                 .replace("\n", "\r\n");
+        QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file);
+    }
+};
+
+TK_TEST(EquationsFormTest)
+#include "equations_form_test.moc"
