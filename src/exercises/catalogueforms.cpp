@@ -5,7 +5,7 @@
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
-#include "exercises/metric/metriek.h"
+#include "exercises/metric/metricform.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
 
@@ -25,7 +25,7 @@ template <class F> ui::Form* make(const run::Session& s)
 constexpr Maker makers[] = {
     {"hoeken", make<Hoeken>},
     {"procenten", make<Procenten>},
-    {"metriek", make<Metriek>},
+    {"metriek", make<MetricForm>},
     {"sommen", make<Sommen>},
     {"haakjes", make<Haakjes>},
     {"ontbinden", make<Ontbinden>},

@@ -8,7 +8,7 @@
 #include "exercises/equations/antwoord.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
-#include "exercises/metric/metriek.h"
+#include "exercises/metric/metricform.h"
 #include "exercises/percentages/procenten.h"
 #include "exercises/sums/sommen.h"
 #include "run/resultsfile.h"
@@ -40,8 +40,8 @@ QString equationAnswer(const equations::Vergelijking& v, int player)
 // The right answer to the problem waiting for the player.
 QString rightAnswer(RunForm* f, int player)
 {
-    if (auto* m = qobject_cast<Metriek*>(f))
-        return QString::number(m->opgave.uitkomst, 'g', 15);
+    if (auto* m = qobject_cast<MetricForm*>(f))
+        return QString::number(m->problem.answer, 'g', 15);
     if (auto* p = qobject_cast<Procenten*>(f))
         return p->opgave.juist.trimmed();
     if (auto* s = qobject_cast<Sommen*>(f)) {
@@ -62,9 +62,8 @@ QString rightAnswer(RunForm* f, int player)
 // equations their letter.
 QString givenInLine(RunForm* f, int player, const QString& typed)
 {
-    if (auto* m = qobject_cast<Metriek*>(f))
-        return typed + " " +
-               (player == 1 ? m->lmetriek1onder : m->lmetriek2onder)->caption().trimmed();
+    if (auto* m = qobject_cast<MetricForm*>(f))
+        return typed + " " + (player == 1 ? m->toUnitLabel1 : m->toUnitLabel2)->caption().trimmed();
     if (auto* v = qobject_cast<Vergelijkingen*>(f))
         return (player == 1 ? v->vergelijking1 : v->vergelijking2).letter + " = " + typed;
     return typed;
