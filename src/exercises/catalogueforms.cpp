@@ -6,7 +6,7 @@
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metricform.h"
-#include "exercises/percentages/procenten.h"
+#include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sommen.h"
 
 namespace catalogue {
@@ -24,7 +24,7 @@ template <class F> ui::Form* make(const run::Session& s)
 
 constexpr Maker makers[] = {
     {"hoeken", make<Hoeken>},
-    {"procenten", make<Procenten>},
+    {"procenten", make<PercentagesForm>},
     {"metriek", make<MetricForm>},
     {"sommen", make<Sommen>},
     {"haakjes", make<Haakjes>},

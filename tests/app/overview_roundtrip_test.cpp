@@ -9,7 +9,7 @@
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metricform.h"
-#include "exercises/percentages/procenten.h"
+#include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sommen.h"
 #include "run/resultsfile.h"
 #include "run/resultsfolder.h"
@@ -42,8 +42,8 @@ QString rightAnswer(RunForm* f, int player)
 {
     if (auto* m = qobject_cast<MetricForm*>(f))
         return QString::number(m->problem.answer, 'g', 15);
-    if (auto* p = qobject_cast<Procenten*>(f))
-        return p->opgave.juist.trimmed();
+    if (auto* p = qobject_cast<PercentagesForm*>(f))
+        return p->problem.answerText.trimmed();
     if (auto* s = qobject_cast<Sommen*>(f)) {
         const sums::Problem& p = s->opgave;
         if (p.mode.ontbrekend)
