@@ -2,7 +2,7 @@
 
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
-#include "exercises/angles/hoeken.h"
+#include "exercises/angles/anglesform.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"
 #include "exercises/metric/metricform.h"
@@ -23,7 +23,7 @@ template <class F> ui::Form* make(const run::Session& s)
 }
 
 constexpr Maker makers[] = {
-    {"hoeken", make<Hoeken>},
+    {"hoeken", make<AnglesForm>},
     {"procenten", make<PercentagesForm>},
     {"metriek", make<MetricForm>},
     {"sommen", make<Sommen>},
