@@ -13,7 +13,7 @@
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
-#include "exercises/angles/hoeken.h"
+#include "exercises/angles/anglesform.h"
 #include "exercises/common/runform.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
@@ -118,15 +118,15 @@ void runScene(const QString& form, int niveau, const QString& titel, const QStri
 void anglesScene()
 {
     choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 1, QStringLiteral("Hoeken raden"));
-    auto* f = qobject_cast<Hoeken*>(show(QStringLiteral("hoeken")));
+    auto* f = qobject_cast<AnglesForm*>(show(QStringLiteral("hoeken")));
     save(f, QStringLiteral("hoeken"));
-    answer(f->Tgraden, QStringLiteral("60"));
-    answer(f->Tgraden, QStringLiteral("75"));
+    answer(f->answerBox, QStringLiteral("60"));
+    answer(f->answerBox, QStringLiteral("75"));
     for (int i = 0; i < 4; ++i)
-        f->Timer1->fire();
+        f->timer->fire();
     save(f, QStringLiteral("hoeken-vegen"));
     for (int i = 0; i < 20; ++i)
-        f->Timer1->fire();
+        f->timer->fire();
     save(f, QStringLiteral("hoeken-antwoord"));
     ui::MessageRecorder rec; // the end message if the game ends here
     ui::FormRegistry::instance().unloadAll();

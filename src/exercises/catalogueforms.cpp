@@ -2,11 +2,11 @@
 
 #include "exercises/algebra/haakjesform.h"
 #include "exercises/algebra/ontbindenform.h"
-#include "exercises/angles/hoeken.h"
+#include "exercises/angles/anglesform.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
-#include "exercises/metric/metriek.h"
-#include "exercises/percentages/procenten.h"
+#include "exercises/metric/metricform.h"
+#include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sumsform.h"
 
 namespace catalogue {
@@ -23,9 +23,9 @@ template <class F> ui::Form* make(const run::Session& s)
 }
 
 constexpr Maker makers[] = {
-    {"hoeken", make<Hoeken>},
-    {"procenten", make<Procenten>},
-    {"metriek", make<Metriek>},
+    {"hoeken", make<AnglesForm>},
+    {"procenten", make<PercentagesForm>},
+    {"metriek", make<MetricForm>},
     {"sommen", make<SumsForm>},
     {"haakjes", make<Haakjes>},
     {"ontbinden", make<Ontbinden>},

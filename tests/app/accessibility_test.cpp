@@ -6,7 +6,7 @@
 #include "app/overview/overviewwindow.h"
 #include "app/overview/pupilchart.h"
 #include "app/wismenu.h"
-#include "exercises/angles/hoeken.h"
+#include "exercises/angles/anglesform.h"
 #include "exercises/common/runform.h"
 #include "exercises/graphs/grafieken.h"
 #include "rundriver.h"
@@ -184,15 +184,15 @@ private slots:
     {
         tktest::Session s;
         tktest::choose(2, "An", "Bo", 1, "Keuze");
-        auto* f = tktest::open<Hoeken>("hoeken");
+        auto* f = tktest::open<AnglesForm>("hoeken");
         CHECK_EXPOSED(f, s.messages);
-        tktest::type(f->Tgraden, QStringLiteral("45"));
-        tktest::type(f->Tgraden, QStringLiteral("90"));
-        while (!f->Lantwoord->isVisibleTo(f))
-            QVERIFY(f->Timer1->fire());
+        tktest::type(f->answerBox, QStringLiteral("45"));
+        tktest::type(f->answerBox, QStringLiteral("90"));
+        while (!f->answerLabel->isVisibleTo(f))
+            QVERIFY(f->timer->fire());
         CHECK_EXPOSED(f, s.messages);
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         CHECK_EXPOSED(f, s.messages);
     }
 

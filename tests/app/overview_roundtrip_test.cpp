@@ -9,8 +9,8 @@
 #include "exercises/equations/check.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
-#include "exercises/metric/metriek.h"
-#include "exercises/percentages/procenten.h"
+#include "exercises/metric/metricform.h"
+#include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sumsform.h"
 #include "run/resultsfile.h"
 #include "run/resultsfolder.h"
@@ -41,10 +41,10 @@ QString equationAnswer(const equations::Equation& v, int player)
 // The right answer to the problem waiting for the player.
 QString rightAnswer(RunForm* f, int player)
 {
-    if (auto* m = qobject_cast<Metriek*>(f))
-        return QString::number(m->opgave.uitkomst, 'g', 15);
-    if (auto* p = qobject_cast<Procenten*>(f))
-        return p->opgave.juist.trimmed();
+    if (auto* m = qobject_cast<MetricForm*>(f))
+        return QString::number(m->problem.answer, 'g', 15);
+    if (auto* p = qobject_cast<PercentagesForm*>(f))
+        return p->problem.answerText.trimmed();
     if (auto* s = qobject_cast<SumsForm*>(f)) {
         const sums::Problem& p = s->problem;
         if (p.mode.secondHidden)
@@ -63,12 +63,12 @@ QString rightAnswer(RunForm* f, int player)
 // equations their letter.
 QString givenInLine(RunForm* f, int player, const QString& typed)
 {
-    if (auto* m = qobject_cast<Metriek*>(f))
+    if (auto* m = qobject_cast<MetricForm*>(f))
         return common::commaToPoint(typed) + " " +
-               (player == 1 ? m->lmetriek1onder : m->lmetriek2onder)->caption().trimmed();
+               (player == 1 ? m->toUnitLabel1 : m->toUnitLabel2)->caption().trimmed();
     if (auto* v = qobject_cast<EquationsForm*>(f))
         return (player == 1 ? v->equation1 : v->equation2).letter + " = " + typed;
-    if (qobject_cast<Procenten*>(f))
+    if (qobject_cast<PercentagesForm*>(f))
         return common::commaToPoint(typed);
     return typed;
 }

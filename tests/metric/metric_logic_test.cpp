@@ -18,24 +18,24 @@ namespace {
 const QString cr(QChar(13));
 
 // Scripts the four draws of one problem: from-unit, to-unit, digits, power.
-void script(ScriptedRandom& r, int niveau, int van, int naar, int g, int e)
+void script(ScriptedRandom& r, int level, int from, int to, int g, int e)
 {
-    const int n = aantalEenheden(niveau);
-    r.addDraws({van - 1, n, naar - 1, n, g - 1, 1000, e, 6});
+    const int n = unitCount(level);
+    r.addDraws({from - 1, n, to - 1, n, g - 1, 1000, e, 6});
 }
 
 // Each unit's size in mm, mm² or mm³, written out independently of the tables.
-double inMillimeters(int niveau, const QString& unit)
+double inMillimeters(int level, const QString& unit)
 {
-    static const QHash<QString, double> lengths{{"mm", 1},    {"cm", 10},  {"dm", 100}, {"m", 1e3},
-                                                {"dam", 1e4}, {"hm", 1e5}, {"km", 1e6}};
-    static const QHash<QString, double> areas{
+    static const QHash<QString, double> lengthsInMm{
+        {"mm", 1}, {"cm", 10}, {"dm", 100}, {"m", 1e3}, {"dam", 1e4}, {"hm", 1e5}, {"km", 1e6}};
+    static const QHash<QString, double> areasInMm{
         {"mm²", 1},    {"cm²", 1e2},  {"dm²", 1e4}, {"m²", 1e6},  {"dam²", 1e8},
         {"hm²", 1e10}, {"km²", 1e12}, {"are", 1e8}, {"ha", 1e10}, {"ca", 1e6}};
-    static const QHash<QString, double> volumes{{"mm³", 1},  {"cm³", 1e3},   {"dm³", 1e6},
-                                                {"m³", 1e9}, {"liter", 1e6}, {"cl", 1e4},
-                                                {"ml", 1e3}, {"cc", 1e3}};
-    const auto& table = niveau == 1 ? lengths : niveau == 2 ? areas : volumes;
+    static const QHash<QString, double> volumesInMm{{"mm³", 1},  {"cm³", 1e3},   {"dm³", 1e6},
+                                                    {"m³", 1e9}, {"liter", 1e6}, {"cl", 1e4},
+                                                    {"ml", 1e3}, {"cc", 1e3}};
+    const auto& table = level == 1 ? lengthsInMm : level == 2 ? areasInMm : volumesInMm;
     if (!table.contains(unit))
         qFatal("unknown unit");
     return table.value(unit);
@@ -50,38 +50,38 @@ class MetricLogicTest : public QObject {
 private slots:
     void generatedProblemsKeepTheRules_data()
     {
-        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("level");
         QTest::newRow("lengths") << 1;
         QTest::newRow("areas") << 2;
         QTest::newRow("volumes") << 3;
     }
     void generatedProblemsKeepTheRules()
     {
-        QFETCH(int, niveau);
-        common::SeededRandom random(20261206 + niveau);
+        QFETCH(int, level);
+        common::SeededRandom random(20261206 + level);
         std::set<QString> unitsSeen;
         int offByAHair = 0;
         for (int i = 0; i < 20000; ++i) {
-            const Opgave o = maakopgave(niveau, random);
-            const double from = inMillimeters(niveau, o.vanEenheid);
-            const double to = inMillimeters(niveau, o.naarEenheid);
+            const Problem o = generate(level, random);
+            const double from = inMillimeters(level, o.fromUnit);
+            const double to = inMillimeters(level, o.toUnit);
             QVERIFY2(from != to,
-                     qPrintable(o.vanEenheid + " " + o.naarEenheid)); // are/dam², liter/dm³
-            const QString shown = common::Str(o.uitkomst);
+                     qPrintable(o.fromUnit + " " + o.toUnit)); // are/dam², liter/dm³
+            const QString shown = common::Str(o.answer);
             QVERIFY2(shown.size() < 10 && !shown.contains('E'), qPrintable(shown));
             // The answer is the given number converted.
-            const double expected = common::Val(o.getal) * from / to;
-            QVERIFY(std::fabs(o.uitkomst - expected) <= 1e-12 * expected);
+            const double expected = common::Val(o.number) * from / to;
+            QVERIFY(std::fabs(o.answer - expected) <= 1e-12 * expected);
             // The answer as shown, typed back, is right.
-            const QString typed = o.juist.trimmed();
-            QVERIFY2(beoordeel(o, typed).goed, qPrintable(o.getal + " " + o.vanEenheid));
-            offByAHair += std::fabs(o.uitkomst - common::Val(typed)) >= 1e-12 ? 1 : 0;
-            unitsSeen.insert(o.vanEenheid);
-            unitsSeen.insert(o.naarEenheid);
+            const QString typed = o.answerText.trimmed();
+            QVERIFY2(check(o, typed).goed, qPrintable(o.number + " " + o.fromUnit));
+            offByAHair += std::fabs(o.answer - common::Val(typed)) >= 1e-12 ? 1 : 0;
+            unitsSeen.insert(o.fromUnit);
+            unitsSeen.insert(o.toUnit);
         }
         // The rules must not shut any unit out.
-        QCOMPARE(int(unitsSeen.size()), aantalEenheden(niveau));
-        if (niveau == 1) // the sweep meets the values an absolute margin rejects
+        QCOMPARE(int(unitsSeen.size()), unitCount(level));
+        if (level == 1) // the sweep meets the values an absolute margin rejects
             QVERIFY(offByAHair > 0);
     }
 
@@ -90,9 +90,9 @@ private slots:
     {
         ScriptedRandom r;
         script(r, 1, 7, 2, 11, 1);
-        const Opgave o = maakopgave(1, r);
-        QVERIFY(beoordeel(o, "110000,0").goed);
-        QCOMPARE(beoordeel(o, "110001").historie,
+        const Problem o = generate(1, r);
+        QVERIFY(check(o, "110000,0").goed);
+        QCOMPARE(check(o, "110001").historie,
                  " 1.1 km = 110001 cm" + cr + " Fout ,het is  110000 cm");
     }
 
@@ -100,12 +100,12 @@ private slots:
     // "" for edges the sweep cannot see, none for pairs of units refused.
     void explanations_data()
     {
-        QTest::addColumn<int>("niveau");
-        QTest::addColumn<int>("van");
-        QTest::addColumn<int>("naar");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
         QTest::addColumn<int>("g");
         QTest::addColumn<int>("e");
-        QTest::addColumn<QString>("zin");
+        QTest::addColumn<QString>("sentence");
         // clang-format off
         QTest::newRow("lengths, whole text") << 1 << 1 << 4 << 25 << 0
             << " 25 mm = ........... m" + cr + cr + cr + "mm      cm      dm      m      dam      hm      km" + cr + QString(39, '_') + cr + cr
@@ -139,19 +139,19 @@ private slots:
     }
     void explanations()
     {
-        QFETCH(int, niveau);
-        QFETCH(int, van);
-        QFETCH(int, naar);
+        QFETCH(int, level);
+        QFETCH(int, from);
+        QFETCH(int, to);
         QFETCH(int, g);
         QFETCH(int, e);
-        QFETCH(QString, zin);
+        QFETCH(QString, sentence);
         ScriptedRandom r;
-        script(r, niveau, van, naar, g, e);
-        script(r, niveau, 2, 1, 25, 0); // a fit problem to fall back on
-        const Opgave o = maakopgave(niveau, r);
-        QCOMPARE(int(r.used()), zin.isNull() ? 8 : 4);
-        const QString u = uitleg(o);
-        QVERIFY2(u.contains(zin), qPrintable(u));
+        script(r, level, from, to, g, e);
+        script(r, level, 2, 1, 25, 0); // a fit problem to fall back on
+        const Problem o = generate(level, r);
+        QCOMPARE(int(r.used()), sentence.isNull() ? 8 : 4);
+        const QString u = explain(o);
+        QVERIFY2(u.contains(sentence), qPrintable(u));
     }
 };
 

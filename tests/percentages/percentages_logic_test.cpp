@@ -24,7 +24,7 @@ private slots:
     void moneyText()
     {
         QFETCH(float, amount);
-        QTEST(formatgetal(amount), "text");
+        QTEST(percentages::moneyText(amount), "text");
     }
 
     // The answer as shown is right; the typed value must lie within 0.0001 of
@@ -33,13 +33,13 @@ private slots:
     {
         common::SeededRandom random(8);
         for (int i = 0; i < 20000; ++i) {
-            const Opgave o = maakopgave(i % 5 + 1, random);
-            QVERIFY2(beoordeel(o, o.juist.trimmed()).goed, qPrintable(o.regel1 + o.regel2));
+            const Problem o = generate(i % 5 + 1, random);
+            QVERIFY2(check(o, o.answerText.trimmed()).goed, qPrintable(o.line1 + o.line2));
         }
-        const Opgave nieuw = maakopgave(3, 2522, 29); // 3253.38
-        QVERIFY(beoordeel(nieuw, "3253.38009").goed);
-        QVERIFY(!beoordeel(nieuw, "3253.3802").goed);
-        QVERIFY(beoordeel(maakopgave(5, 2522, 29), "29,0,1").goed);
+        const Problem rise = generate(3, 2522, 29); // 3253.38
+        QVERIFY(check(rise, "3253.38009").goed);
+        QVERIFY(!check(rise, "3253.3802").goed);
+        QVERIFY(check(generate(5, 2522, 29), "29,0,1").goed);
     }
 
     // Per kind: the three lines (| between them); the ratio table of the
@@ -48,7 +48,7 @@ private slots:
     // between its two lines) and the results line (CR LF where it breaks).
     void kinds_data()
     {
-        QTest::addColumn<int>("soort");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("lines");
         QTest::addColumn<QString>("table");
         QTest::addColumn<QStringList>("right");
@@ -110,14 +110,14 @@ private slots:
     }
     void kinds()
     {
-        QFETCH(int, soort);
+        QFETCH(int, kind);
         QFETCH(QString, lines);
         QFETCH(QString, table);
-        const Opgave o = maakopgave(soort, 2522, 29);
-        QCOMPARE(o.regel1 + "|" + o.regel2 + "|" + o.regel3, lines);
+        const Problem o = generate(kind, 2522, 29);
+        QCOMPARE(o.line1 + "|" + o.line2 + "|" + o.line3, lines);
         // The explanation repeats the three lines as they stand on the form.
         const QStringList t = table.split('|');
-        QCOMPARE(uitleg(o, "een", "twee", "drie"),
+        QCOMPARE(explain(o, "een", "twee", "drie"),
                  "een\rtwee\rdrie\r\r" + QString(45, '_') +
                      "\r\rMaak een verhoudingstabel, zet de percentages boven\r\r" + t[0] +
                      "\r \r\r" + t[1] + "\r\r\rIn zo'n tabel zijn de kruisproducten gelijk\r\r" +
@@ -126,9 +126,9 @@ private slots:
         QFETCH(QStringList, right);
         QFETCH(QStringList, wrong);
         for (const QStringList& a : {right, wrong}) {
-            const run::Verdict b = beoordeel(o, a[0]);
+            const run::Verdict b = check(o, a[0]);
             QCOMPARE(b.goed, a == right);
-            QCOMPARE(b.fout, b.goed ? QString() : "nee, het is " + o.juist);
+            QCOMPARE(b.fout, b.goed ? QString() : "nee, het is " + o.answerText);
             QCOMPARE(b.historie, a[1]);
             QCOMPARE(b.verslag.join("\r\n"), a[2]);
         }

@@ -7,29 +7,29 @@
 
 namespace metric {
 
-bool isGoed(double uitkomst, double v)
+bool isRight(double answer, double v)
 {
-    return std::fabs(uitkomst - v) < 1e-12 * std::max(1.0, std::fabs(uitkomst));
+    return std::fabs(answer - v) < 1e-12 * std::max(1.0, std::fabs(answer));
 }
 
-run::Verdict beoordeel(const Opgave& opgave, const QString& getypt)
+run::Verdict check(const Problem& problem, const QString& typed)
 {
-    const QString t = common::commaToPoint(getypt);
-    const QString vraag = opgave.getal + QLatin1Char(' ') + opgave.vanEenheid +
-                          QStringLiteral(" = ") + t + QLatin1Char(' ') + opgave.naarEenheid;
-    const QString antwoord = opgave.juist + QLatin1Char(' ') + opgave.naarEenheid;
+    const QString t = common::commaToPoint(typed);
+    const QString question = problem.number + QLatin1Char(' ') + problem.fromUnit +
+                             QStringLiteral(" = ") + t + QLatin1Char(' ') + problem.toUnit;
+    const QString answerWithUnit = problem.answerText + QLatin1Char(' ') + problem.toUnit;
 
-    run::Verdict b;
-    b.goed = isGoed(opgave.uitkomst, common::Val(t));
-    if (b.goed) {
-        b.historie = vraag + QStringLiteral("   Goed");
-        b.verslag = {b.historie};
+    run::Verdict verdict;
+    verdict.goed = isRight(problem.answer, common::Val(t));
+    if (verdict.goed) {
+        verdict.historie = question + QStringLiteral("   Goed");
+        verdict.verslag = {verdict.historie};
     } else {
-        b.fout = QStringLiteral("nee, het is ") + opgave.juist;
-        b.historie = vraag + QChar(13) + QStringLiteral(" Fout ,het is ") + antwoord;
-        b.verslag = {vraag + QStringLiteral("       Fout ,het is ") + antwoord};
+        verdict.fout = QStringLiteral("nee, het is ") + problem.answerText;
+        verdict.historie = question + QChar(13) + QStringLiteral(" Fout ,het is ") + answerWithUnit;
+        verdict.verslag = {question + QStringLiteral("       Fout ,het is ") + answerWithUnit};
     }
-    return b;
+    return verdict;
 }
 
 } // namespace metric

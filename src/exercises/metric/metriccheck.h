@@ -11,10 +11,10 @@ namespace metric {
 // True when v is the value asked. The margin grows with the size of the
 // answer, because the computed value may be a hair off the decimal number
 // the program shows (1.1 km in cm is 110000.00000000001).
-bool isGoed(double uitkomst, double v);
+bool isRight(double answer, double v);
 
 // Reads the typed text (a "," counts as decimal point) and judges it. The
 // feedback is for a wrong answer only: the run praises a right one itself.
-run::Verdict beoordeel(const Opgave& opgave, const QString& getypt);
+run::Verdict check(const Problem& problem, const QString& typed);
 
 } // namespace metric

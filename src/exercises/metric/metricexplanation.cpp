@@ -11,38 +11,38 @@ namespace metric {
 namespace {
 
 const QString cr(QChar(13));
-const QChar kwadraat(0x00B2);
-const QChar kubiek(0x00B3);
+const QChar square(0x00B2);
+const QChar cube(0x00B3);
 
-QString stapjes(const Opgave& o, int s)
+QString stepsText(const Problem& o, int s)
 {
-    return QStringLiteral("Van   ") + o.vanEenheid + QStringLiteral("   naar   ") + o.naarEenheid +
+    return QStringLiteral("Van   ") + o.fromUnit + QStringLiteral("   naar   ") + o.toUnit +
            QStringLiteral("   is ") + common::Str(s) +
            (s == 1 ? QStringLiteral(" stapje ") : QStringLiteral(" stapjes "));
 }
 
-bool heeftPunt(const Opgave& o)
+bool hasPoint(const Problem& o)
 {
-    return o.getal.contains(QLatin1Char('.'));
+    return o.number.contains(QLatin1Char('.'));
 }
 
-QString uitlegLengte(const Opgave& o, int s, const QString& f, const QString& c)
+QString explainLength(const Problem& o, int s, const QString& f, const QString& c)
 {
     QString e = cr + cr + QStringLiteral("mm      cm      dm      m      dam      hm      km") +
                 cr + QString(39, QLatin1Char('_'));
-    e += cr + cr + stapjes(o, s);
-    if (o.macht2 > o.macht1) {
+    e += cr + cr + stepsText(o, s);
+    if (o.toSize > o.fromSize) {
         e += QStringLiteral("naar rechts,") + cr + QStringLiteral("dus delen door ") + f +
              QStringLiteral(" (de komma ") + c + QStringLiteral(" naar links,") + cr;
-        e += heeftPunt(o) ? QStringLiteral("vul het getal voor aan met nullen)")
-                          : QStringLiteral("zet eerst een komma achter het getal)");
+        e += hasPoint(o) ? QStringLiteral("vul het getal voor aan met nullen)")
+                         : QStringLiteral("zet eerst een komma achter het getal)");
     } else {
         e += QStringLiteral("naar links,") + cr + QStringLiteral("dus vermenigvuldigen met ") + f +
              QStringLiteral(" (de komma ") + c + QStringLiteral(" naar rechts");
-        if (!heeftPunt(o))
+        if (!hasPoint(o))
             e += QStringLiteral(",") + cr +
                  QStringLiteral("zet eerst een komma achter het getal en vul aan met nullen)");
-        else if (o.juist.endsWith(QLatin1Char('0')))
+        else if (o.answerText.endsWith(QLatin1Char('0')))
             e += QStringLiteral(",") + cr +
                  QStringLiteral("vul het getal achter eerst aan met nullen)");
         else
@@ -51,79 +51,79 @@ QString uitlegLengte(const Opgave& o, int s, const QString& f, const QString& c)
     return e;
 }
 
-QString herinnering(const QString& eenheidNaam)
+QString reminder(const QString& unitName)
 {
-    if (eenheidNaam == QLatin1String("are"))
-        return QStringLiteral("1 are = 1 dam") + kwadraat;
-    if (eenheidNaam == QLatin1String("ha"))
-        return QStringLiteral("1 ha = 100 are = 100 dam") + kwadraat + QStringLiteral(" = 1 hm") +
-               kwadraat;
-    if (eenheidNaam == QLatin1String("ca"))
-        return QStringLiteral("1 ca = 0.01 are = 0.01 dam") + kwadraat + QStringLiteral(" = 1 m") +
-               kwadraat;
-    if (eenheidNaam == QLatin1String("liter"))
-        return QStringLiteral("1 liter = 1 dm") + kubiek;
-    if (eenheidNaam == QLatin1String("cl"))
-        return QStringLiteral("1 cl = 0.01 liter = 0.01 dm") + kubiek;
+    if (unitName == QLatin1String("are"))
+        return QStringLiteral("1 are = 1 dam") + square;
+    if (unitName == QLatin1String("ha"))
+        return QStringLiteral("1 ha = 100 are = 100 dam") + square + QStringLiteral(" = 1 hm") +
+               square;
+    if (unitName == QLatin1String("ca"))
+        return QStringLiteral("1 ca = 0.01 are = 0.01 dam") + square + QStringLiteral(" = 1 m") +
+               square;
+    if (unitName == QLatin1String("liter"))
+        return QStringLiteral("1 liter = 1 dm") + cube;
+    if (unitName == QLatin1String("cl"))
+        return QStringLiteral("1 cl = 0.01 liter = 0.01 dm") + cube;
     return {};
 }
 
-QString uitlegVlakOfInhoud(const Opgave& o, int s, const QString& f, const QString& c)
+QString explainAreaOrVolume(const Problem& o, int s, const QString& f, const QString& c)
 {
-    const bool inhoud = o.niveau == inhouden;
-    const int aantal = inhoud ? 4 : 7;
-    const QString tussen(inhoud ? 11 : 7, QLatin1Char(' '));
+    const bool volume = o.level == volumes;
+    const int count = volume ? 4 : 7;
+    const QString gap(volume ? 11 : 7, QLatin1Char(' '));
 
     QString e = cr + cr;
-    for (int i = 1; i <= aantal; ++i)
-        e += eenheid(o.niveau, i) + (i < aantal ? tussen : QString());
-    for (const char* bijzonder : {"are", "ha", "ca", "liter", "cl"}) {
-        const QString naam = QString::fromLatin1(bijzonder);
-        if (o.vanEenheid == naam || o.naarEenheid == naam)
-            e += cr + herinnering(naam);
+    for (int i = 1; i <= count; ++i)
+        e += unit(o.level, i) + (i < count ? gap : QString());
+    for (const char* special : {"are", "ha", "ca", "liter", "cl"}) {
+        const QString name = QString::fromLatin1(special);
+        if (o.fromUnit == name || o.toUnit == name)
+            e += cr + reminder(name);
     }
     e += cr + QString(49, QLatin1Char('_'));
-    e += cr + cr + stapjes(o, s);
+    e += cr + cr + stepsText(o, s);
 
-    const QString perStap = inhoud ? QStringLiteral("Elk stapje telt voor 1000, ")
+    const QString perStep = volume ? QStringLiteral("Elk stapje telt voor 1000, ")
                                    : QStringLiteral("Elk stapje telt voor 100, ");
-    if (o.macht2 > o.macht1) {
-        e += QStringLiteral("naar rechts.") + cr + perStap + QStringLiteral("dus delen door ") + f +
+    if (o.toSize > o.fromSize) {
+        e += QStringLiteral("naar rechts.") + cr + perStep + QStringLiteral("dus delen door ") + f +
              cr + QStringLiteral("(de komma ") + c + QStringLiteral(" naar links,");
-        e += heeftPunt(o) ? QStringLiteral(" vul het getal voor aan met nullen)")
-                          : QStringLiteral(" zet eerst een komma achter het getal)");
+        e += hasPoint(o) ? QStringLiteral(" vul het getal voor aan met nullen)")
+                         : QStringLiteral(" zet eerst een komma achter het getal)");
     } else {
-        e += QStringLiteral("naar links.") + cr + perStap +
+        e += QStringLiteral("naar links.") + cr + perStep +
              QStringLiteral("dus vermenigvuldigen met ") + f + cr + cr +
              QStringLiteral("(de komma ") + c + QStringLiteral(" naar rechts");
-        if (!heeftPunt(o))
+        if (!hasPoint(o))
             e += QStringLiteral(", zet eerst een komma achter het getal en vul aan met nullen)");
-        else if (o.juist.endsWith(QLatin1Char('0')))
+        else if (o.answerText.endsWith(QLatin1Char('0')))
             e += QStringLiteral(", vul het getal achter eerst aan met nullen)");
         else
             e += QStringLiteral(")");
     }
-    if (isCentiliter(o.niveau, o.van))
-        e += cr + QStringLiteral("Dan nog delen door 100 omdat 1 cl = 0.01 dm") + kubiek;
-    if (isCentiliter(o.niveau, o.naar))
-        e += cr + QStringLiteral("Dan nog vermenigvuldigen met 100 omdat 1 dm") + kubiek +
+    if (isCentiliter(o.level, o.from))
+        e += cr + QStringLiteral("Dan nog delen door 100 omdat 1 cl = 0.01 dm") + cube;
+    if (isCentiliter(o.level, o.to))
+        e += cr + QStringLiteral("Dan nog vermenigvuldigen met 100 omdat 1 dm") + cube +
              QStringLiteral(" = 100 cl");
     return e;
 }
 
 } // namespace
 
-QString uitleg(const Opgave& o)
+QString explain(const Problem& o)
 {
-    const int s = std::abs(o.macht2 - o.macht1);
-    const int k = stapMacht(o.niveau);
+    const int s = std::abs(o.toSize - o.fromSize);
+    const int k = powerPerStep(o.level);
     const QString f = common::Str(std::pow(10.0, k * s));
     const QString c = common::Str(k * s);
 
-    QString e = o.getal + QLatin1Char(' ') + o.vanEenheid + QStringLiteral(" = ........... ") +
-                o.naarEenheid + cr;
-    e += o.niveau == lengtes ? uitlegLengte(o, s, f, c) : uitlegVlakOfInhoud(o, s, f, c);
-    e += cr + cr + QStringLiteral("Het antwoord is :  ") + o.juist;
+    QString e = o.number + QLatin1Char(' ') + o.fromUnit + QStringLiteral(" = ........... ") +
+                o.toUnit + cr;
+    e += o.level == lengths ? explainLength(o, s, f, c) : explainAreaOrVolume(o, s, f, c);
+    e += cr + cr + QStringLiteral("Het antwoord is :  ") + o.answerText;
     return e;
 }
 

@@ -9,6 +9,6 @@
 namespace metric {
 
 // The whole text of the explanation box (title "metriek"); CR separates lines.
-QString uitleg(const Opgave& opgave);
+QString explain(const Problem& problem);
 
 } // namespace metric

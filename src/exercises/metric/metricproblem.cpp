@@ -11,27 +11,27 @@ namespace {
 
 // Accepts only pairs that a pupil can learn from: different sizes, and for
 // areas and volumes no pair of are/ha/ca or of liter/cl/ml/cc with a big unit.
-bool paarPast(const Opgave& o)
+bool pairFits(const Problem& o)
 {
-    switch (o.niveau) {
-    case oppervlaktes:
-        return o.macht1 != o.macht2 && o.van + o.naar < 16;
-    case inhouden:
-        return o.macht1 != o.macht2 && o.van + o.naar < 10;
+    switch (o.level) {
+    case areas:
+        return o.fromSize != o.toSize && o.from + o.to < 16;
+    case volumes:
+        return o.fromSize != o.toSize && o.from + o.to < 10;
     default:
-        return o.van != o.naar;
+        return o.from != o.to;
     }
 }
 
-bool antwoordPast(double uitkomst)
+bool answerFits(double answer)
 {
-    const QString s = common::Str(uitkomst);
+    const QString s = common::Str(answer);
     return s.size() < 10 && !s.contains(QLatin1Char('E'));
 }
 
 } // namespace
 
-QString getaltekst(double x)
+QString numberText(double x)
 {
     QString s = common::Str(x);
     if (s.size() > 1 && s.at(1) == QLatin1Char('.'))
@@ -39,39 +39,39 @@ QString getaltekst(double x)
     return s;
 }
 
-Opgave maakopgave(int niveau, common::Random& random)
+Problem generate(int level, common::Random& random)
 {
-    Opgave o;
-    o.niveau = niveau == oppervlaktes || niveau == inhouden ? niveau : lengtes;
-    const int n = aantalEenheden(o.niveau);
-    const int k = stapMacht(o.niveau);
+    Problem o;
+    o.level = level == areas || level == volumes ? level : lengths;
+    const int n = unitCount(o.level);
+    const int k = powerPerStep(o.level);
     double a = 0;
     do {
-        o.van = random.draw(n, 1);
-        o.naar = random.draw(n, 1);
+        o.from = random.draw(n, 1);
+        o.to = random.draw(n, 1);
         const int g = random.draw(1000, 1);
         const int e = random.draw(6, 0);
         a = g / std::pow(10.0, e);
-        o.macht1 = macht(o.niveau, o.van);
-        o.macht2 = macht(o.niveau, o.naar);
-        o.uitkomst = a * std::pow(10.0, k * (o.macht1 - o.macht2));
-        if (isCentiliter(o.niveau, o.van))
-            o.uitkomst /= 100;
-        if (isCentiliter(o.niveau, o.naar))
-            o.uitkomst *= 100;
-    } while (!paarPast(o) || !antwoordPast(o.uitkomst));
+        o.fromSize = sizeIndex(o.level, o.from);
+        o.toSize = sizeIndex(o.level, o.to);
+        o.answer = a * std::pow(10.0, k * (o.fromSize - o.toSize));
+        if (isCentiliter(o.level, o.from))
+            o.answer /= 100;
+        if (isCentiliter(o.level, o.to))
+            o.answer *= 100;
+    } while (!pairFits(o) || !answerFits(o.answer));
 
-    o.getal = getaltekst(a);
-    o.juist = getaltekst(o.uitkomst);
-    o.vanEenheid = eenheid(o.niveau, o.van);
-    o.naarEenheid = eenheid(o.niveau, o.naar);
+    o.number = numberText(a);
+    o.answerText = numberText(o.answer);
+    o.fromUnit = unit(o.level, o.from);
+    o.toUnit = unit(o.level, o.to);
     return o;
 }
 
-QString uitgesproken(const Opgave& o)
+QString spoken(const Problem& o)
 {
-    return o.getal.trimmed() + QStringLiteral(" ") + o.vanEenheid + QStringLiteral(" = … ") +
-           o.naarEenheid;
+    return o.number.trimmed() + QStringLiteral(" ") + o.fromUnit + QStringLiteral(" = … ") +
+           o.toUnit;
 }
 
 } // namespace metric

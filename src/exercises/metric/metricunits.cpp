@@ -6,87 +6,87 @@ namespace metric {
 
 namespace {
 
-const QChar kwadraat(0x00B2);
-const QChar kubiek(0x00B3);
+const QChar square(0x00B2);
+const QChar cube(0x00B3);
 
-struct Eenheid {
-    const char* naam;
-    int macht;
-    bool metTeken; // the name takes ² or ³
+struct Unit {
+    const char* name;
+    int sizeIndex;
+    bool withExponent; // the name takes ² or ³
 };
 
-const std::array<Eenheid, 7> lengteTabel{{{"mm", 1, false},
-                                          {"cm", 2, false},
-                                          {"dm", 3, false},
-                                          {"m", 4, false},
-                                          {"dam", 5, false},
-                                          {"hm", 6, false},
-                                          {"km", 7, false}}};
+const std::array<Unit, 7> lengthTable{{{"mm", 1, false},
+                                       {"cm", 2, false},
+                                       {"dm", 3, false},
+                                       {"m", 4, false},
+                                       {"dam", 5, false},
+                                       {"hm", 6, false},
+                                       {"km", 7, false}}};
 
-const std::array<Eenheid, 10> oppervlakteTabel{{{"mm", 1, true},
-                                                {"cm", 2, true},
-                                                {"dm", 3, true},
-                                                {"m", 4, true},
-                                                {"dam", 5, true},
-                                                {"hm", 6, true},
-                                                {"km", 7, true},
-                                                {"are", 5, false},
-                                                {"ha", 6, false},
-                                                {"ca", 4, false}}};
+const std::array<Unit, 10> areaTable{{{"mm", 1, true},
+                                      {"cm", 2, true},
+                                      {"dm", 3, true},
+                                      {"m", 4, true},
+                                      {"dam", 5, true},
+                                      {"hm", 6, true},
+                                      {"km", 7, true},
+                                      {"are", 5, false},
+                                      {"ha", 6, false},
+                                      {"ca", 4, false}}};
 
 // "cl" counts as dm³ here; the factor 100 is applied apart.
-const std::array<Eenheid, 8> inhoudTabel{{{"mm", 1, true},
-                                          {"cm", 2, true},
-                                          {"dm", 3, true},
-                                          {"m", 4, true},
-                                          {"liter", 3, false},
-                                          {"cl", 3, false},
-                                          {"ml", 2, false},
-                                          {"cc", 2, false}}};
+const std::array<Unit, 8> volumeTable{{{"mm", 1, true},
+                                       {"cm", 2, true},
+                                       {"dm", 3, true},
+                                       {"m", 4, true},
+                                       {"liter", 3, false},
+                                       {"cl", 3, false},
+                                       {"ml", 2, false},
+                                       {"cc", 2, false}}};
 
-const Eenheid& zoek(int niveau, int index)
+const Unit& find(int level, int index)
 {
-    switch (niveau) {
-    case oppervlaktes:
-        return oppervlakteTabel.at(index - 1);
-    case inhouden:
-        return inhoudTabel.at(index - 1);
+    switch (level) {
+    case areas:
+        return areaTable.at(index - 1);
+    case volumes:
+        return volumeTable.at(index - 1);
     default:
-        return lengteTabel.at(index - 1);
+        return lengthTable.at(index - 1);
     }
 }
 
 } // namespace
 
-int aantalEenheden(int niveau)
+int unitCount(int level)
 {
-    switch (niveau) {
-    case oppervlaktes:
-        return int(oppervlakteTabel.size());
-    case inhouden:
-        return int(inhoudTabel.size());
+    switch (level) {
+    case areas:
+        return int(areaTable.size());
+    case volumes:
+        return int(volumeTable.size());
     default:
-        return int(lengteTabel.size());
+        return int(lengthTable.size());
     }
 }
 
-QString eenheid(int niveau, int index)
+QString unit(int level, int index)
 {
-    const Eenheid& e = zoek(niveau, index);
-    QString naam = QString::fromLatin1(e.naam);
-    if (e.metTeken)
-        naam += niveau == inhouden ? kubiek : kwadraat;
-    return naam;
+    const Unit& e = find(level, index);
+    QString name = QString::fromLatin1(e.name);
+    if (e.withExponent)
+        name += level == volumes ? cube : square;
+    return name;
 }
 
-int macht(int niveau, int index)
+int sizeIndex(int level, int index)
 {
-    return zoek(niveau, index).macht;
+    return find(level, index).sizeIndex;
 }
 
-bool isCentiliter(int niveau, int index)
+bool isCentiliter(int level, int index)
 {
-    return niveau == inhouden && index == 6;
+    return level == volumes && index == 6;
 }
 
 } // namespace metric

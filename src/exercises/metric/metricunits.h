@@ -7,22 +7,22 @@
 
 namespace metric {
 
-inline constexpr int lengtes = 1;
-inline constexpr int oppervlaktes = 2;
-inline constexpr int inhouden = 3;
+inline constexpr int lengths = 1;
+inline constexpr int areas = 2;
+inline constexpr int volumes = 3;
 
 // Number of units of a level (7, 10 or 8).
-int aantalEenheden(int niveau);
-// The unit text at index 1 .. aantalEenheden(niveau).
-QString eenheid(int niveau, int index);
+int unitCount(int level);
+// The unit text at index 1 .. unitCount(level).
+QString unit(int level, int index);
 // The size index of a unit.
-int macht(int niveau, int index);
+int sizeIndex(int level, int index);
 // 1 for lengths, 2 for areas, 3 for volumes: the power of ten per step.
-inline int stapMacht(int niveau)
+inline int powerPerStep(int level)
 {
-    return niveau;
+    return level;
 }
 // True for "cl", which holds a further factor 100 beyond its size index.
-bool isCentiliter(int niveau, int index);
+bool isCentiliter(int level, int index);
 
 } // namespace metric

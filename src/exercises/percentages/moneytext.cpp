@@ -4,7 +4,7 @@
 
 namespace percentages {
 
-QString voorloopnul(QString s)
+QString leadingZero(QString s)
 {
     if (s.size() < 2 || s.at(1) != QLatin1Char('.'))
         return s;
@@ -14,17 +14,17 @@ QString voorloopnul(QString s)
     return QLatin1Char(' ') + s;
 }
 
-QString formatgetal(float x)
+QString moneyText(float x)
 {
     QString s = common::StrSingle(x);
-    const qsizetype punt = s.indexOf(QLatin1Char('.'));
-    if (punt < 0)
+    const qsizetype point = s.indexOf(QLatin1Char('.'));
+    if (point < 0)
         s += QStringLiteral(".00");
-    else if (s.size() - punt - 1 == 1)
+    else if (s.size() - point - 1 == 1)
         s += QLatin1Char('0');
     else
-        s.truncate(punt + 3);
-    return voorloopnul(s);
+        s.truncate(point + 3);
+    return leadingZero(s);
 }
 
 } // namespace percentages

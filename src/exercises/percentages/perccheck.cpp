@@ -13,81 +13,82 @@ const QString crlf = QStringLiteral("\r\n");
 
 // The problem restated, as the history and results lines begin. The spacing
 // before the answer differs per kind and between right and wrong.
-struct Vraag {
-    QString kort; // history line
-    QString lang; // results line
+struct Question {
+    QString historyLine;
+    QString resultsLine;
 };
 
-Vraag vraag(const Opgave& o, bool goed)
+Question question(const Problem& o, bool right)
 {
-    const QString& p = o.tekst1;
-    const QString& q = o.tekst2;
-    const QString r = common::Str(100 + o.perc);
-    switch (o.soort) {
+    const QString& p = o.text1;
+    const QString& q = o.text2;
+    const QString r = common::Str(100 + o.percent);
+    switch (o.kind) {
     case 1: {
         const QString v = QStringLiteral("100 % = ") + p + QStringLiteral("  Hoeveel % is ") + q;
         return {v + QStringLiteral(" ?"),
-                v + (goed ? QStringLiteral(" ?     ") : QStringLiteral(" ?   "))};
+                v + (right ? QStringLiteral(" ?     ") : QStringLiteral(" ?   "))};
     }
     case 3: {
         const QString v = QStringLiteral("100 % = ") + p + QStringLiteral("  Hoeveel is ") + r;
         return {v + QStringLiteral("% ?"),
-                v + (goed ? QStringLiteral("% ?     ") : QStringLiteral("% ?       "))};
+                v + (right ? QStringLiteral("% ?     ") : QStringLiteral("% ?       "))};
     }
     case 2:
     case 4: {
-        const QString v = (o.soort == 2 ? QStringLiteral("oud + ") : QStringLiteral("oud - ")) + q +
+        const QString v = (o.kind == 2 ? QStringLiteral("oud + ") : QStringLiteral("oud - ")) + q +
                           QStringLiteral(" % is ") + p;
-        if (goed)
+        if (right)
             return {v + QStringLiteral("    Oude prijs ?"), v + QStringLiteral("    Oude prijs ?")};
         return {v + QStringLiteral(" Oude prijs ?"),
-                v + (o.soort == 2 ? QStringLiteral(" Oude prijs ?   ")
-                                  : QStringLiteral(" Oude prijs ?    "))};
+                v + (o.kind == 2 ? QStringLiteral(" Oude prijs ?   ")
+                                 : QStringLiteral(" Oude prijs ?    "))};
     }
     default: {
-        const QString kort = QStringLiteral("oud=") + q + QStringLiteral(" nieuw=") + p;
-        const QString lang = QStringLiteral("oud = ") + q + QStringLiteral("   nieuw = ") + p;
-        if (goed)
-            return {kort + QStringLiteral("   Perc. prijsverh?"),
-                    lang + QStringLiteral(" Perc. prijsverhoging ?")};
-        return {kort + QStringLiteral(" Perc. prijsverh?"),
-                lang + QStringLiteral(" Perc. prijsverhoging ?     ")};
+        const QString historyLine = QStringLiteral("oud=") + q + QStringLiteral(" nieuw=") + p;
+        const QString resultsLine =
+            QStringLiteral("oud = ") + q + QStringLiteral("   nieuw = ") + p;
+        if (right)
+            return {historyLine + QStringLiteral("   Perc. prijsverh?"),
+                    resultsLine + QStringLiteral(" Perc. prijsverhoging ?")};
+        return {historyLine + QStringLiteral(" Perc. prijsverh?"),
+                resultsLine + QStringLiteral(" Perc. prijsverhoging ?     ")};
     }
     }
 }
 
 // Whether the results line keeps the problem and the answer on two lines.
-bool verslagOpTweeRegels(int soort, bool goed)
+bool logOnTwoLines(int kind, bool right)
 {
-    return goed && soort != 1 && soort != 3;
+    return right && kind != 1 && kind != 3;
 }
 
 } // namespace
 
-run::Verdict beoordeel(const Opgave& o, const QString& getypt)
+run::Verdict check(const Problem& o, const QString& typed)
 {
-    const QString t = common::commaToPoint(getypt);
-    run::Verdict b;
-    b.goed = std::fabs(common::Val(t) - o.antwoordWaarde) < 0.0001;
-    const Vraag v = vraag(o, b.goed);
+    const QString t = common::commaToPoint(typed);
+    run::Verdict verdict;
+    verdict.goed = std::fabs(common::Val(t) - o.answer) < 0.0001;
+    const Question v = question(o, verdict.goed);
 
-    QString antwoord;
-    if (b.goed) {
-        antwoord = t + QLatin1Char(' ') +
-                   (o.soort == 5 ? QStringLiteral("    Goed") : QStringLiteral("   Goed"));
+    QString answerPart;
+    if (verdict.goed) {
+        answerPart = t + QLatin1Char(' ') +
+                     (o.kind == 5 ? QStringLiteral("    Goed") : QStringLiteral("   Goed"));
     } else {
-        b.fout = QStringLiteral("nee, het is ") + o.juist;
-        antwoord = (o.soort == 1 || o.soort == 3 ? t : t + QLatin1Char(' ')) +
-                   QStringLiteral("     Fout ,het is ") + o.juist +
-                   (o.soort == 3 ? QStringLiteral(" ") : QString());
+        verdict.fout = QStringLiteral("nee, het is ") + o.answerText;
+        answerPart = (o.kind == 1 || o.kind == 3 ? t : t + QLatin1Char(' ')) +
+                     QStringLiteral("     Fout ,het is ") + o.answerText +
+                     (o.kind == 3 ? QStringLiteral(" ") : QString());
     }
     // The history line always keeps the answer on a line of its own.
-    const QString antwoordKort =
-        b.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : antwoord;
-    b.historie = v.kort + cr + antwoordKort;
-    b.verslag = verslagOpTweeRegels(o.soort, b.goed) ? QStringList{v.lang, antwoord}
-                                                     : QStringList{v.lang + antwoord};
-    return b;
+    const QString historyAnswer =
+        verdict.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : answerPart;
+    verdict.historie = v.historyLine + cr + historyAnswer;
+    verdict.verslag = logOnTwoLines(o.kind, verdict.goed) ? QStringList{v.resultsLine, answerPart}
+                                                          : QStringList{v.resultsLine + answerPart};
+    return verdict;
 }
 
 } // namespace percentages

@@ -12,6 +12,6 @@ namespace percentages {
 // Reads the typed text (its first "," counts as decimal point) and judges
 // it: right within 0.0001 of the exact answer. Its results line may take
 // two lines (CR LF between them).
-run::Verdict beoordeel(const Opgave& opgave, const QString& getypt);
+run::Verdict check(const Problem& problem, const QString& typed);
 
 } // namespace percentages

@@ -9,9 +9,9 @@
 namespace percentages {
 
 // The whole text of the explanation box (title "procenten"); CR separates
-// lines. regel1..regel3 are the captions of the answering player's problem
+// lines. line1..line3 are the captions of the answering player's problem
 // lines as they stand on the form.
-QString uitleg(const Opgave& opgave, const QString& regel1, const QString& regel2,
-               const QString& regel3);
+QString explain(const Problem& problem, const QString& line1, const QString& line2,
+                const QString& line3);
 
 } // namespace percentages

@@ -7,113 +7,113 @@ namespace percentages {
 
 namespace {
 
-QString geld(double x)
+QString money(double x)
 {
-    return formatgetal(static_cast<float>(x));
+    return moneyText(static_cast<float>(x));
 }
 
-void vulGetallen(Opgave& o)
+void fillNumbers(Problem& o)
 {
-    const double p = o.prijs;
-    switch (o.soort) {
+    const double p = o.price;
+    switch (o.kind) {
     case 1:
-        o.bedrag = p * o.perc / 100;
-        o.tekst1 = geld(p);
-        o.tekst2 = geld(o.bedrag);
-        o.antwoordWaarde = o.perc;
-        o.juist = voorloopnul(common::Str(o.perc));
+        o.amount = p * o.percent / 100;
+        o.text1 = money(p);
+        o.text2 = money(o.amount);
+        o.answer = o.percent;
+        o.answerText = leadingZero(common::Str(o.percent));
         break;
     case 2:
-        o.bedrag = p * (100 + o.perc) / 100;
-        o.tekst1 = geld(o.bedrag);
-        o.tekst2 = common::Str(o.perc);
-        o.antwoordWaarde = p;
-        o.juist = geld(p);
+        o.amount = p * (100 + o.percent) / 100;
+        o.text1 = money(o.amount);
+        o.text2 = common::Str(o.percent);
+        o.answer = p;
+        o.answerText = money(p);
         break;
     case 3:
-        o.bedrag = p * (100 + o.perc) / 100;
-        o.tekst1 = geld(p);
-        o.tekst2 = common::Str(o.perc);
-        o.antwoordWaarde = o.bedrag;
-        o.juist = geld(o.bedrag);
+        o.amount = p * (100 + o.percent) / 100;
+        o.text1 = money(p);
+        o.text2 = common::Str(o.percent);
+        o.answer = o.amount;
+        o.answerText = money(o.amount);
         break;
     case 4:
-        o.bedrag = p * (100 - o.perc) / 100;
-        o.tekst1 = geld(o.bedrag);
-        o.tekst2 = common::Str(o.perc);
-        o.antwoordWaarde = p;
-        o.juist = geld(p);
+        o.amount = p * (100 - o.percent) / 100;
+        o.text1 = money(o.amount);
+        o.text2 = common::Str(o.percent);
+        o.answer = p;
+        o.answerText = money(p);
         break;
     default:
-        o.bedrag = p * (100 + o.perc) / 100;
-        o.tekst1 = geld(o.bedrag);
-        o.tekst2 = geld(p);
-        o.antwoordWaarde = o.perc;
-        o.juist = common::Str(o.perc);
+        o.amount = p * (100 + o.percent) / 100;
+        o.text1 = money(o.amount);
+        o.text2 = money(p);
+        o.answer = o.percent;
+        o.answerText = common::Str(o.percent);
         break;
     }
 }
 
-void vulRegels(Opgave& o)
+void fillLines(Problem& o)
 {
-    const QString kost = QStringLiteral(" Een apparaat kost € ") + o.tekst1;
-    switch (o.soort) {
+    const QString costs = QStringLiteral(" Een apparaat kost € ") + o.text1;
+    switch (o.kind) {
     case 1:
-        o.regel1 = kost;
-        o.regel2 = QStringLiteral(" Het wordt € ") + o.tekst2 + QStringLiteral(" goedkoper");
-        o.regel3 = QStringLiteral(" Hoeveel % goedkoper ?");
+        o.line1 = costs;
+        o.line2 = QStringLiteral(" Het wordt € ") + o.text2 + QStringLiteral(" goedkoper");
+        o.line3 = QStringLiteral(" Hoeveel % goedkoper ?");
         break;
     case 2:
-        o.regel1 = kost;
-        o.regel2 = QStringLiteral(" Het is ") + o.tekst2 + QStringLiteral(" % duurder geworden");
-        o.regel3 = QStringLiteral(" Wat was de oude prijs ?");
+        o.line1 = costs;
+        o.line2 = QStringLiteral(" Het is ") + o.text2 + QStringLiteral(" % duurder geworden");
+        o.line3 = QStringLiteral(" Wat was de oude prijs ?");
         break;
     case 3:
-        o.regel1 = kost;
-        o.regel2 = QStringLiteral(" Het wordt ") + o.tekst2 + QStringLiteral(" % duurder");
-        o.regel3 = QStringLiteral(" Wat is de nieuwe prijs ?");
+        o.line1 = costs;
+        o.line2 = QStringLiteral(" Het wordt ") + o.text2 + QStringLiteral(" % duurder");
+        o.line3 = QStringLiteral(" Wat is de nieuwe prijs ?");
         break;
     case 4:
-        o.regel1 = kost + QStringLiteral(" Het");
-        o.regel2 = QStringLiteral(" is ") + o.tekst2 + QStringLiteral(" % goedkoper geworden");
-        o.regel3 = QStringLiteral(" Wat was de oude prijs ?");
+        o.line1 = costs + QStringLiteral(" Het");
+        o.line2 = QStringLiteral(" is ") + o.text2 + QStringLiteral(" % goedkoper geworden");
+        o.line3 = QStringLiteral(" Wat was de oude prijs ?");
         break;
     default:
-        o.regel1 = QStringLiteral(" Een apparaat kost nu € ") + o.tekst1;
-        o.regel2 = QStringLiteral(" Het kostte eerst ") + o.tekst2;
-        o.regel3 = QStringLiteral(" Hoeveel % prijsverhoging ?");
+        o.line1 = QStringLiteral(" Een apparaat kost nu € ") + o.text1;
+        o.line2 = QStringLiteral(" Het kostte eerst ") + o.text2;
+        o.line3 = QStringLiteral(" Hoeveel % prijsverhoging ?");
         // A percentage needs a narrower box, right after the longer question.
-        o.regel3Breedte = 3100;
-        o.antwoordBreedte = 500;
-        o.antwoordLinks1 = 3220;
-        o.antwoordLinks2 = 6880;
+        o.line3Width = 3100;
+        o.answerWidth = 500;
+        o.answerLeft1 = 3220;
+        o.answerLeft2 = 6880;
         break;
     }
 }
 
 } // namespace
 
-Opgave maakopgave(int soort, common::Random& random)
+Problem generate(int kind, common::Random& random)
 {
-    const int prijs = random.draw(3000, 1000);
-    const int perc = random.draw(30, 2);
-    return maakopgave(soort, prijs, perc);
+    const int price = random.draw(3000, 1000);
+    const int percent = random.draw(30, 2);
+    return generate(kind, price, percent);
 }
 
-Opgave maakopgave(int soort, int prijs, int perc)
+Problem generate(int kind, int price, int percent)
 {
-    Opgave o;
-    o.soort = soort >= 1 && soort <= 5 ? soort : 1;
-    o.prijs = prijs;
-    o.perc = perc;
-    vulGetallen(o);
-    vulRegels(o);
+    Problem o;
+    o.kind = kind >= 1 && kind <= 5 ? kind : 1;
+    o.price = price;
+    o.percent = percent;
+    fillNumbers(o);
+    fillLines(o);
     return o;
 }
 
-QString uitgesproken(const Opgave& o)
+QString spoken(const Problem& o)
 {
-    return (o.regel1 + QLatin1Char(' ') + o.regel2 + QLatin1Char(' ') + o.regel3).simplified() +
+    return (o.line1 + QLatin1Char(' ') + o.line2 + QLatin1Char(' ') + o.line3).simplified() +
            QStringLiteral(" …");
 }
 

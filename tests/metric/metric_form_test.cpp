@@ -2,7 +2,7 @@
 // exercise run that all six run forms share.
 #include "app/sessionend.h"
 #include "common/numbertext.h"
-#include "exercises/metric/metriek.h"
+#include "exercises/metric/metricform.h"
 #include "rundriver.h"
 #include "scriptedrandom.h"
 #include "testmain.h"
@@ -27,17 +27,17 @@ std::unique_ptr<tktest::ScriptedRandom> kmToCm(int times)
 }
 
 // Opens the form as the menu does and gives player 1 the first problem.
-Metriek* start(int spelers, const QString& naam1, int niveau = 1)
+MetricForm* start(int players, const QString& name1, int level = 1)
 {
-    choose(spelers, naam1, "Bo", niveau, "Lengten");
-    auto* f = open<Metriek>("metriek");
+    choose(players, name1, "Bo", level, "Lengten");
+    auto* f = open<MetricForm>("metriek");
     if (!f->Timer1->fire())
         qFatal("no first problem");
     return f;
 }
 } // namespace
 
-class MetriekFormTest : public QObject {
+class MetricFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("metriek"); }
@@ -47,38 +47,38 @@ private slots:
     {
         Session s(kmToCm(10));
         choose(1, "Anna", "Bob", 1, "Lengten");
-        auto* f = open<Metriek>("metriek");
+        auto* f = open<MetricForm>("metriek");
         QCOMPARE(f->caption(), QString("metriek    Lengten"));
         QCOMPARE(f->lVulin1->caption(), QString(" Let op Anna !"));
         QVERIFY(!f->bNaarmenu->isEnabled() && f->Picture2->isHidden());
-        QString verslagWhileOpen; // the explanation comes before the results line
+        QString logWhileOpen; // the explanation comes before the results line
         bool timerWhileOpen = true;
         s.messages.whileOpen = [&](const ui::Message&) {
-            verslagWhileOpen = f->ronde().speler(1).verslag;
+            logWhileOpen = f->ronde().speler(1).verslag;
             timerWhileOpen = f->Timer1->isEnabled();
         };
 
-        for (int nr = 1; nr <= 10; ++nr) {
+        for (int number = 1; number <= 10; ++number) {
             QVERIFY(f->Timer1->fire());
             QCOMPARE(f->lVulin1->caption(),
-                     QString(" Anna  vul in ! (nr. %1)").arg(common::Str(nr)));
-            QCOMPARE(f->lGetal1->caption() + f->lmetriek1onder->caption(), QString(" 1.1 cm"));
+                     QString(" Anna  vul in ! (nr. %1)").arg(common::Str(number)));
+            QCOMPARE(f->numberLabel1->caption() + f->toUnitLabel1->caption(), QString(" 1.1 cm"));
             QVERIFY(f->bNaarmenu->isEnabled() && !f->Timer1->isEnabled());
             s.clock->advance(2.5);
-            if (nr == 1) { // Enter on an empty box changes nothing
+            if (number == 1) { // Enter on an empty box changes nothing
                 QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
                 QVERIFY(f->tAntwoord1->isEnabled() && f->lGoedzo1->isHidden());
                 QCOMPARE(f->ronde().speler(1).count, 0);
             }
-            type(f->tAntwoord1, nr == 3 ? "110" : "110000");
+            type(f->tAntwoord1, number == 3 ? "110" : "110000");
             QVERIFY(!f->tAntwoord1->isEnabled() && !f->bNaarmenu->isEnabled());
             QCOMPARE(f->lGoedzo1->caption(),
-                     nr == 3
-                         ? QString("nee, het is  110000")
-                         : QString("Goedzo Anna!   %1 g").arg(common::Str(nr < 3 ? nr : nr - 1)));
+                     number == 3 ? QString("nee, het is  110000")
+                                 : QString("Goedzo Anna!   %1 g")
+                                       .arg(common::Str(number < 3 ? number : number - 1)));
         }
         QCOMPARE(s.messages.count(), 1); // the one explanation
-        QVERIFY(verslagWhileOpen.endsWith("110000 cm   Goed") && !timerWhileOpen);
+        QVERIFY(logWhileOpen.endsWith("110000 cm   Goed") && !timerWhileOpen);
         QCOMPARE(s.messages.last().title, QString("metriek"));
         QVERIFY(f->Timer1->fire()); // the tick after the tenth answer closes the run
         QCOMPARE(s.messages.count(), 2);
@@ -127,13 +127,13 @@ private slots:
     // The computer is shut down at the end of the lesson during a run: the
     // file gets what "Naar menu" would write at that moment, and no summary
     // box waits for a click.
-    void theEndOfTheLessonWritesWhatNaarMenuWrites_data()
+    void theEndOfTheLessonWritesWhatTheMenuButtonWrites_data()
     {
         QTest::addColumn<bool>("answered");
         QTest::newRow("after one answer") << true;
         QTest::newRow("before the first answer") << false;
     }
-    void theEndOfTheLessonWritesWhatNaarMenuWrites()
+    void theEndOfTheLessonWritesWhatTheMenuButtonWrites()
     {
         QFETCH(bool, answered);
         QByteArray written[2];
@@ -165,13 +165,13 @@ private slots:
     {
         Session s;
         auto* f = start(2, "An", 4);
-        QStringList niveaus;
+        QStringList levels;
         for (int k = 0; k < 4; ++k) {
-            niveaus << QString::number(f->opgave.niveau);
+            levels << QString::number(f->problem.level);
             type(f->tAntwoord(k % 2 + 1), "1");
             QVERIFY(f->Timer1->fire());
         }
-        QCOMPARE(niveaus.join(' '), QString("1 2 2 3"));
+        QCOMPARE(levels.join(' '), QString("1 2 2 3"));
     }
 
     // Leaving at once, with a file before, with a folder where the file
@@ -184,14 +184,15 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("oefset2_1.txt"));
         const QString here = QDir::currentPath();
-        for (const QString& map : {here, dir.path(), QString("/proc")}) {
-            QDir::setCurrent(map); // in /proc not even root can make a file
+        for (const QString& folder : {here, dir.path(), QString("/proc")}) {
+            QDir::setCurrent(folder); // in /proc not even root can make a file
             Session s(kmToCm(1));
             start(1, "Anna")->bNaarmenu->click();
             QDir::setCurrent(here);
-            QCOMPARE(s.messages.count(), map == here ? 1 : 2);
-            QCOMPARE(s.messages.messages[0].title, QString(map == here ? "metriek" : "Telkompas"));
-            if (map == dir.path()) {
+            QCOMPARE(s.messages.count(), folder == here ? 1 : 2);
+            QCOMPARE(s.messages.messages[0].title,
+                     QString(folder == here ? "metriek" : "Telkompas"));
+            if (folder == dir.path()) {
                 QVERIFY(s.messages.messages[0].text.contains("oefset2_1.txt"));
                 QCOMPARE(s.messages.messages[1].title, QString("metriek")); // the summary
             }
@@ -200,5 +201,5 @@ private slots:
     }
 };
 
-TK_TEST(MetriekFormTest)
-#include "metriek_form_test.moc"
+TK_TEST(MetricFormTest)
+#include "metric_form_test.moc"

@@ -10,10 +10,10 @@ class UserPainter;
 
 namespace angles {
 
-struct Spel;
+struct Game;
 
-// Draws around `midden` with `straal` (in the painter's user units) on what
+// Draws around `centre` with `radius` (in the painter's user units) on what
 // is already there; the caller clears first.
-void tekenHoek(ui::UserPainter& p, const Spel& spel, QPointF midden, double straal);
+void drawAngle(ui::UserPainter& p, const Game& game, QPointF centre, double radius);
 
 } // namespace angles

@@ -3,7 +3,7 @@
 // its size in degrees, a blue sweep measures it out one step a second and the
 // answer is shown. New angles follow until a player has 100 points.
 
-#include "exercises/angles/spel.h"
+#include "exercises/angles/game.h"
 #include "run/einde.h"
 #include "run/session.h"
 #include "ui/controls.h"
@@ -11,42 +11,42 @@
 #include "ui/picturebox.h"
 #include "ui/timer.h"
 
-class Hoeken : public ui::Form {
+class AnglesForm : public ui::Form {
     Q_OBJECT
 public:
-    explicit Hoeken(const run::Session& session);
+    explicit AnglesForm(const run::Session& session);
 
     void activate() override;
     bool closeRequested() override;
 
-    ui::Label* Lnaam;
-    ui::TextBox* Tgraden;
-    ui::PictureBox* Picture1;
-    ui::Label* Lantwoord;
-    ui::Label* Lpunten1;
-    ui::Button* bNaarmenu;
-    ui::Timer* Timer1;
+    ui::Label* promptLabel;
+    ui::TextBox* answerBox;
+    ui::PictureBox* angleArea;
+    ui::Label* answerLabel;
+    ui::Label* pointsLabel;
+    ui::Button* menuButton;
+    ui::Timer* timer;
 
-    angles::Spel spel;
-    bool afgesloten() const { return einde_.afgesloten(); }
+    angles::Game game;
+    bool closed() const { return end_.afgesloten(); }
 
     // Circle of the angles, in the drawing area's units (0..1000 both ways).
-    static constexpr double middenX = 500;
-    static constexpr double middenY = 500;
-    static constexpr double straal = 400;
+    static constexpr double centreX = 500;
+    static constexpr double centreY = 500;
+    static constexpr double radius = 400;
 
     // Ends the game: the message, then back to the menu. Runs once.
-    void sluitSpel();
+    void endGame();
 
 private:
     // Draws the angle afresh: red where the sweep has yet to come, the blue
     // steps swept so far over it. Red never lies under blue, so no red
     // shows along the smoothed edges of the sweep.
-    void tekenHoek();
-    void vraagOm(int speler); // the prompt in the player's colours
-    void raad();              // Enter in Tgraden
+    void drawAngle();
+    void showPrompt(int player); // the prompt in the player's colours
+    void takeGuess();            // Enter in answerBox
     void tick();
 
     const run::Session session_;
-    run::Einde einde_;
+    run::Einde end_;
 };

@@ -1,17 +1,17 @@
 #include "common/random.h"
-#include "exercises/angles/spel.h"
+#include "exercises/angles/game.h"
 #include "scriptedrandom.h"
 #include "testmain.h"
 
 using namespace angles;
 
-class SpelTest : public QObject {
+class GameTest : public QObject {
     Q_OBJECT
 private slots:
     void readingAGuess_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("gok"); // 0: ignored
+        QTest::addColumn<int>("guess"); // 0: ignored
         QTest::newRow("negative fraction rounds down") << "-0.5" << -1;
         QTest::newRow("text after the number") << " 30 graden" << 30;
         QTest::newRow("zero ignored") << "0" << 0;
@@ -25,18 +25,18 @@ private slots:
     void readingAGuess()
     {
         QFETCH(QString, typed);
-        QFETCH(int, gok);
-        const std::optional<std::int16_t> g = leesGok(typed);
-        QCOMPARE(g.has_value(), gok != 0);
+        QFETCH(int, guess);
+        const std::optional<std::int16_t> g = readGuess(typed);
+        QCOMPARE(g.has_value(), guess != 0);
         if (g)
-            QCOMPARE(int(*g), gok);
+            QCOMPARE(int(*g), guess);
     }
 
     void scoringAGuess_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("hoek");
-        QTest::addColumn<int>("punten");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("points");
         QTest::newRow("exact gives 10") << "60" << 60 << 10;
         QTest::newRow("9 over gives 1") << "69" << 60 << 1;
         QTest::newRow("9 under gives 1") << "51" << 60 << 1;
@@ -46,21 +46,21 @@ private slots:
     void scoringAGuess()
     {
         QFETCH(QString, typed);
-        QFETCH(int, hoek);
-        Spel spel;
-        spel.begin({30, hoek});
-        QCOMPARE(spel.gok(typed), NaGok::Vegen);
-        QTEST(spel.punten1, "punten");
-        QCOMPARE(spel.gok("60"), NaGok::Genegeerd); // no guess while sweeping
+        QFETCH(int, size);
+        Game game;
+        game.begin({30, size});
+        QCOMPARE(game.guess(typed), AfterGuess::Sweep);
+        QTEST(game.points1, "points");
+        QCOMPARE(game.guess("60"), AfterGuess::Ignored); // no guess while sweeping
     }
 
     // Two players guess the same each turn until one has 100 after a turn.
     void twoPlayerEnd_data()
     {
-        QTest::addColumn<int>("gok1");
-        QTest::addColumn<int>("gok2");
-        QTest::addColumn<int>("beurten");
-        QTest::addColumn<QString>("eind");
+        QTest::addColumn<int>("guess1");
+        QTest::addColumn<int>("guess2");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<QString>("end");
         QTest::newRow("2 wins") << 52 << 61 << 12
                                 << "Bram heeft gewonnen in  12 beurten (met  108 punten)\r"
                                    "Anna had  24 punten";
@@ -68,21 +68,22 @@ private slots:
     }
     void twoPlayerEnd()
     {
-        QFETCH(int, gok1);
-        QFETCH(int, gok2);
-        Spel spel(2);
-        spel.begin({30, 60});
-        while (spel.beurten < 20) {
-            QCOMPARE(spel.gok(QString::number(gok1)), NaGok::Speler2);
-            QCOMPARE(spel.gok(QString::number(gok1)), NaGok::Genegeerd); // player 1's guess again
-            QCOMPARE(spel.gok(QString::number(gok2)), NaGok::Vegen);
-            if (spel.afgelopen())
+        QFETCH(int, guess1);
+        QFETCH(int, guess2);
+        Game game(2);
+        game.begin({30, 60});
+        while (game.turns < 20) {
+            QCOMPARE(game.guess(QString::number(guess1)), AfterGuess::Player2);
+            QCOMPARE(game.guess(QString::number(guess1)),
+                     AfterGuess::Ignored); // player 1's guess again
+            QCOMPARE(game.guess(QString::number(guess2)), AfterGuess::Sweep);
+            if (game.finished())
                 break;
-            spel.volgende({30, 60});
+            game.next({30, 60});
         }
-        QTEST(spel.beurten, "beurten");
-        QFETCH(QString, eind);
-        QCOMPARE(eindTekst(spel, "Anna", "Bram"), eind + "\r" + QString(45, '_'));
+        QTEST(game.turns, "turns");
+        QFETCH(QString, end);
+        QCOMPARE(endText(game, "Anna", "Bram"), end + "\r" + QString(45, '_'));
     }
 
     void newAngleDrawsAgainUntilItFits()
@@ -93,9 +94,9 @@ private slots:
             rnd.addDraw(d[0], 360);
             rnd.addDraw(d[1] - 10, 160);
         }
-        const Hoek h = nieuweHoek(rnd);
-        QCOMPARE(h.startHoek, 350);
-        QCOMPARE(h.hoek, 10);
+        const Angle h = generate(rnd);
+        QCOMPARE(h.start, 350);
+        QCOMPARE(h.size, 10);
         QCOMPARE(rnd.used(), std::size_t(6));
     }
 
@@ -105,15 +106,15 @@ private slots:
     {
         for (int start = 3; start <= 350; ++start)
             for (int size = 10; size <= 169 && start + size <= 360; ++size) {
-                Spel spel;
-                spel.begin({start, size});
+                Game game;
+                game.begin({start, size});
                 int steps = 0, reached = start;
-                while (const auto stap = spel.veegStap()) {
+                while (const auto step = game.sweepStep()) {
                     ++steps;
-                    if (stap->van != reached || stap->tot - stap->van > stapGraden ||
-                        stap->laatste != (stap->tot == start + size))
+                    if (step->from != reached || step->to - step->from > stepDegrees ||
+                        step->last != (step->to == start + size))
                         QFAIL(qPrintable(QString("angle %1 + %2").arg(start).arg(size)));
-                    reached = stap->tot;
+                    reached = step->to;
                 }
                 if (steps != (size + 9) / 10 || reached != start + size)
                     QFAIL(qPrintable(
@@ -122,5 +123,5 @@ private slots:
     }
 };
 
-TK_TEST(SpelTest)
-#include "spel_test.moc"
+TK_TEST(GameTest)
+#include "game_test.moc"

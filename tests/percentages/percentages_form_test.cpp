@@ -1,6 +1,6 @@
 // The percentages form played through by two pupils.
 #include "exercises/percentages/perccheck.h"
-#include "exercises/percentages/procenten.h"
+#include "exercises/percentages/percentagesform.h"
 #include "rundriver.h"
 #include "scriptedrandom.h"
 #include "testmain.h"
@@ -11,17 +11,17 @@ namespace {
 
 // What each pupil types: player 1 gets the kinds 2, 3, 4, 5, 1, player 2 the
 // kinds 4, 5, 1, 2, 3; player 1's first answer and player 2's second are wrong.
-const QStringList getypt[2] = {{"2500", "3253,38", "2522", "29", "15.00"},
-                               {"2522", "129", "15,0", "2522", "3253.38"}};
+const QStringList typed[2] = {{"2500", "3253,38", "2522", "29", "15.00"},
+                              {"2522", "129", "15,0", "2522", "3253.38"}};
 
-int soort(int speler, int nr)
+int kind(int player, int number)
 {
-    return (nr + (speler == 1 ? 0 : 2)) % 5 + 1;
+    return (number + (player == 1 ? 0 : 2)) % 5 + 1;
 }
 
 } // namespace
 
-class ProcentenFormTest : public QObject {
+class PercentagesFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("procenten"); }
@@ -31,36 +31,36 @@ private slots:
     {
         QFile::remove("oefset1.txt");
         auto script = std::make_unique<tktest::ScriptedRandom>();
-        for (int nr = 1; nr <= 5; ++nr)
-            for (int speler = 1; speler <= 2; ++speler) // the price 2522, then 29 % or 15 %
-                script->addDraws({2522 - 1000, 3000, soort(speler, nr) == 1 ? 13 : 27, 30});
+        for (int number = 1; number <= 5; ++number)
+            for (int player = 1; player <= 2; ++player) // the price 2522, then 29 % or 15 %
+                script->addDraws({2522 - 1000, 3000, kind(player, number) == 1 ? 13 : 27, 30});
         Session s(std::move(script));
         choose(2, "An", "Bo", 1, "Procenten");
-        auto* f = open<Procenten>("procenten");
+        auto* f = open<PercentagesForm>("procenten");
         QCOMPARE(f->caption(), QString("procenten"));
 
-        QByteArray verslag[2];
-        for (int nr = 1; nr <= 5; ++nr) {
-            for (int speler = 1; speler <= 2; ++speler) {
-                const QString& t = getypt[speler - 1][nr - 1];
+        QByteArray logs[2];
+        for (int number = 1; number <= 5; ++number) {
+            for (int player = 1; player <= 2; ++player) {
+                const QString& t = typed[player - 1][number - 1];
                 QVERIFY(f->Timer1->fire());
-                const percentages::Opgave o = f->opgave;
-                QCOMPARE(o.soort, soort(speler, nr));
-                const auto r = f->regels(speler);
+                const percentages::Problem o = f->problem;
+                QCOMPARE(o.kind, kind(player, number));
+                const auto r = f->lines(player);
                 QCOMPARE(r[0]->caption() + r[1]->caption() + r[2]->caption(),
-                         o.regel1 + o.regel2 + o.regel3);
+                         o.line1 + o.line2 + o.line3);
                 for (const ui::Label* l : r) // every line fits on the form
                     QVERIFY(l->fontMetrics().horizontalAdvance(l->caption()) <= l->width());
 
-                const double lineY = f->picture(speler)->currentY;
-                type(f->tAntwoord(speler), t);
-                const run::Verdict b = percentages::beoordeel(o, t);
-                verslag[speler - 1] += "\r\n" + b.verslag.join("\r\n").toUtf8();
+                const double lineY = f->picture(player)->currentY;
+                type(f->tAntwoord(player), t);
+                const run::Verdict b = percentages::check(o, t);
+                logs[player - 1] += "\r\n" + b.verslag.join("\r\n").toUtf8();
                 // The problem and the answer go on the history area on two
                 // lines (looked at while the area has room).
-                if (nr <= 3)
-                    QCOMPARE(f->picture(speler)->currentY,
-                             lineY + 2 * f->picture(speler)->textHeight());
+                if (number <= 3)
+                    QCOMPARE(f->picture(player)->currentY,
+                             lineY + 2 * f->picture(player)->textHeight());
             }
         }
 
@@ -73,10 +73,10 @@ private slots:
         QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
         const QByteArray file = readFile("oefset1.txt");
-        QCOMPARE(file, "An: (6-12-2026      10:15)\r\n" + verslag[0] +
+        QCOMPARE(file, "An: (6-12-2026      10:15)\r\n" + logs[0] +
                            "\r\n\r\neindresultaat:  4 goed van de  5\r\n\r\nBo: (6-12-2026      "
                            "10:15)\r\n" +
-                           verslag[1] + "\r\n\r\neindresultaat:  4 goed van de  5\r\n" +
+                           logs[1] + "\r\n\r\neindresultaat:  4 goed van de  5\r\n" +
                            QByteArray(49, '-') + "\r\n");
         // Written out: a two-line entry, and a typed answer as typed.
         QVERIFY(file.contains("\r\noud -  29 % is  1790.62    Oude prijs ?\r\n2522    Goed\r\n"));
@@ -84,5 +84,5 @@ private slots:
     }
 };
 
-TK_TEST(ProcentenFormTest)
-#include "procenten_form_test.moc"
+TK_TEST(PercentagesFormTest)
+#include "percentages_form_test.moc"

@@ -1,0 +1,32 @@
+#pragma once
+// The metric form: converting lengths, areas and volumes. The reference
+// member of the exercise run.
+
+#include "exercises/common/runform.h"
+#include "metricproblem.h"
+
+class MetricForm : public RunForm {
+    Q_OBJECT
+public:
+    explicit MetricForm(const run::Session& session);
+
+    // Player 1's controls; player 2's carry a 2.
+    ui::Label* numberLabel1;
+    ui::Label* fromUnitLabel1;
+    ui::Label* equalsLabel1;
+    ui::Label* toUnitLabel1;
+    ui::Label* numberLabel2;
+    ui::Label* fromUnitLabel2;
+    ui::Label* equalsLabel2;
+    ui::Label* toUnitLabel2;
+
+    // The problem now waiting (player 2's replaces player 1's).
+    metric::Problem problem;
+
+protected:
+    void maakopgave(int player) override;
+    run::Verdict beoordeel(int player) override;
+    void uitleg(int player) override;
+    void nieuweRun() override;
+    QString opgaveZin(int player) const override;
+};
