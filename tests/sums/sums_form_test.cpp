@@ -125,7 +125,7 @@ private slots:
         Session s;
         results::setWriter([](QFile&, const QByteArray&) -> qint64 { return -1; });
         choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
-        auto* f = open<Sommen>("sommen");
+        auto* f = open<SumsForm>("sommen");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, "1");
         QVERIFY(f->Timer1->fire());
