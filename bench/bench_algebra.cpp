@@ -3,9 +3,9 @@
 // the floor: the same 200 evaluations, roundings and comparisons done by a
 // hand-written C++ function of the polynomial.
 
-#include "exercises/algebra/formule.h"
-#include "exercises/algebra/haakjes.h"
-#include "exercises/algebra/ontbinden.h"
+#include "exercises/algebra/brackets.h"
+#include "exercises/algebra/factoring.h"
+#include "exercises/algebra/formula.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

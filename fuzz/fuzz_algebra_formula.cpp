@@ -2,10 +2,10 @@
 // through the judging of both algebra exercises. Nothing may crash or hang,
 // and one point evaluated alone must give what the sweep over all points gives.
 
-#include "exercises/algebra/formule.h"
-#include "exercises/algebra/haakjes.h"
-#include "exercises/algebra/ontbinden.h"
-#include "exercises/algebra/telling.h"
+#include "exercises/algebra/brackets.h"
+#include "exercises/algebra/census.h"
+#include "exercises/algebra/factoring.h"
+#include "exercises/algebra/formula.h"
 
 #include <QString>
 #include <cstddef>

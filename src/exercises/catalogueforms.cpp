@@ -1,7 +1,7 @@
 #include "catalogueforms.h"
 
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "exercises/angles/hoeken.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"

@@ -1,7 +1,7 @@
 // The brackets and factoring forms played through by two pupils, with the
 // results file the run leaves.
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "rundriver.h"
 #include "testmain.h"
 

@@ -3,8 +3,8 @@
 // comes back with its names, level, date, score, count and answers.
 #include "app/formlist.h"
 #include "app/overview/folderreader.h"
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "exercises/equations/antwoord.h"
 #include "exercises/equations/vergelijkingen.h"
 #include "exercises/graphs/grafieken.h"

@@ -1,6 +1,6 @@
 #include "algebraform.h"
 
-#include "teksten.h"
+#include "texts.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
 

@@ -4,7 +4,7 @@
 // on the picture area about typing powers. A typed answer that is the same
 // function as the problem comes back into the box normalised (6x²+15x).
 
-#include "beoordeling.h"
+#include "answer.h"
 #include "exercises/common/runform.h"
 
 class AlgebraForm : public RunForm {

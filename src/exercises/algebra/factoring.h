@@ -2,7 +2,7 @@
 // Factoring: the problems of the three levels, their right answers and the
 // judging of a typed answer.
 
-#include "formule.h"
+#include "formula.h"
 
 #include "common/random.h"
 

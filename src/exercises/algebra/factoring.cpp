@@ -1,7 +1,7 @@
-#include "ontbinden.h"
+#include "factoring.h"
 
-#include "beoordeling.h"
-#include "teksten.h"
+#include "answer.h"
+#include "texts.h"
 
 #include <numeric>
 

@@ -1,4 +1,4 @@
-#include "haakjesform.h"
+#include "bracketsform.h"
 
 #include "common/random.h"
 #include "ui/messagebox.h"

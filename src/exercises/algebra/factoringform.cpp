@@ -1,4 +1,4 @@
-#include "ontbindenform.h"
+#include "factoringform.h"
 
 #include "common/random.h"
 #include "ui/messagebox.h"

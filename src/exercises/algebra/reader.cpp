@@ -1,7 +1,7 @@
-// Reading a polynomial text into the postfix list of formule.h.
+// Reading a polynomial text into the postfix list of formula.h.
 
 #include "exercises/formula/shuntingyard.h"
-#include "formule.h"
+#include "formula.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,7 +1,7 @@
 // The formula reader, its evaluator over the meetpunten and the census of a
 // typed answer; random typed text through all three.
-#include "exercises/algebra/formule.h"
-#include "exercises/algebra/telling.h"
+#include "exercises/algebra/census.h"
+#include "exercises/algebra/formula.h"
 #include "testmain.h"
 
 #include <limits>
@@ -258,4 +258,4 @@ private slots:
 };
 
 TK_TEST(FormuleTest)
-#include "formule_test.moc"
+#include "formula_test.moc"

@@ -2,9 +2,9 @@
 // What both algebra exercises do with a typed answer before their own
 // checks, and the texts they show and log for it.
 
-#include "formule.h"
+#include "census.h"
+#include "formula.h"
 #include "run/verdict.h"
-#include "telling.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // The worked explanation of a factoring problem.
 
-#include "ontbinden.h"
-#include "teksten.h"
+#include "factoring.h"
+#include "texts.h"
 
 namespace ontbinden {
 

@@ -1,8 +1,8 @@
 // Brackets and factoring problems: exact draws and rejections, judging,
 // texts and the explanation.
-#include "exercises/algebra/beoordeling.h"
-#include "exercises/algebra/haakjes.h"
-#include "exercises/algebra/ontbinden.h"
+#include "exercises/algebra/answer.h"
+#include "exercises/algebra/brackets.h"
+#include "exercises/algebra/factoring.h"
 #include "testmain.h"
 
 #include <numeric>
@@ -381,4 +381,4 @@ private slots:
 TK_TEST(OntbindenTest)
 } // namespace ontbindentest
 
-#include "veeltermen_test.moc"
+#include "polynomials_test.moc"

@@ -3,7 +3,7 @@
 // when it cannot be factored.
 
 #include "algebraform.h"
-#include "ontbinden.h"
+#include "factoring.h"
 
 class Ontbinden : public AlgebraForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "formule.h"
+#include "formula.h"
 
 #include <cmath>
 #include <limits>

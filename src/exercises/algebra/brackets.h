@@ -2,7 +2,7 @@
 // Removing brackets: the problems of the five levels, their right answers
 // and the judging of a typed answer.
 
-#include "formule.h"
+#include "formula.h"
 
 #include "common/random.h"
 

@@ -1,6 +1,6 @@
-#include "beoordeling.h"
+#include "answer.h"
 
-#include "teksten.h"
+#include "texts.h"
 
 #include <cstdlib>
 
@@ -70,7 +70,9 @@ run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QSt
     const QString goedzo =
         antw.size() >= 13 ? QStringLiteral("nee, ") + antw : QStringLiteral("nee, het is ") + antw;
     const QString gegeven = tekst + QStringLiteral("    = ") + antwoord;
-    return {false, goedzo, gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
+    return {false,
+            goedzo,
+            gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
             {gegeven + QStringLiteral("       Fout ,het is ") + antw}};
 }
 

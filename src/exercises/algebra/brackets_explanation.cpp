@@ -1,7 +1,7 @@
 // The worked explanation of a brackets problem.
 
-#include "haakjes.h"
-#include "teksten.h"
+#include "brackets.h"
+#include "texts.h"
 
 namespace haakjes {
 

@@ -3,7 +3,7 @@
 // away, as short as possible.
 
 #include "algebraform.h"
-#include "haakjes.h"
+#include "brackets.h"
 
 class Haakjes : public AlgebraForm {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "teksten.h"
+#include "texts.h"
 
 #include "common/numbertext.h"
 

@@ -1,7 +1,7 @@
-#include "haakjes.h"
+#include "brackets.h"
 
-#include "beoordeling.h"
-#include "teksten.h"
+#include "answer.h"
+#include "texts.h"
 
 namespace haakjes {
 

@@ -1,4 +1,4 @@
-#include "telling.h"
+#include "census.h"
 
 #include <cstdlib>
 
