@@ -27,8 +27,8 @@ constexpr Maker makers[] = {
     {"procenten", make<Procenten>},
     {"metriek", make<Metriek>},
     {"sommen", make<Sommen>},
-    {"haakjes", make<Haakjes>},
-    {"ontbinden", make<Ontbinden>},
+    {"haakjes", make<BracketsForm>},
+    {"ontbinden", make<FactoringForm>},
     {"vergelijkingen", make<Vergelijkingen>},
     {"grafieken", make<Grafieken>},
 };

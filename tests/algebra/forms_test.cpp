@@ -41,7 +41,7 @@ template <class F> QString gemengd(const QString& naam, int niveau)
         for (int speler : {1, 2}) {
             f->Timer1->fire();
             niveaus[speler - 1] +=
-                QString("%1.%2 ").arg(f->opgave(speler).niveau).arg(f->opgave(speler).soort);
+                QString("%1.%2 ").arg(f->problem(speler).level).arg(f->problem(speler).kind);
             type(speler == 1 ? f->tAntwoord1 : f->tAntwoord2, "x");
         }
     return niveaus[0] + "/ " + niveaus[1];
@@ -66,11 +66,11 @@ private slots:
         Session s(trekkingen({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
                               2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
         choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
-        auto* f = open<Haakjes>("haakjes");
+        auto* f = open<BracketsForm>("haakjes");
 
         // Leaving the brackets in is wrong.
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -2x( 3x +  5)"));
+        QCOMPARE(f->problemLabel1->caption(), QString(" -2x( 3x +  5)"));
         type(f->tAntwoord1, "-2x(3x+5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("nee, het is -6x² -  10x"));
         QCOMPARE(s.messages.count(), 1);
@@ -79,7 +79,7 @@ private slots:
 
         // Player 2 types powers with ^; the box shows the answer normalised.
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule2->caption(), QString("  3a( 2a -  1)"));
+        QCOMPARE(f->problemLabel2->caption(), QString("  3a( 2a -  1)"));
         type(f->tAntwoord2, "6a^2 - 3a");
         QCOMPARE(f->tAntwoord2->text(), QString("6a²-3a"));
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
@@ -99,7 +99,7 @@ private slots:
         // Player 1: -6x² - 15x; player 2: 3a² - 2a.
         Session s(trekkingen({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
-        auto* f = open<Ontbinden>("ontbinden");
+        auto* f = open<FactoringForm>("ontbinden");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, "3x(-2x-5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
@@ -124,8 +124,8 @@ private slots:
     // from counter k.
     void gemengdeRuns()
     {
-        QCOMPARE(gemengd<Haakjes>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
-        QCOMPARE(gemengd<Ontbinden>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
+        QCOMPARE(gemengd<BracketsForm>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
+        QCOMPARE(gemengd<FactoringForm>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
     }
 };
 

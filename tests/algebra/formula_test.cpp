@@ -96,13 +96,13 @@ private slots:
         waarde("minus after unary minus subtracts", "--x", 3, -4);
         waarde("e is an operand", "2e", 0, 2 * 2.718281828459045);
         waarde("other letter", "2a+1", 4, 9, 'a');
-        waarde("division has no value", "2x/2", 3, onbepaald);
-        waarde("negative base, zero power", "(-x)^0", 4, onbepaald);
-        waarde("huge power overflows", "x^99999", 10, onbepaald);
+        waarde("division has no value", "2x/2", 3, undefined);
+        waarde("negative base, zero power", "(-x)^0", 4, undefined);
+        waarde("huge power overflows", "x^99999", 10, undefined);
         waarde("huge power of a small base", "x^99999", 0.5, 0);
-        waarde("overflowed power to the zeroth", "(x^99999)^0", 10, onbepaald);
-        waarde("zero to a negative power", "x^-1", 0, onbepaald);
-        waarde("number beyond double", QString(400, QLatin1Char('9')), 1, onbepaald);
+        waarde("overflowed power to the zeroth", "(x^99999)^0", 10, undefined);
+        waarde("zero to a negative power", "x^-1", 0, undefined);
+        waarde("number beyond double", QString(400, QLatin1Char('9')), 1, undefined);
         waarde("function name sin", "sin(x)", 1, fout);
         waarde("tan with letter t", "tan(t)", 1, fout, 't');
         waarde("blank before leading minus", " -4x", 1, fout);
@@ -115,21 +115,21 @@ private slots:
         QFETCH(QChar, letter);
         QFETCH(float, x);
         QFETCH(double, w);
-        const Formule f = prefix_suffix(tekst, letter);
-        QCOMPARE(f.foutief, std::isnan(w));
-        QCOMPARE(funktiewaarde(f, x), std::isnan(w) ? onbepaald : w);
+        const Formula f = readFormula(tekst, letter);
+        QCOMPARE(f.failed, std::isnan(w));
+        QCOMPARE(valueAt(f, x), std::isnan(w) ? undefined : w);
     }
 
     void grenzen()
     {
-        auto lees = [](QString t) { return prefix_suffix(t, QLatin1Char('x')); };
+        auto lees = [](QString t) { return readFormula(t, QLatin1Char('x')); };
         const QString termen = QStringLiteral("x") + QStringLiteral("+x").repeated(74);
-        QCOMPARE(funktiewaarde(lees(termen), 2.0f), 150.0); // 149 tokens fit
-        QVERIFY(lees(termen + QStringLiteral("+x")).foutief);
-        auto haakjes = [](int n) { return QString(n, '(') + "x" + QString(n, ')'); };
-        QVERIFY(!lees(haakjes(50)).foutief);
-        QVERIFY(lees(haakjes(51)).foutief);
-        QVERIFY(!lees(QString(100000, QLatin1Char(' ')) + "x").foutief);
+        QCOMPARE(valueAt(lees(termen), 2.0f), 150.0); // 149 tokens fit
+        QVERIFY(lees(termen + QStringLiteral("+x")).failed);
+        auto brackets = [](int n) { return QString(n, '(') + "x" + QString(n, ')'); };
+        QVERIFY(!lees(brackets(50)).failed);
+        QVERIFY(lees(brackets(51)).failed);
+        QVERIFY(!lees(QString(100000, QLatin1Char(' ')) + "x").failed);
     }
 
     void afronding_data()
@@ -139,14 +139,14 @@ private slots:
         QTest::newRow("floor of hundredfold") << 1.234 << 123;
         QTest::newRow("negative goes down") << -1.234 << -124;
         QTest::newRow("60000 and above") << 60000.5 << 6000000;
-        QTest::newRow("onbepaald") << onbepaald << 3000000;
+        QTest::newRow("onbepaald") << undefined << 3000000;
         QTest::newRow("noise below a hundredth") << 0.39999999999999997 << 40;
         QTest::newRow("below the 32-bit range") << -1e9 << std::numeric_limits<int>::min();
     }
     void afronding()
     {
         QFETCH(double, y);
-        QTEST(algebra::afgerond(y), "afgerond");
+        QTEST(algebra::rounded(y), "afgerond");
     }
 
     void gelijkheid_data()
@@ -167,7 +167,7 @@ private slots:
         QFETCH(QString, opgave);
         QFETCH(QString, antwoord);
         const QChar l = QLatin1Char(opgave.contains('p') ? 'p' : 'x');
-        QTEST(gelijk(prefix_suffix(antwoord, l), waardenVanOpgave(opgave, l)), "isGelijk");
+        QTEST(matches(readFormula(antwoord, l), problemValues(opgave, l)), "isGelijk");
     }
 
     // The census after reading: normalised text, numbers, squares, cubes,
@@ -190,11 +190,11 @@ private slots:
     void telling()
     {
         QFETCH(QString, invoer);
-        prefix_suffix(invoer, QLatin1Char('x'));
-        const Telling t = telgetallen(invoer, QLatin1Char('x'));
+        readFormula(invoer, QLatin1Char('x'));
+        const Census t = takeCensus(invoer, QLatin1Char('x'));
         QTEST(invoer, "genormaliseerd");
-        QTEST(QList<double>(t.getal.begin(), t.getal.begin() + t.aantal), "getallen");
-        QTEST((QList<int>{t.kwadraten, t.derdemachten, t.enkel, t.haakjesteller}), "kdeh");
+        QTEST(QList<double>(t.numbers.begin(), t.numbers.begin() + t.count), "getallen");
+        QTEST((QList<int>{t.squares, t.cubes, t.linear, t.openBrackets}), "kdeh");
     }
 
     // Numbers searched in the census, each found number used up once;
@@ -220,10 +220,10 @@ private slots:
         QFETCH(QString, invoer);
         QFETCH(bool, zoekNul);
         QFETCH(QString, gezocht);
-        Controle k(telgetallen(invoer, QLatin1Char('x')), zoekNul ? ZoekNul::Ja : ZoekNul::Nee);
+        Checker k(takeCensus(invoer, QLatin1Char('x')), zoekNul ? SearchZero::Yes : SearchZero::No);
         for (const QString& g : gezocht.split(' '))
-            g.startsWith('x') ? k.komtvoorx(g.mid(1).toInt()) : k.komtvoor(g.toInt());
-        QTEST(k.goed(), "goed");
+            g.startsWith('x') ? k.expectCoefficient(g.mid(1).toInt()) : k.expectNumber(g.toInt());
+        QTEST(k.right(), "goed");
     }
 
     // No crash, no hang, and the evaluator gives the same value point by
@@ -237,19 +237,19 @@ private slots:
             QString invoer = maker.maak(letter);
             const QString getypt = invoer;
 
-            const Formule f = prefix_suffix(invoer, letter);
-            const Waarden w = algebra::waarden(f);
-            if (f.foutief) {
-                QVERIFY(w == algebra::waarden(Formule{}));
+            const Formula f = readFormula(invoer, letter);
+            const Values w = algebra::values(f);
+            if (f.failed) {
+                QVERIFY(w == algebra::values(Formula{}));
                 continue;
             }
             ++gelezen;
             QVERIFY2(f.postfix.size() <= std::size_t(maxTokens), qPrintable(getypt));
             for (int i : {0, 57, 99, 199})
-                QVERIFY2(afgerond(funktiewaarde(f, meetpunten()[i])) == w[i], qPrintable(getypt));
+                QVERIFY2(rounded(valueAt(f, samplePoints()[i])) == w[i], qPrintable(getypt));
 
-            const Telling t = telgetallen(invoer, letter);
-            QVERIFY(t.aantal <= maxGetallen);
+            const Census t = takeCensus(invoer, letter);
+            QVERIFY(t.count <= maxNumbers);
             QVERIFY(!invoer.contains(QLatin1Char(' ')));
             QVERIFY(!invoer.contains(QLatin1String("^2")));
         }

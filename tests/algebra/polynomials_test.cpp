@@ -7,23 +7,23 @@
 
 #include <numeric>
 
-Q_DECLARE_METATYPE(haakjes::Opgave)
-Q_DECLARE_METATYPE(ontbinden::Opgave)
+Q_DECLARE_METATYPE(brackets::Problem)
+Q_DECLARE_METATYPE(factoring::Problem)
 
 namespace {
 
 const QString streep(51, QLatin1Char('_'));
 
 // A problem from scripted draws given as pairs k, n: draw(n, m) gives m + k.
-template <class Opgave> Opgave maak(int niveau, int nr, std::initializer_list<int> kn)
+template <class Problem> Problem maak(int niveau, int nr, std::initializer_list<int> kn)
 {
     common::ScriptedRandom r;
     r.addDraws(kn);
-    Opgave o;
-    if constexpr (std::is_same_v<Opgave, haakjes::Opgave>)
-        o = haakjes::maakformule(niveau, nr, r);
+    Problem o;
+    if constexpr (std::is_same_v<Problem, brackets::Problem>)
+        o = brackets::generate(niveau, nr, r);
     else
-        o = ontbinden::maakformule(niveau, nr, r);
+        o = factoring::generate(niveau, nr, r);
     if (r.remaining() != 0 || 2 * r.used() != kn.size())
         qFatal("draws not used up");
     return o;
@@ -32,32 +32,32 @@ template <class Opgave> Opgave maak(int niveau, int nr, std::initializer_list<in
 } // namespace
 
 namespace haakjestest {
-using namespace haakjes;
+using namespace brackets;
 
 // The problems judged below.
-const Opgave& getrokken(int i)
+const Problem& getrokken(int i)
 {
-    static const Opgave o[] = {
-        maak<Opgave>(1, 1, {0, 4, 2, 10, 4, 9, 8, 20, 1, 2, 0, 9, 1, 2}), // -2x(3x + 5)
-        maak<Opgave>(3, 4, {0, 4, 0, 4, 0, 2, 2, 9, 1, 2}), // (x + 3)², the square kind
+    static const Problem o[] = {
+        maak<Problem>(1, 1, {0, 4, 2, 10, 4, 9, 8, 20, 1, 2, 0, 9, 1, 2}), // -2x(3x + 5)
+        maak<Problem>(3, 4, {0, 4, 0, 4, 0, 2, 2, 9, 1, 2}), // (x + 3)², the square kind
         // Level 2 kind 1, 2x(x + 1) - 2x + 3: the middle term cancels.
-        maak<Opgave>(2, 4, {0, 4, 0, 10, 0, 9, 12, 20, 1, 2, 1, 9, 0, 2, 2, 9, 1, 2, 0, 9, 1, 2}),
+        maak<Problem>(2, 4, {0, 4, 0, 10, 0, 9, 12, 20, 1, 2, 1, 9, 0, 2, 2, 9, 1, 2, 0, 9, 1, 2}),
         // Level 4 kind 3, 2(x + 1)(x + 1) - 2x² + 5x: the square term cancels.
-        maak<Opgave>(4, 2, {0, 4, 0, 4, 0, 2, 0, 9, 1, 2, 0, 4, 0, 2, 0,
-                            9, 1, 2, 4, 9, 0, 2, 1, 9, 0, 2, 1, 2, 1, 4})};
+        maak<Problem>(4, 2, {0, 4, 0, 4, 0, 2, 0, 9, 1, 2, 0, 4, 0, 2, 0,
+                             9, 1, 2, 4, 9, 0, 2, 1, 9, 0, 2, 1, 2, 1, 4})};
     return o[i];
 }
 
 // A problem with its numbers set by hand, a to g then m, and signs s1 to s4;
 // "T" and "A" stand for its text and answer, which the explanation repeats.
-Opgave opgave(int niveau, int soort, char letter, std::vector<int> n, std::vector<int> s)
+Problem opgave(int niveau, int soort, char letter, std::vector<int> n, std::vector<int> s)
 {
     n.resize(8), s.resize(4, 1);
-    Opgave o;
-    o.niveau = niveau, o.soort = soort, o.letter = QLatin1Char(letter);
+    Problem o;
+    o.level = niveau, o.kind = soort, o.letter = QLatin1Char(letter);
     o.a = n[0], o.b = n[1], o.c = n[2], o.d = n[3], o.e = n[4], o.f = n[5], o.g = n[6], o.m = n[7];
     o.s1 = s[0], o.s2 = s[1], o.s3 = s[2], o.s4 = s[3];
-    o.tekst = "T", o.antw = "A";
+    o.text = "T", o.answer = "A";
     return o;
 }
 
@@ -70,7 +70,7 @@ private slots:
                                   "  2x(x +  1) -  2x +  3| 2x² +  3",
                                   "  2(x +  1)(x +  1) -  2x² +  5x| 9x +  2"};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(getrokken(i).tekst + "|" + getrokken(i).antw, teksten[i]);
+            QCOMPARE(getrokken(i).text + "|" + getrokken(i).answer, teksten[i]);
     }
 
     // Right means the same function, written as short as the level asks;
@@ -98,18 +98,18 @@ private slots:
     {
         QFETCH(int, opgave);
         QFETCH(QString, getypt);
-        const auto u = beoordeel(getrokken(opgave), getypt);
-        QTEST(u.goed, "goed");
-        QTEST(u.antwoord, "inVak");
+        const auto u = check(getrokken(opgave), getypt);
+        QTEST(u.right, "goed");
+        QTEST(u.given, "inVak");
     }
 
     void teksten()
     {
         const run::Verdict fout =
-            algebra::foutRegels(getrokken(0).tekst, "-6x^2", getrokken(0).antw);
+            algebra::wrongVerdict(getrokken(0).text, "-6x^2", getrokken(0).answer);
         QCOMPARE(fout.historie, QString(" -2x( 3x +  5)    = -6x^2\r Fout ,het is -6x² -  10x"));
-        QCOMPARE(algebra::foutRegels("t", "a", "1234567890123").fout, "nee, 1234567890123");
-        QCOMPARE(algebra::foutRegels("t", "a", "123456789012").fout, "nee, het is 123456789012");
+        QCOMPARE(algebra::wrongVerdict("t", "a", "1234567890123").fout, "nee, 1234567890123");
+        QCOMPARE(algebra::wrongVerdict("t", "a", "123456789012").fout, "nee, het is 123456789012");
     }
 
     // Over many draws: the answer is the problem's function, typed without
@@ -120,23 +120,23 @@ private slots:
         for (int n = 0; n < 4000; ++n) {
             const int niveau = n % 4 + 1;
             const int nr = n / 4 % 10 + 1;
-            const Opgave o = maakformule(niveau, nr, r);
-            const QByteArray uitleg = (o.tekst + " / " + o.antw).toUtf8();
+            const Problem o = generate(niveau, nr, r);
+            const QByteArray uitleg = (o.text + " / " + o.answer).toUtf8();
             QVERIFY(QString("xpat").contains(o.letter));
-            QVERIFY2(o.waarden == algebra::waardenVanOpgave(o.antw, o.letter), uitleg);
-            QVERIFY2(o.waarden[0] != algebra::afgerond(algebra::onbepaald), uitleg);
-            QVERIFY2(beoordeel(o, QString(o.antw).remove(' ')).goed, uitleg);
+            QVERIFY2(o.values == algebra::problemValues(o.answer, o.letter), uitleg);
+            QVERIFY2(o.values[0] != algebra::rounded(algebra::undefined), uitleg);
+            QVERIFY2(check(o, QString(o.answer).remove(' ')).right, uitleg);
             if (niveau <= 2) {
-                QCOMPARE(o.soort, nr % 4 + 1);
+                QCOMPARE(o.kind, nr % 4 + 1);
                 QVERIFY(o.a >= 1 && o.a <= 10 && o.b >= 1 && o.b <= 9);
-                if (niveau == 2 && (o.soort == 2 || o.soort == 3))
+                if (niveau == 2 && (o.kind == 2 || o.kind == 3))
                     QVERIFY(o.c >= 1 && o.c <= 10); // made positive
                 else
                     QVERIFY(o.c >= -10 && o.c <= 9 && o.c != 0 && o.c != 1);
             } else {
                 QVERIFY(o.a != 0 && std::abs(o.a) <= 4 && std::abs(o.c) <= 4 && o.c != 0);
                 if (niveau == 3)
-                    QCOMPARE(o.soort, nr % 4 == 0 ? 2 : 1);
+                    QCOMPARE(o.kind, nr % 4 == 0 ? 2 : 1);
                 else
                     QVERIFY(o.m >= 1 && o.m <= 4);
             }
@@ -147,9 +147,9 @@ private slots:
     // them ("_" where they follow the line under the problem).
     void uitleg_data()
     {
-        QTest::addColumn<Opgave>("o");
+        QTest::addColumn<Problem>("o");
         QTest::addColumn<QString>("zinnen");
-        auto rij = [](const char* naam, const Opgave& o, const char* zinnen) {
+        auto rij = [](const char* naam, const Problem& o, const char* zinnen) {
             QTest::newRow(naam) << o << QString(zinnen);
         };
         rij("level 1 kind 1, whole text", getrokken(0),
@@ -187,15 +187,15 @@ private slots:
     }
     void uitleg()
     {
-        QFETCH(Opgave, o);
+        QFETCH(Problem, o);
         QFETCH(QString, zinnen);
-        const QString u = haakjes::uitleg(o);
-        QVERIFY(u.startsWith(o.tekst + "\r" + streep));
+        const QString u = brackets::explain(o);
+        QVERIFY(u.startsWith(o.text + "\r" + streep));
         for (const QString& zin : zinnen.split('|'))
             QVERIFY2(u.contains(zin), qPrintable(u));
         QVERIFY(u.endsWith(
-            (o.niveau == 1 ? "\r\rHet antwoord is dus:  " : "\r\rHet antwoord wordt dan:  ") +
-            o.antw));
+            (o.level == 1 ? "\r\rHet antwoord is dus:  " : "\r\rHet antwoord wordt dan:  ") +
+            o.answer));
     }
 };
 
@@ -203,34 +203,34 @@ TK_TEST(HaakjesTest)
 } // namespace haakjestest
 
 namespace ontbindentest {
-using namespace ontbinden;
+using namespace factoring;
 
 // The problems judged below, each with its text and right answer.
-const Opgave& opgave(int i)
+const Problem& opgave(int i)
 {
-    static const Opgave opgaven[] = {
-        maak<Opgave>(1, 1, {0, 4, 1, 10, 4, 9, 13, 20, 1, 2}), // 6x² + 15x
-        maak<Opgave>(1, 4, {0, 4, 1, 10, 4, 9, 7, 20, 1, 2}),  // -6x - 15
-        maak<Opgave>(
+    static const Problem opgaven[] = {
+        maak<Problem>(1, 1, {0, 4, 1, 10, 4, 9, 13, 20, 1, 2}), // 6x² + 15x
+        maak<Problem>(1, 4, {0, 4, 1, 10, 4, 9, 7, 20, 1, 2}),  // -6x - 15
+        maak<Problem>(
             2, 4,
-            {0, 4, 3, 10, 0, 2, 2, 80, 0, 2, 1, 10, 0, 2, 4, 80, 0, 2}),   // p = 4, q = 3 redrawn
-        maak<Opgave>(2, 1, {0, 4, 0, 10, 1, 2, 7, 10, 0, 2}),              // p = -1, q = 9
-        maak<Opgave>(3, 3, {0, 4, 1, 10, 0, 2, 1, 10, 0, 2, 1, 6, 0, 2}),  // rising powers
-        maak<Opgave>(3, 4, {0, 4, 0, 10, 0, 2, 0, 10, 0, 2, 2, 10, 0, 2}), // only a factor
-        maak<Opgave>(2, 1, {0, 4, 4, 10, 0, 2, 3, 10, 1, 2}),              // p + q = 0
+            {0, 4, 3, 10, 0, 2, 2, 80, 0, 2, 1, 10, 0, 2, 4, 80, 0, 2}),    // p = 4, q = 3 redrawn
+        maak<Problem>(2, 1, {0, 4, 0, 10, 1, 2, 7, 10, 0, 2}),              // p = -1, q = 9
+        maak<Problem>(3, 3, {0, 4, 1, 10, 0, 2, 1, 10, 0, 2, 1, 6, 0, 2}),  // rising powers
+        maak<Problem>(3, 4, {0, 4, 0, 10, 0, 2, 0, 10, 0, 2, 2, 10, 0, 2}), // only a factor
+        maak<Problem>(2, 1, {0, 4, 4, 10, 0, 2, 3, 10, 1, 2}),              // p + q = 0
         // Kind 4 with a negative constant term (c = 2, s = -1) is drawn again.
-        maak<Opgave>(1, 3, {0, 4, 1, 10, 2, 9, 12, 20, 0, 2, 1, 10, 2, 9, 12, 20, 1, 2})};
+        maak<Problem>(1, 3, {0, 4, 1, 10, 2, 9, 12, 20, 0, 2, 1, 10, 2, 9, 12, 20, 1, 2})};
     return opgaven[i];
 }
 
-Opgave metGetallen(int niveau, int soort, char letter, std::vector<int> cabpqk)
+Problem metGetallen(int niveau, int soort, char letter, std::vector<int> cabpqk)
 {
-    Opgave o;
-    o.niveau = niveau, o.soort = soort, o.letter = QLatin1Char(letter);
+    Problem o;
+    o.level = niveau, o.kind = soort, o.letter = QLatin1Char(letter);
     cabpqk.resize(6);
     o.c = cabpqk[0], o.a = cabpqk[1], o.b = cabpqk[2];
     o.p = cabpqk[3], o.q = cabpqk[4], o.k = cabpqk[5];
-    o.tekst = "T", o.antw = "A"; // repeated as they are by the explanation
+    o.text = "T", o.answer = "A"; // repeated as they are by the explanation
     return o;
 }
 
@@ -257,8 +257,8 @@ private slots:
     void opgaven()
     {
         QFETCH(int, i);
-        QTEST(opgave(i).tekst, "tekst");
-        QTEST(opgave(i).antw, "antw");
+        QTEST(opgave(i).text, "tekst");
+        QTEST(opgave(i).answer, "antw");
     }
 
     void oordeel_data()
@@ -284,9 +284,9 @@ private slots:
     {
         QFETCH(int, i);
         QFETCH(QString, getypt);
-        const auto u = beoordeel(opgave(i), getypt);
-        QTEST(u.goed, "goed");
-        QTEST(u.beterIs, "beterIs");
+        const auto u = check(opgave(i), getypt);
+        QTEST(u.right, "goed");
+        QTEST(u.better, "beterIs");
     }
 
     // Over many draws: the answer is the problem's function, typed without
@@ -297,25 +297,25 @@ private slots:
         for (int n = 0; n < 3000; ++n) {
             const int niveau = n % 3 + 1;
             const int nr = n / 3 % 10 + 1;
-            const Opgave o = maakformule(niveau, nr, r);
-            const QByteArray uitleg = (o.tekst + " / " + o.antw).toUtf8();
-            QVERIFY2(o.waarden == algebra::waardenVanOpgave(o.antw, o.letter), uitleg);
-            QVERIFY2(beoordeel(o, QString(o.antw).remove(' ')).goed, uitleg);
+            const Problem o = generate(niveau, nr, r);
+            const QByteArray uitleg = (o.text + " / " + o.answer).toUtf8();
+            QVERIFY2(o.values == algebra::problemValues(o.answer, o.letter), uitleg);
+            QVERIFY2(check(o, QString(o.answer).remove(' ')).right, uitleg);
             if (niveau == 1) {
-                QCOMPARE(o.soort, nr % 4 + 1);
+                QCOMPARE(o.kind, nr % 4 + 1);
                 QVERIFY(o.a >= 2 && o.a <= 10 && o.b >= 1 && o.b <= 9);
                 QVERIFY(std::gcd(o.a, o.b) == 1);
                 QVERIFY(o.c >= -10 && o.c <= 9 && o.c != 0);
-                QVERIFY2(o.soort != 4 || o.s == 1, uitleg); // constant term positive
+                QVERIFY2(o.kind != 4 || o.s == 1, uitleg); // constant term positive
             } else if (niveau == 2) {
-                QCOMPARE(o.soort, nr % 4 == 0 ? 2 : 1);
-                if (o.soort == 2)
+                QCOMPARE(o.kind, nr % 4 == 0 ? 2 : 1);
+                if (o.kind == 2)
                     QVERIFY2(o.p * o.p - 4 * o.q < 0, uitleg);
                 else
                     QVERIFY(std::abs(o.q) >= 2 && std::abs(o.q) <= 11);
             } else {
                 QVERIFY(o.k != 0 && o.k != 1);
-                if (o.soort == 4)
+                if (o.kind == 4)
                     QVERIFY(o.p * o.p - 4 * o.q < 0);
                 else
                     QVERIFY(o.k >= -6 && o.k <= 6);
@@ -327,9 +327,9 @@ private slots:
     // explanation apart, | between them.
     void uitleg_data()
     {
-        QTest::addColumn<Opgave>("o");
+        QTest::addColumn<Problem>("o");
         QTest::addColumn<QString>("zinnen");
-        auto rij = [](const char* naam, const Opgave& o, const char* zinnen) {
+        auto rij = [](const char* naam, const Problem& o, const char* zinnen) {
             QTest::newRow(naam) << o << QString(zinnen);
         };
         rij("level 1 kind 2, whole text", opgave(0),
@@ -366,15 +366,15 @@ private slots:
     }
     void uitleg()
     {
-        QFETCH(Opgave, o);
+        QFETCH(Problem, o);
         QFETCH(QString, zinnen);
-        const QString u = ontbinden::uitleg(o);
+        const QString u = factoring::explain(o);
         const QStringList z = zinnen.split('|');
-        QCOMPARE(uitlegTitel(o), z[0]);
-        QVERIFY(u.startsWith(o.tekst + "\r" + streep));
+        QCOMPARE(explanationTitle(o), z[0]);
+        QVERIFY(u.startsWith(o.text + "\r" + streep));
         for (const QString& zin : z.mid(1))
             QVERIFY2(u.contains(zin), qPrintable(u));
-        QVERIFY(u.endsWith("\r\rHet antwoord is dus:  " + o.antw));
+        QVERIFY(u.endsWith("\r\rHet antwoord is dus:  " + o.answer));
     }
 };
 

@@ -50,10 +50,10 @@ QString rightAnswer(RunForm* f, int player)
             return QString::number(p.getal2);
         return QString::number(p.result() / (p.mode.kommagetal ? 10 : 1));
     }
-    if (auto* h = qobject_cast<Haakjes*>(f))
-        return typedPolynomial(h->opgave(player).antw);
-    if (auto* o = qobject_cast<Ontbinden*>(f))
-        return typedPolynomial(o->opgave(player).antw);
+    if (auto* h = qobject_cast<BracketsForm*>(f))
+        return typedPolynomial(h->problem(player).answer);
+    if (auto* o = qobject_cast<FactoringForm*>(f))
+        return typedPolynomial(o->problem(player).answer);
     auto* v = qobject_cast<Vergelijkingen*>(f);
     return equationAnswer(player == 1 ? v->vergelijking1 : v->vergelijking2, player);
 }

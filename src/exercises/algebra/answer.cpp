@@ -6,74 +6,74 @@
 
 namespace algebra {
 
-Lezing leesAntwoord(const QString& getypt, QChar letter, const Waarden& waarden)
+Reading readAnswer(const QString& typed, QChar letter, const Values& values)
 {
-    Lezing l;
-    QString invoer = getypt.trimmed(); // blanks around the answer are no part of it
-    l.gelijk = gelijk(prefix_suffix(invoer, letter), waarden);
-    if (l.gelijk) {
-        l.telling = telgetallen(invoer, letter);
-        l.invoer = invoer;
+    Reading l;
+    QString input = typed.trimmed(); // blanks around the answer are no part of it
+    l.matches = matches(readFormula(input, letter), values);
+    if (l.matches) {
+        l.census = takeCensus(input, letter);
+        l.input = input;
     } else {
-        l.invoer = getypt;
+        l.input = typed;
     }
     return l;
 }
 
 namespace {
 
-QString macht(QChar letter, int graad)
+QString power(QChar letter, int degree)
 {
-    switch (graad) {
+    switch (degree) {
     case 0:
         return QString();
     case 1:
         return QString(letter);
     case 2:
-        return letter + kwadraat;
+        return letter + squareSign;
     default:
-        return letter + derdemacht;
+        return letter + cubeSign;
     }
 }
 
 } // namespace
 
-QString veelterm(QChar letter, std::initializer_list<Term> termen)
+QString polynomial(QChar letter, std::initializer_list<Term> terms)
 {
     QString s;
-    bool eerste = true;
-    for (const Term& t : termen) {
+    bool first = true;
+    for (const Term& t : terms) {
         if (t.coefficient == 0)
             continue;
-        if (eerste) {
-            s += (t.graad == 0 ? nt(t.coefficient) : ct(t.coefficient));
-            eerste = false;
+        if (first) {
+            s += (t.degree == 0 ? nt(t.coefficient) : ct(t.coefficient));
+            first = false;
         } else {
-            const int grootte = std::abs(t.coefficient);
-            s += sg(t.coefficient) + (t.graad == 0 ? nt(grootte) : ct(grootte));
+            const int size = std::abs(t.coefficient);
+            s += sg(t.coefficient) + (t.degree == 0 ? nt(size) : ct(size));
         }
-        s += macht(letter, t.graad);
+        s += power(letter, t.degree);
     }
-    return eerste ? nt(0) : s;
+    return first ? nt(0) : s;
 }
 
-run::Verdict goedRegels(const QString& tekst, const QString& antwoord, int speler)
+run::Verdict rightVerdict(const QString& text, const QString& given, int player)
 {
-    const QString scheiding =
-        speler == 1 ? QStringLiteral("          = ") : QStringLiteral("     = ");
-    const QString regel = tekst + scheiding + antwoord + QStringLiteral("   Goed");
-    return {true, QString(), regel, {regel}};
+    const QString separator =
+        player == 1 ? QStringLiteral("          = ") : QStringLiteral("     = ");
+    const QString line = text + separator + given + QStringLiteral("   Goed");
+    return {true, QString(), line, {line}};
 }
 
-run::Verdict foutRegels(const QString& tekst, const QString& antwoord, const QString& antw)
+run::Verdict wrongVerdict(const QString& text, const QString& given, const QString& answer)
 {
-    const QString goedzo =
-        antw.size() >= 13 ? QStringLiteral("nee, ") + antw : QStringLiteral("nee, het is ") + antw;
-    const QString gegeven = tekst + QStringLiteral("    = ") + antwoord;
+    const QString feedback = answer.size() >= 13 ? QStringLiteral("nee, ") + answer
+                                                 : QStringLiteral("nee, het is ") + answer;
+    const QString givenLine = text + QStringLiteral("    = ") + given;
     return {false,
-            goedzo,
-            gegeven + QChar(13) + QStringLiteral(" Fout ,het is ") + antw,
-            {gegeven + QStringLiteral("       Fout ,het is ") + antw}};
+            feedback,
+            givenLine + QChar(13) + QStringLiteral(" Fout ,het is ") + answer,
+            {givenLine + QStringLiteral("       Fout ,het is ") + answer}};
 }
 
 } // namespace algebra

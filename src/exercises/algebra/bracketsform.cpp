@@ -3,27 +3,27 @@
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-Haakjes::Haakjes(const run::Session& session)
+BracketsForm::BracketsForm(const run::Session& session)
     : AlgebraForm(member(QStringLiteral("haakjes")), session,
                   QStringLiteral(" Werk de haakjes weg en schrijf      het antwoord zo kort "
                                  "mogelijk "))
 {
 }
 
-void Haakjes::maakopgave(int speler)
+void BracketsForm::maakopgave(int player)
 {
-    opgave_[speler - 1] = haakjes::maakformule(niveau(), opgaveNr(), common::random());
-    toonOpgave(speler, opgave(speler).tekst);
+    problems_[player - 1] = brackets::generate(niveau(), opgaveNr(), common::random());
+    showProblem(player, problem(player).text);
 }
 
-run::Verdict Haakjes::beoordeel(int speler)
+run::Verdict BracketsForm::beoordeel(int player)
 {
-    const haakjes::Opgave& o = opgave(speler);
-    const haakjes::Nagekeken u = haakjes::beoordeel(o, tAntwoord(speler)->text());
-    return oordeel(speler, u.goed, u.antwoord, o.tekst, o.antw);
+    const brackets::Problem& o = problem(player);
+    const brackets::Checked u = brackets::check(o, tAntwoord(player)->text());
+    return verdict(player, u.right, u.given, o.text, o.answer);
 }
 
-void Haakjes::uitleg(int speler)
+void BracketsForm::uitleg(int player)
 {
-    ui::messageBox(haakjes::uitlegTitel, haakjes::uitleg(opgave(speler)));
+    ui::messageBox(brackets::explanationTitle, brackets::explain(problem(player)));
 }

@@ -5,19 +5,19 @@
 #include "algebraform.h"
 #include "brackets.h"
 
-class Haakjes : public AlgebraForm {
+class BracketsForm : public AlgebraForm {
     Q_OBJECT
 public:
-    explicit Haakjes(const run::Session& session);
+    explicit BracketsForm(const run::Session& session);
 
     // The problem of each player now on screen.
-    const haakjes::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
+    const brackets::Problem& problem(int player) const { return problems_[player - 1]; }
 
 protected:
-    void maakopgave(int speler) override;
-    run::Verdict beoordeel(int speler) override;
-    void uitleg(int speler) override;
+    void maakopgave(int player) override;
+    run::Verdict beoordeel(int player) override;
+    void uitleg(int player) override;
 
 private:
-    haakjes::Opgave opgave_[2];
+    brackets::Problem problems_[2];
 };

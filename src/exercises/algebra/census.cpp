@@ -6,76 +6,76 @@ namespace algebra {
 
 namespace {
 
-// Replaces every `van` by `naar` and returns how many there were.
-int vervang(QString& tekst, QLatin1String van, QChar naar)
+// Replaces every `from` by `to` and returns how many there were.
+int replaceAll(QString& text, QLatin1String from, QChar to)
 {
-    const int aantal = int(tekst.count(van));
-    if (aantal > 0)
-        tekst.replace(van, QString(naar));
-    return aantal;
+    const int count = int(text.count(from));
+    if (count > 0)
+        text.replace(from, QString(to));
+    return count;
 }
 
-// Counts where `patroon` begins, overlapping matches included.
-int telOverlappend(const QString& tekst, const QString& patroon)
+// Counts where `pattern` begins, overlapping matches included.
+int countOverlapping(const QString& text, const QString& pattern)
 {
-    int aantal = 0;
-    for (qsizetype i = tekst.indexOf(patroon); i >= 0; i = tekst.indexOf(patroon, i + 1))
-        ++aantal;
-    return aantal;
+    int count = 0;
+    for (qsizetype i = text.indexOf(pattern); i >= 0; i = text.indexOf(pattern, i + 1))
+        ++count;
+    return count;
 }
 
-double cijferWaarde(const QString& tekst, qsizetype begin, qsizetype eind)
+double digitsValue(const QString& text, qsizetype begin, qsizetype end)
 {
-    if (eind - begin <= 15) {
+    if (end - begin <= 15) {
         double v = 0;
-        for (qsizetype i = begin; i < eind; ++i)
-            v = v * 10 + (tekst[i].unicode() - u'0');
+        for (qsizetype i = begin; i < end; ++i)
+            v = v * 10 + (text[i].unicode() - u'0');
         return v;
     }
-    return std::strtod(tekst.mid(begin, eind - begin).toLatin1().constData(), nullptr);
+    return std::strtod(text.mid(begin, end - begin).toLatin1().constData(), nullptr);
 }
 
-bool isCijfer(QChar c)
+bool isDigit(QChar c)
 {
     return c.unicode() >= u'0' && c.unicode() <= u'9';
 }
 
 } // namespace
 
-Telling telgetallen(QString& invoer, QChar letter)
+Census takeCensus(QString& input, QChar letter)
 {
-    Telling t;
-    if (invoer.isEmpty())
+    Census t;
+    if (input.isEmpty())
         return t;
-    invoer.remove(QLatin1Char(' '));
-    if (invoer.isEmpty())
+    input.remove(QLatin1Char(' '));
+    if (input.isEmpty())
         return t;
-    t.kwadraten = vervang(invoer, QLatin1String("^2"), QChar(0xB2));
-    t.derdemachten = vervang(invoer, QLatin1String("^3"), QChar(0xB3));
+    t.squares = replaceAll(input, QLatin1String("^2"), QChar(0xB2));
+    t.cubes = replaceAll(input, QLatin1String("^3"), QChar(0xB3));
 
-    if (invoer.size() > 3) {
-        const int keer = telOverlappend(invoer, QString(letter) + u'*' + letter);
-        const int naast = telOverlappend(invoer, QString(letter) + letter);
-        t.kwadraten += keer + naast;
-        t.enkel -= keer + naast;
+    if (input.size() > 3) {
+        const int times = countOverlapping(input, QString(letter) + u'*' + letter);
+        const int adjacent = countOverlapping(input, QString(letter) + letter);
+        t.squares += times + adjacent;
+        t.linear -= times + adjacent;
     }
-    t.enkel -= t.kwadraten + t.derdemachten;
+    t.linear -= t.squares + t.cubes;
 
-    for (qsizetype i = 0; i < invoer.size();) {
-        const QChar c = invoer[i];
+    for (qsizetype i = 0; i < input.size();) {
+        const QChar c = input[i];
         if (c == letter) {
-            ++t.enkel;
+            ++t.linear;
         } else if (c == QLatin1Char('(')) {
-            ++t.haakjesteller;
-        } else if (isCijfer(c)) {
-            qsizetype eind = i;
-            while (eind < invoer.size() && isCijfer(invoer[eind]))
-                ++eind;
-            if (t.aantal < maxGetallen)
-                t.getal[t.aantal++] = cijferWaarde(invoer, i, eind);
+            ++t.openBrackets;
+        } else if (isDigit(c)) {
+            qsizetype end = i;
+            while (end < input.size() && isDigit(input[end]))
+                ++end;
+            if (t.count < maxNumbers)
+                t.numbers[t.count++] = digitsValue(input, i, end);
             else
-                t.teVeelGetallen = true;
-            i = eind;
+                t.tooManyNumbers = true;
+            i = end;
             continue;
         }
         ++i;
@@ -83,25 +83,25 @@ Telling telgetallen(QString& invoer, QChar letter)
     return t;
 }
 
-void Controle::komtvoor(int g)
+void Checker::expectNumber(int g)
 {
-    if (g == 0 && zoekNul_ == ZoekNul::Nee)
+    if (g == 0 && searchZero_ == SearchZero::No)
         return;
-    const double gezocht = std::abs(g);
-    for (int i = 0; i < t_.aantal; ++i) {
-        if (t_.getal[i] == gezocht) {
-            t_.getal[i] = -1;
+    const double wanted = std::abs(g);
+    for (int i = 0; i < t_.count; ++i) {
+        if (t_.numbers[i] == wanted) {
+            t_.numbers[i] = -1;
             return;
         }
     }
-    goed_ = false;
+    right_ = false;
 }
 
-void Controle::komtvoorx(int g)
+void Checker::expectCoefficient(int g)
 {
     if (g >= -1 && g <= 1)
         return;
-    komtvoor(g);
+    expectNumber(g);
 }
 
 } // namespace algebra

@@ -9,54 +9,54 @@
 
 namespace algebra {
 
-inline constexpr int maxGetallen = 10;
+inline constexpr int maxNumbers = 10;
 
-struct Telling {
-    int aantal = 0;                        // numbers found, at most maxGetallen
-    std::array<double, maxGetallen> getal; // -1 for a free or used-up slot
-    int kwadraten = 0;
-    int derdemachten = 0;
-    int enkel = 0; // first-degree occurrences of the letter
-    int haakjesteller = 0;
-    bool teVeelGetallen = false; // the answer held more numbers than fit
+struct Census {
+    int count = 0;                          // numbers found, at most maxNumbers
+    std::array<double, maxNumbers> numbers; // -1 for a free or used-up slot
+    int squares = 0;
+    int cubes = 0;
+    int linear = 0; // first-degree occurrences of the letter
+    int openBrackets = 0;
+    bool tooManyNumbers = false; // the answer held more numbers than fit
 
-    Telling() { getal.fill(-1); }
+    Census() { numbers.fill(-1); }
 };
 
-// Normalises `invoer` in place (no blanks, "²" and "³" for "^2" and "^3")
+// Normalises `input` in place (no blanks, "²" and "³" for "^2" and "^3")
 // and takes its census. Comparisons with the letter are case-sensitive.
-Telling telgetallen(QString& invoer, QChar letter);
+Census takeCensus(QString& input, QChar letter);
 
 // Whether the brackets form or the factoring form is judging: the factoring
 // form also searches the number 0.
-enum class ZoekNul { Nee, Ja };
+enum class SearchZero { No, Yes };
 
-// The checks of one answer: a missing number or a failed count clears goed.
-class Controle {
+// The checks of one answer: a missing number or a failed count makes the answer wrong.
+class Checker {
 public:
-    Controle(Telling telling, ZoekNul zoekNul)
-        : t_(telling), zoekNul_(zoekNul), goed_(!telling.teVeelGetallen)
+    Checker(Census census, SearchZero searchZero)
+        : t_(census), searchZero_(searchZero), right_(!census.tooManyNumbers)
     {
     }
 
     // Searches |g| among the numbers; a found number is used up.
-    void komtvoor(int g);
-    // As komtvoor, but the coefficients -1, 0 and 1 (not written) are not
+    void expectNumber(int g);
+    // As expectNumber, but the coefficients -1, 0 and 1 (not written) are not
     // checked.
-    void komtvoorx(int g);
-    void foutAls(bool fout)
+    void expectCoefficient(int g);
+    void wrongIf(bool wrong)
     {
-        if (fout)
-            goed_ = false;
+        if (wrong)
+            right_ = false;
     }
 
-    bool goed() const { return goed_; }
-    const Telling& telling() const { return t_; }
+    bool right() const { return right_; }
+    const Census& census() const { return t_; }
 
 private:
-    Telling t_;
-    ZoekNul zoekNul_;
-    bool goed_;
+    Census t_;
+    SearchZero searchZero_;
+    bool right_;
 };
 
 } // namespace algebra

@@ -5,7 +5,7 @@
 
 #include <numeric>
 
-namespace ontbinden {
+namespace factoring {
 
 using namespace algebra;
 
@@ -13,7 +13,7 @@ namespace {
 
 // k = rnd(n) + 1, negated when k is 1 or rnd(2) = 1 (that draw is made either
 // way).
-int trekFactor(common::Random& r, int n)
+int drawFactor(common::Random& r, int n)
 {
     const int k = rnd(r, n) + 1;
     const bool min = rnd(r, 2) == 1;
@@ -21,7 +21,7 @@ int trekFactor(common::Random& r, int n)
 }
 
 // q = rnd(10) + 2, negated when rnd(2) = 1.
-int trekQ(common::Random& r)
+int drawQ(common::Random& r)
 {
     const int q = rnd(r, 10) + 2;
     return rnd(r, 2) == 1 ? -q : q;
@@ -29,238 +29,238 @@ int trekQ(common::Random& r)
 
 QString L2(QChar L)
 {
-    return L + kwadraat;
+    return L + squareSign;
 }
 QString L3(QChar L)
 {
-    return L + derdemacht;
+    return L + cubeSign;
 }
 
 // "(L ± |p|)(L ± |q|)".
-QString haakjesPQ(QChar L, int p, int q)
+QString bracketsPQ(QChar L, int p, int q)
 {
     return QStringLiteral("(") + L + sg(p) + nt(std::abs(p)) + QStringLiteral(")(") + L + sg(q) +
            nt(std::abs(q)) + QStringLiteral(")");
 }
 
-void niveau1(Opgave& o, int opgaveNr, common::Random& r)
+void level1(Problem& o, int problemNumber, common::Random& r)
 {
-    o.soort = opgaveNr % 4 + 1;
-    int s, bInOpgave;
-    bool afgewezen;
+    o.kind = problemNumber % 4 + 1;
+    int s, bInProblem;
+    bool rejected;
     do {
         o.a = rnd(r, 10) + 1;
         o.b = rnd(r, 9) + 1;
         o.c = rnd(r, 20) - 10;
-        s = trekTeken(r);
-        bInOpgave = o.b;
+        s = drawSign(r);
+        bInProblem = o.b;
         if (o.c < 0) {
             s = -s;
-            bInOpgave = -o.b;
+            bInProblem = -o.b;
         }
-        afgewezen = std::gcd(o.a, o.b) > 1 || o.c == 0 || o.a == 1 ||
-                    (o.soort == 4 && s * o.a * bInOpgave * o.c < 0);
-    } while (afgewezen);
+        rejected = std::gcd(o.a, o.b) > 1 || o.c == 0 || o.a == 1 ||
+                   (o.kind == 4 && s * o.a * bInProblem * o.c < 0);
+    } while (rejected);
     o.s = s;
     const QChar L = o.letter;
-    const int P = o.c * o.a, Q = o.c * bInOpgave;
-    const QString teken = tekenTekst(s);
-    switch (o.soort) {
+    const int P = o.c * o.a, Q = o.c * bInProblem;
+    const QString sign = signText(s);
+    switch (o.kind) {
     case 1:
-        o.tekst = QStringLiteral(" ") + ct(P) + L + teken + nt(Q);
+        o.text = QStringLiteral(" ") + ct(P) + L + sign + nt(Q);
         break;
     case 2:
-        o.tekst = QStringLiteral(" ") + ct(P) + L2(L) + teken + ct(Q) + L;
+        o.text = QStringLiteral(" ") + ct(P) + L2(L) + sign + ct(Q) + L;
         break;
     case 3:
-        o.tekst = QStringLiteral(" ") + ct(P) + L3(L) + teken + ct(Q) + L2(L);
+        o.text = QStringLiteral(" ") + ct(P) + L3(L) + sign + ct(Q) + L2(L);
         break;
     default:
-        o.tekst = QStringLiteral(" ") + ct(P) + L2(L) + teken + nt(Q);
+        o.text = QStringLiteral(" ") + ct(P) + L2(L) + sign + nt(Q);
         break;
     }
 
     // The answer shows the drawn factor c and the sign as drawn.
-    const QString binnen =
-        ct(o.a) + (o.soort == 4 ? L2(L) : QString(L)) + tekenTekst(o.c < 0 ? -s : s) + nt(o.b);
-    switch (o.soort) {
+    const QString inside =
+        ct(o.a) + (o.kind == 4 ? L2(L) : QString(L)) + signText(o.c < 0 ? -s : s) + nt(o.b);
+    switch (o.kind) {
     case 2:
-        o.antw = ct(o.c) + L + QStringLiteral("(") + binnen + QStringLiteral(")");
+        o.answer = ct(o.c) + L + QStringLiteral("(") + inside + QStringLiteral(")");
         break;
     case 3:
-        o.antw = ct(o.c) + L2(L) + QStringLiteral("(") + binnen + QStringLiteral(")");
+        o.answer = ct(o.c) + L2(L) + QStringLiteral("(") + inside + QStringLiteral(")");
         break;
     default:
-        o.antw = o.c == 1 ? binnen : ct(o.c) + QStringLiteral("(") + binnen + QStringLiteral(")");
+        o.answer = o.c == 1 ? inside : ct(o.c) + QStringLiteral("(") + inside + QStringLiteral(")");
         break;
     }
 }
 
-void niveau2(Opgave& o, int opgaveNr, common::Random& r)
+void level2(Problem& o, int problemNumber, common::Random& r)
 {
     const QChar L = o.letter;
-    if (opgaveNr % 4 != 0) {
-        o.soort = 1;
-        o.p = trekMetTeken(r, 10);
-        o.q = trekQ(r);
-        o.tekst = QStringLiteral(" ") + L2(L) + middenterm(o.p + o.q, QString(L)) + sg(o.p * o.q) +
-                  nt(std::abs(o.p * o.q));
-        o.antw = haakjesPQ(L, o.p, o.q);
+    if (problemNumber % 4 != 0) {
+        o.kind = 1;
+        o.p = drawSigned(r, 10);
+        o.q = drawQ(r);
+        o.text = QStringLiteral(" ") + L2(L) + furtherTerm(o.p + o.q, QString(L)) + sg(o.p * o.q) +
+                 nt(std::abs(o.p * o.q));
+        o.answer = bracketsPQ(L, o.p, o.q);
     } else {
         // A trinomial that cannot be factored.
-        o.soort = 2;
+        o.kind = 2;
         do {
-            o.p = trekMetTeken(r, 10);
-            o.q = trekMetTeken(r, 80);
+            o.p = drawSigned(r, 10);
+            o.q = drawSigned(r, 80);
         } while (o.p * o.p - 4 * o.q >= 0);
-        o.tekst =
-            QStringLiteral(" ") + L2(L) + middenterm(o.p, QString(L)) + sg(o.q) + nt(std::abs(o.q));
-        o.antw = o.tekst;
+        o.text = QStringLiteral(" ") + L2(L) + furtherTerm(o.p, QString(L)) + sg(o.q) +
+                 nt(std::abs(o.q));
+        o.answer = o.text;
     }
 }
 
 } // namespace
 
-QString dalend(const Opgave& o)
+QString fallingPowers(const Problem& o)
 {
     const QChar L = o.letter;
     const int k = o.k, p = o.p, q = o.q;
-    return ct(k) + L3(L) + middenterm(k * (p + q), L2(L)) + sg(k * p * q) +
+    return ct(k) + L3(L) + furtherTerm(k * (p + q), L2(L)) + sg(k * p * q) +
            nt(std::abs(k * p * q)) + L;
 }
 
 namespace {
 
-void niveau3(Opgave& o, int opgaveNr, common::Random& r)
+void level3(Problem& o, int problemNumber, common::Random& r)
 {
     const QChar L = o.letter;
-    if (opgaveNr % 4 != 0) {
-        o.p = trekMetTeken(r, 10);
-        o.q = trekQ(r);
-        o.k = trekFactor(r, 6);
-        o.soort = opgaveNr % 4 == 1 ? 1 : opgaveNr % 4;
+    if (problemNumber % 4 != 0) {
+        o.p = drawSigned(r, 10);
+        o.q = drawQ(r);
+        o.k = drawFactor(r, 6);
+        o.kind = problemNumber % 4 == 1 ? 1 : problemNumber % 4;
         const int k = o.k, p = o.p, q = o.q;
-        switch (o.soort) {
+        switch (o.kind) {
         case 1:
-            o.tekst = QStringLiteral(" ") + ct(k) + L2(L) + middenterm(k * (p + q), QString(L)) +
-                      sg(k * p * q) + nt(std::abs(k * p * q));
-            o.antw = ct(k) + haakjesPQ(L, p, q);
+            o.text = QStringLiteral(" ") + ct(k) + L2(L) + furtherTerm(k * (p + q), QString(L)) +
+                     sg(k * p * q) + nt(std::abs(k * p * q));
+            o.answer = ct(k) + bracketsPQ(L, p, q);
             break;
         case 2:
-            o.tekst = QStringLiteral(" ") + dalend(o);
-            o.antw = ct(k) + L + haakjesPQ(L, p, q);
+            o.text = QStringLiteral(" ") + fallingPowers(o);
+            o.answer = ct(k) + L + bracketsPQ(L, p, q);
             break;
         default: // rising powers, the cubic term with its number text
-            o.tekst = QStringLiteral(" ") + ct(k * p * q) + L + middenterm(k * (p + q), L2(L)) +
-                      sg(k) + nt(std::abs(k)) + L3(L);
-            o.antw = ct(k) + L + haakjesPQ(L, p, q);
+            o.text = QStringLiteral(" ") + ct(k * p * q) + L + furtherTerm(k * (p + q), L2(L)) +
+                     sg(k) + nt(std::abs(k)) + L3(L);
+            o.answer = ct(k) + L + bracketsPQ(L, p, q);
             break;
         }
     } else {
         // Only a common factor can be taken out.
-        o.soort = 4;
+        o.kind = 4;
         do {
-            o.p = trekMetTeken(r, 10);
-            o.q = trekMetTeken(r, 10);
+            o.p = drawSigned(r, 10);
+            o.q = drawSigned(r, 10);
         } while (o.p * o.p - 4 * o.q >= 0);
-        o.k = trekFactor(r, 10);
+        o.k = drawFactor(r, 10);
         const int k = o.k, p = o.p, q = o.q;
-        o.tekst = QStringLiteral(" ") + ct(k) + L3(L) + middenterm(k * p, L2(L)) + sg(k * q) +
-                  ct(std::abs(k * q)) + L;
-        o.antw = ct(k) + L + QStringLiteral("(") + L2(L) + middenterm(p, QString(L)) + sg(q) +
-                 nt(std::abs(q)) + QStringLiteral(")");
+        o.text = QStringLiteral(" ") + ct(k) + L3(L) + furtherTerm(k * p, L2(L)) + sg(k * q) +
+                 ct(std::abs(k * q)) + L;
+        o.answer = ct(k) + L + QStringLiteral("(") + L2(L) + furtherTerm(p, QString(L)) + sg(q) +
+                   nt(std::abs(q)) + QStringLiteral(")");
     }
 }
 
 // The checks that the answer is factored as far as it goes. S1 is the
 // number of first-degree letters, S2 of squares, S3 of cubes, B of brackets.
-void controleer(const Opgave& o, Controle& k)
+void checkWriting(const Problem& o, Checker& k)
 {
-    const Telling& t = k.telling();
-    const int S1 = t.enkel, S2 = t.kwadraten, S3 = t.derdemachten, B = t.haakjesteller;
-    switch (o.niveau) {
+    const Census& t = k.census();
+    const int S1 = t.linear, S2 = t.squares, S3 = t.cubes, B = t.openBrackets;
+    switch (o.level) {
     case 1:
-        k.komtvoorx(o.a);
-        k.komtvoorx(o.b);
-        k.komtvoorx(o.c);
+        k.expectCoefficient(o.a);
+        k.expectCoefficient(o.b);
+        k.expectCoefficient(o.c);
         // A number factor must stand before a bracket pair: "6*2x+6*1" holds
         // the right numbers but factors nothing out.
-        if ((o.soort == 1 || o.soort == 4) && std::abs(o.c) > 1)
-            k.foutAls(B < 1);
-        if (o.soort == 2)
-            k.foutAls(S2 > 0);
-        else if (o.soort == 3)
-            k.foutAls(S3 > 0 || S1 != 1 || S2 != 1);
+        if ((o.kind == 1 || o.kind == 4) && std::abs(o.c) > 1)
+            k.wrongIf(B < 1);
+        if (o.kind == 2)
+            k.wrongIf(S2 > 0);
+        else if (o.kind == 3)
+            k.wrongIf(S3 > 0 || S1 != 1 || S2 != 1);
         break;
     case 2:
-        if (o.soort == 1) {
-            k.komtvoor(o.p);
-            k.komtvoor(o.q);
-            k.foutAls(B < 2 || S1 < 2 || S2 > 0);
+        if (o.kind == 1) {
+            k.expectNumber(o.p);
+            k.expectNumber(o.q);
+            k.wrongIf(B < 2 || S1 < 2 || S2 > 0);
         } else {
-            k.komtvoorx(o.p);
-            k.komtvoorx(o.q);
-            k.foutAls(S2 != 1);
+            k.expectCoefficient(o.p);
+            k.expectCoefficient(o.q);
+            k.wrongIf(S2 != 1);
         }
         break;
     default:
-        k.komtvoorx(o.p);
-        k.komtvoorx(o.q);
-        k.komtvoorx(o.k);
-        if (o.soort == 1)
-            k.foutAls(S2 > 0 || S3 > 0 || S1 != 2 || B < 2);
-        else if (o.soort == 4)
-            k.foutAls(S1 < 1 || S2 != 1 || S3 > 0 || B < 1);
+        k.expectCoefficient(o.p);
+        k.expectCoefficient(o.q);
+        k.expectCoefficient(o.k);
+        if (o.kind == 1)
+            k.wrongIf(S2 > 0 || S3 > 0 || S1 != 2 || B < 2);
+        else if (o.kind == 4)
+            k.wrongIf(S1 < 1 || S2 != 1 || S3 > 0 || B < 1);
         else
-            k.foutAls(S2 > 0 || S3 > 0 || S1 != 3 || B < 2);
+            k.wrongIf(S2 > 0 || S3 > 0 || S1 != 3 || B < 2);
         break;
     }
 }
 
 } // namespace
 
-Opgave maakformule(int niveau, int opgaveNr, common::Random& r)
+Problem generate(int level, int problemNumber, common::Random& r)
 {
-    Opgave o;
-    o.niveau = niveau;
-    o.letter = trekLetter(r);
-    switch (niveau) {
+    Problem o;
+    o.level = level;
+    o.letter = drawLetter(r);
+    switch (level) {
     case 1:
-        niveau1(o, opgaveNr, r);
+        level1(o, problemNumber, r);
         break;
     case 2:
-        niveau2(o, opgaveNr, r);
+        level2(o, problemNumber, r);
         break;
     default:
-        o.niveau = 3;
-        niveau3(o, opgaveNr, r);
+        o.level = 3;
+        level3(o, problemNumber, r);
         break;
     }
-    o.waarden = waardenVanOpgave(o.tekst, o.letter);
+    o.values = problemValues(o.text, o.letter);
     return o;
 }
 
-Nagekeken beoordeel(const Opgave& o, const QString& getypt)
+Checked check(const Problem& o, const QString& typed)
 {
-    const Lezing l = leesAntwoord(getypt, o.letter, o.waarden);
-    Nagekeken u{false, l.invoer, false};
-    if (l.gelijk) {
-        Controle k(l.telling, ZoekNul::Ja);
-        controleer(o, k);
-        u.goed = k.goed();
-        u.beterIs = u.goed && o.niveau == 1 && o.c < 0 && !l.invoer.startsWith(QLatin1Char('-'));
+    const Reading l = readAnswer(typed, o.letter, o.values);
+    Checked u{false, l.input, false};
+    if (l.matches) {
+        Checker k(l.census, SearchZero::Yes);
+        checkWriting(o, k);
+        u.right = k.right();
+        u.better = u.right && o.level == 1 && o.c < 0 && !l.input.startsWith(QLatin1Char('-'));
     }
     return u;
 }
 
-QString beterMelding(const Opgave& o)
+QString betterMessage(const Problem& o)
 {
-    return QStringLiteral("Het is goed, maar beter is:  ") + o.antw;
+    return QStringLiteral("Het is goed, maar beter is:  ") + o.answer;
 }
 
-QString beterRegel(const Opgave& o)
+QString betterLine(const Problem& o)
 {
-    return QStringLiteral(" maar beter is: ") + o.antw;
+    return QStringLiteral(" maar beter is: ") + o.answer;
 }
 
-} // namespace ontbinden
+} // namespace factoring

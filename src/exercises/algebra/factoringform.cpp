@@ -3,38 +3,38 @@
 #include "common/random.h"
 #include "ui/messagebox.h"
 
-Ontbinden::Ontbinden(const run::Session& session)
+FactoringForm::FactoringForm(const run::Session& session)
     : AlgebraForm(member(QStringLiteral("ontbinden")), session, QStringLiteral("Ontbind:"))
 {
 }
 
-void Ontbinden::maakopgave(int speler)
+void FactoringForm::maakopgave(int player)
 {
-    opgave_[speler - 1] = ontbinden::maakformule(niveau(), opgaveNr(), common::random());
-    toonOpgave(speler, opgave(speler).tekst);
+    problems_[player - 1] = factoring::generate(niveau(), opgaveNr(), common::random());
+    showProblem(player, problem(player).text);
 }
 
-run::Verdict Ontbinden::beoordeel(int speler)
+run::Verdict FactoringForm::beoordeel(int player)
 {
-    const ontbinden::Opgave& o = opgave(speler);
-    const ontbinden::Nagekeken u = ontbinden::beoordeel(o, tAntwoord(speler)->text());
-    beterIs_ = u.beterIs;
-    return oordeel(speler, u.goed, u.antwoord, o.tekst, o.antw);
+    const factoring::Problem& o = problem(player);
+    const factoring::Checked u = factoring::check(o, tAntwoord(player)->text());
+    better_ = u.better;
+    return verdict(player, u.right, u.given, o.text, o.answer);
 }
 
-void Ontbinden::uitleg(int speler)
+void FactoringForm::uitleg(int player)
 {
-    const ontbinden::Opgave& o = opgave(speler);
-    ui::messageBox(ontbinden::uitlegTitel(o), ontbinden::uitleg(o));
+    const factoring::Problem& o = problem(player);
+    ui::messageBox(factoring::explanationTitle(o), factoring::explain(o));
 }
 
-void Ontbinden::naBeoordeling(int speler)
+void FactoringForm::naBeoordeling(int player)
 {
-    if (!beterIs_)
+    if (!better_)
         return;
     // Right, but the minus belonged in front of the brackets.
-    const ontbinden::Opgave& o = opgave(speler);
-    ui::messageBox(ontbinden::beterTitel, ontbinden::beterMelding(o));
-    picture(speler)->print(passend(speler, ontbinden::beterRegel(o)));
-    schrijf(speler, ontbinden::beterRegel(o));
+    const factoring::Problem& o = problem(player);
+    ui::messageBox(factoring::betterTitle, factoring::betterMessage(o));
+    picture(player)->print(fitted(player, factoring::betterLine(o)));
+    schrijf(player, factoring::betterLine(o));
 }

@@ -5,21 +5,21 @@
 #include "algebraform.h"
 #include "factoring.h"
 
-class Ontbinden : public AlgebraForm {
+class FactoringForm : public AlgebraForm {
     Q_OBJECT
 public:
-    explicit Ontbinden(const run::Session& session);
+    explicit FactoringForm(const run::Session& session);
 
     // The problem of each player now on screen.
-    const ontbinden::Opgave& opgave(int speler) const { return opgave_[speler - 1]; }
+    const factoring::Problem& problem(int player) const { return problems_[player - 1]; }
 
 protected:
-    void maakopgave(int speler) override;
-    run::Verdict beoordeel(int speler) override;
-    void uitleg(int speler) override;
-    void naBeoordeling(int speler) override;
+    void maakopgave(int player) override;
+    run::Verdict beoordeel(int player) override;
+    void uitleg(int player) override;
+    void naBeoordeling(int player) override;
 
 private:
-    ontbinden::Opgave opgave_[2];
-    bool beterIs_ = false;
+    factoring::Problem problems_[2];
+    bool better_ = false;
 };

@@ -8,13 +8,13 @@ namespace algebra {
 namespace {
 
 // a ^ b at one point. A value that is no longer finite stays so (NaN), so
-// that the end result becomes `onbepaald`; pow itself would turn inf^0 into 1.
-inline double macht(double a, double b)
+// that the end result becomes `undefined`; pow itself would turn inf^0 into 1.
+inline double power(double a, double b)
 {
     if (!std::isfinite(a) || !std::isfinite(b))
         return std::numeric_limits<double>::quiet_NaN();
     if (a < 0 && b > -1 && b < 1)
-        return onbepaald;
+        return undefined;
     if (b == 2)
         return a * a;
     if (b == 3)
@@ -24,23 +24,23 @@ inline double macht(double a, double b)
 
 // Evaluates the list at N points at once: each token is one sweep over the
 // points, so the text and the token kinds are looked at once per sweep.
-template <int N> void evalueer(const Formule& f, const double* x, double* uit)
+template <int N> void evaluate(const Formula& f, const double* x, double* out)
 {
-    if (f.foutief || f.deling) {
+    if (f.failed || f.division) {
         for (int i = 0; i < N; ++i)
-            uit[i] = onbepaald;
+            out[i] = undefined;
         return;
     }
-    std::vector<double> stapel(std::size_t(f.diepte) * N);
-    double* top = stapel.data(); // first free row
+    std::vector<double> stack(std::size_t(f.depth) * N);
+    double* top = stack.data(); // first free row
     for (const Token& t : f.postfix) {
-        switch (t.soort) {
-        case Token::Soort::Getal:
+        switch (t.kind) {
+        case Token::Kind::Number:
             for (int i = 0; i < N; ++i)
-                top[i] = t.waarde;
+                top[i] = t.value;
             top += N;
             continue;
-        case Token::Soort::Letter:
+        case Token::Kind::Letter:
             for (int i = 0; i < N; ++i)
                 top[i] = x[i];
             top += N;
@@ -50,100 +50,100 @@ template <int N> void evalueer(const Formule& f, const double* x, double* uit)
         }
         double* a = top - 2 * N;
         const double* b = top - N;
-        switch (t.soort) {
-        case Token::Soort::Plus:
+        switch (t.kind) {
+        case Token::Kind::Plus:
             for (int i = 0; i < N; ++i)
                 a[i] += b[i];
             break;
-        case Token::Soort::Min:
+        case Token::Kind::Minus:
             for (int i = 0; i < N; ++i)
                 a[i] -= b[i];
             break;
-        case Token::Soort::Maal:
+        case Token::Kind::Times:
             for (int i = 0; i < N; ++i)
                 a[i] *= b[i];
             break;
-        default: // Macht; Deel never gets here
+        default: // Power; Divide never gets here
             for (int i = 0; i < N; ++i)
-                a[i] = macht(a[i], b[i]);
+                a[i] = power(a[i], b[i]);
             break;
         }
         top -= N;
     }
     for (int i = 0; i < N; ++i)
-        uit[i] = std::isfinite(stapel[i]) ? stapel[i] : onbepaald;
+        out[i] = std::isfinite(stack[i]) ? stack[i] : undefined;
 }
 
-const std::array<double, aantalMeetpunten>& meetpuntenDubbel()
+const std::array<double, samplePointCount>& samplePointsDouble()
 {
-    static const std::array<double, aantalMeetpunten> punten = [] {
-        std::array<double, aantalMeetpunten> p{};
-        for (int i = 0; i < aantalMeetpunten; ++i)
-            p[i] = meetpunten()[i];
+    static const std::array<double, samplePointCount> points = [] {
+        std::array<double, samplePointCount> p{};
+        for (int i = 0; i < samplePointCount; ++i)
+            p[i] = samplePoints()[i];
         return p;
     }();
-    return punten;
+    return points;
 }
 
 } // namespace
 
-const std::array<float, aantalMeetpunten>& meetpunten()
+const std::array<float, samplePointCount>& samplePoints()
 {
-    static const std::array<float, aantalMeetpunten> punten = [] {
-        std::array<float, aantalMeetpunten> p{};
-        for (int i = 1; i <= aantalMeetpunten; ++i)
+    static const std::array<float, samplePointCount> points = [] {
+        std::array<float, samplePointCount> p{};
+        for (int i = 1; i <= samplePointCount; ++i)
             p[i - 1] = static_cast<float>(i / 10.0 - 10);
         return p;
     }();
-    return punten;
+    return points;
 }
 
-double funktiewaarde(const Formule& f, float xwaarde)
+double valueAt(const Formula& f, float xValue)
 {
-    const double x = xwaarde;
+    const double x = xValue;
     double y;
-    evalueer<1>(f, &x, &y);
+    evaluate<1>(f, &x, &y);
     return y;
 }
 
-std::int32_t afgerond(double y)
+std::int32_t rounded(double y)
 {
     if (!(y <= 60000))
         return 6000000;
     // A hundredfold a hair below a whole number counts as that number: two
     // ways of writing one polynomial round differently in the last bits,
     // and where the exact value is a whole hundredth (at a turning point,
-    // where the meetpunt's own error cancels) the floor would tell them apart.
-    const double honderd = std::floor(100 * y + 1e-6);
-    if (honderd < std::numeric_limits<std::int32_t>::min())
+    // where the sample point's own error cancels) the floor would tell them apart.
+    const double hundredfold = std::floor(100 * y + 1e-6);
+    if (hundredfold < std::numeric_limits<std::int32_t>::min())
         return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(honderd);
+    return static_cast<std::int32_t>(hundredfold);
 }
 
-Waarden waarden(const Formule& f)
+Values values(const Formula& f)
 {
-    std::array<double, aantalMeetpunten> y;
-    evalueer<aantalMeetpunten>(f, meetpuntenDubbel().data(), y.data());
-    Waarden w;
-    for (int i = 0; i < aantalMeetpunten; ++i)
-        w[i] = afgerond(y[i]);
+    std::array<double, samplePointCount> y;
+    evaluate<samplePointCount>(f, samplePointsDouble().data(), y.data());
+    Values w;
+    for (int i = 0; i < samplePointCount; ++i)
+        w[i] = rounded(y[i]);
     return w;
 }
 
-bool gelijk(const Formule& f, const Waarden& doel)
+bool matches(const Formula& f, const Values& target)
 {
-    return !f.foutief && waarden(f) == doel;
+    return !f.failed && values(f) == target;
 }
 
-Waarden waardenVanOpgave(const QString& tekst, QChar letter)
+Values problemValues(const QString& text, QChar letter)
 {
     // A problem is written with a leading blank; read after it, so that a
     // leading minus is the sign of the first term.
     qsizetype begin = 0;
-    while (begin < tekst.size() && tekst[begin] == QLatin1Char(' '))
+    while (begin < text.size() && text[begin] == QLatin1Char(' '))
         ++begin;
-    QString invoer = tekst.mid(begin);
-    return waarden(prefix_suffix(invoer, letter));
+    QString input = text.mid(begin);
+    return values(readFormula(input, letter));
 }
 
 } // namespace algebra

@@ -2,8 +2,8 @@
 // Reading and evaluating a polynomial in one letter, as the brackets and the
 // factoring exercises need it for problems and typed answers.
 //
-// A text is read once (prefix_suffix) into a compact postfix list; the list
-// is then evaluated at the 200 meetpunten x = -9.9, -9.8, ..., 10.0 (single
+// A text is read once (readFormula) into a compact postfix list; the list
+// is then evaluated at the 200 sample points x = -9.9, -9.8, ..., 10.0 (single
 // precision). Two formulas are the same function when all 200 rounded values
 // agree.
 
@@ -18,54 +18,54 @@
 namespace algebra {
 
 // The value of an evaluation that has no value at that point.
-inline constexpr double onbepaald = 30000;
+inline constexpr double undefined = 30000;
 
-inline constexpr int aantalMeetpunten = 200;
+inline constexpr int samplePointCount = 200;
 // Reading limits: longer lists or deeper operator stacks are reading errors.
 inline constexpr int maxTokens = formula::maxTokens;
-inline constexpr int maxOperatoren = formula::maxStack;
+inline constexpr int maxOperators = formula::maxStack;
 
-using Waarden = std::array<std::int32_t, aantalMeetpunten>;
+using Values = std::array<std::int32_t, samplePointCount>;
 
 // One token of the postfix list.
 struct Token {
-    enum class Soort : std::uint8_t { Getal, Letter, Plus, Min, Maal, Deel, Macht };
-    Soort soort;
-    double waarde = 0; // for Getal
+    enum class Kind : std::uint8_t { Number, Letter, Plus, Minus, Times, Divide, Power };
+    Kind kind;
+    double value = 0; // for Number
 };
 
-struct Formule {
+struct Formula {
     std::vector<Token> postfix;
-    bool foutief = true; // the reading failed
-    int diepte = 0;      // largest evaluation stack the list needs
-    bool deling = false; // holds a "/": never has a value
+    bool failed = true;    // the reading failed
+    int depth = 0;         // largest evaluation stack the list needs
+    bool division = false; // holds a "/": never has a value
 };
 
-// The meetpunten i/10 - 10 for i = 1..200, computed in double and stored in
+// The sample points i/10 - 10 for i = 1..200, computed in double and stored in
 // single precision.
-const std::array<float, aantalMeetpunten>& meetpunten();
+const std::array<float, samplePointCount>& samplePoints();
 
-// Reads `invoer` with variable `letter`. First every "²" and "³" in `invoer`
+// Reads `input` with variable `letter`. First every "²" and "³" in `input`
 // itself becomes "^2" and "^3", so that the census taken afterwards counts
 // them like typed powers.
-Formule prefix_suffix(QString& invoer, QChar letter);
+Formula readFormula(QString& input, QChar letter);
 
-// The value at one point, or `onbepaald`. A failed reading gives `onbepaald`.
-double funktiewaarde(const Formule& f, float xwaarde);
+// The value at one point, or `undefined`. A failed reading gives `undefined`.
+double valueAt(const Formula& f, float xValue);
 
 // The rounded value of a function value: floor(100 y), or 6000000 above
 // 60000. Rounding noise just below a whole hundredth is taken up first. A hundredfold below the
 // 32-bit range gives the lowest 32-bit value, which no problem reaches.
-std::int32_t afgerond(double y);
+std::int32_t rounded(double y);
 
-// The rounded values at all 200 meetpunten, evaluated in one sweep.
-Waarden waarden(const Formule& f);
+// The rounded values at all 200 sample points, evaluated in one sweep.
+Values values(const Formula& f);
 
-// True when the reading succeeded and all 200 rounded values equal `doel`.
-bool gelijk(const Formule& f, const Waarden& doel);
+// True when the reading succeeded and all 200 rounded values equal `target`.
+bool matches(const Formula& f, const Values& target);
 
 // The rounded values of a problem text (which starts with a blank, and may
 // then start with a minus).
-Waarden waardenVanOpgave(const QString& tekst, QChar letter);
+Values problemValues(const QString& text, QChar letter);
 
 } // namespace algebra
