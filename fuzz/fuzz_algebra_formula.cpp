@@ -2,10 +2,10 @@
 // through the judging of both algebra exercises. Nothing may crash or hang,
 // and one point evaluated alone must give what the sweep over all points gives.
 
-#include "exercises/algebra/formule.h"
-#include "exercises/algebra/haakjes.h"
-#include "exercises/algebra/ontbinden.h"
-#include "exercises/algebra/telling.h"
+#include "exercises/algebra/brackets.h"
+#include "exercises/algebra/census.h"
+#include "exercises/algebra/factoring.h"
+#include "exercises/algebra/formula.h"
 
 #include <QString>
 #include <cstddef>
@@ -13,20 +13,20 @@
 
 namespace {
 
-const haakjes::Opgave& haakjesOpgave()
+const brackets::Problem& bracketsProblem()
 {
-    static const haakjes::Opgave o = [] {
+    static const brackets::Problem o = [] {
         common::SeededRandom r(5);
-        return haakjes::maakformule(4, 1, r);
+        return brackets::generate(4, 1, r);
     }();
     return o;
 }
 
-const ontbinden::Opgave& ontbindenOpgave()
+const factoring::Problem& factoringProblem()
 {
-    static const ontbinden::Opgave o = [] {
+    static const factoring::Problem o = [] {
         common::SeededRandom r(5);
-        return ontbinden::maakformule(3, 2, r);
+        return factoring::generate(3, 2, r);
     }();
     return o;
 }
@@ -38,26 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const QChar letter = QLatin1Char("xapt"[data[0] & 3]);
-    const char* tekst = reinterpret_cast<const char*>(data + 1);
-    const auto lengte = qsizetype(size - 1);
-    const QString getypt =
-        (data[0] & 4) ? QString::fromLatin1(tekst, lengte) : QString::fromUtf8(tekst, lengte);
+    const char* text = reinterpret_cast<const char*>(data + 1);
+    const auto length = qsizetype(size - 1);
+    const QString typed =
+        (data[0] & 4) ? QString::fromLatin1(text, length) : QString::fromUtf8(text, length);
 
-    QString invoer = getypt;
-    const algebra::Formule f = algebra::prefix_suffix(invoer, letter);
-    const algebra::Waarden w = algebra::waarden(f);
-    if (!f.foutief) {
+    QString input = typed;
+    const algebra::Formula f = algebra::readFormula(input, letter);
+    const algebra::Values w = algebra::values(f);
+    if (!f.failed) {
         if (f.postfix.size() > std::size_t(algebra::maxTokens))
             __builtin_trap();
         for (int i : {0, 90, 199})
-            if (algebra::afgerond(algebra::funktiewaarde(f, algebra::meetpunten()[i])) != w[i])
+            if (algebra::rounded(algebra::valueAt(f, algebra::samplePoints()[i])) != w[i])
                 __builtin_trap();
-        const algebra::Telling t = algebra::telgetallen(invoer, letter);
-        if (t.aantal > algebra::maxGetallen)
+        const algebra::Census t = algebra::takeCensus(input, letter);
+        if (t.count > algebra::maxNumbers)
             __builtin_trap();
     }
 
-    haakjes::beoordeel(haakjesOpgave(), getypt);
-    ontbinden::beoordeel(ontbindenOpgave(), getypt);
+    brackets::check(bracketsProblem(), typed);
+    factoring::check(factoringProblem(), typed);
     return 0;
 }

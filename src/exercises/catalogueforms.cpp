@@ -1,7 +1,7 @@
 #include "catalogueforms.h"
 
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "exercises/angles/anglesform.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
@@ -27,8 +27,8 @@ constexpr Maker makers[] = {
     {"procenten", make<PercentagesForm>},
     {"metriek", make<MetricForm>},
     {"sommen", make<SumsForm>},
-    {"haakjes", make<Haakjes>},
-    {"ontbinden", make<Ontbinden>},
+    {"haakjes", make<BracketsForm>},
+    {"ontbinden", make<FactoringForm>},
     {"vergelijkingen", make<EquationsForm>},
     {"grafieken", make<Grafieken>},
 };

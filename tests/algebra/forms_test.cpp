@@ -1,7 +1,7 @@
 // The brackets and factoring forms played through by two pupils, with the
 // results file the run leaves.
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "rundriver.h"
 #include "scriptedrandom.h"
 #include "testmain.h"
@@ -11,19 +11,19 @@ using namespace tktest;
 namespace {
 
 // What the results file holds of a run, around each player's answer lines.
-QByteArray blok(const QString& regels1, int goed1, int aantal1, const QString& regels2, int goed2)
+QByteArray block(const QString& lines1, int right1, int count1, const QString& lines2, int right2)
 {
-    auto deel = [](const char* naam, const QString& regels, int goed, int aantal) {
-        return QString(naam) + ": (6-12-2026      10:15)\r\n\r\n" + regels +
-               QString("\r\n\r\neindresultaat:  %1 goed van de  %2").arg(goed).arg(aantal);
+    auto part = [](const char* name, const QString& lines, int right, int count) {
+        return QString(name) + ": (6-12-2026      10:15)\r\n\r\n" + lines +
+               QString("\r\n\r\neindresultaat:  %1 goed van de  %2").arg(right).arg(count);
     };
-    return (deel("An", regels1, goed1, aantal1) + "\r\n\r\n" + deel("Bo", regels2, goed2, 1) +
+    return (part("An", lines1, right1, count1) + "\r\n\r\n" + part("Bo", lines2, right2, 1) +
             "\r\n" + QString(49, QLatin1Char('-')) + "\r\n")
         .toUtf8();
 }
 
 // Scripted draws given as pairs k, n: draw(n, m) gives m + k.
-std::unique_ptr<tktest::ScriptedRandom> trekkingen(std::initializer_list<int> kn)
+std::unique_ptr<tktest::ScriptedRandom> draws(std::initializer_list<int> kn)
 {
     auto r = std::make_unique<tktest::ScriptedRandom>();
     r->addDraws(kn);
@@ -32,20 +32,20 @@ std::unique_ptr<tktest::ScriptedRandom> trekkingen(std::initializer_list<int> kn
 
 // Three mixed problems per player answered "x": level.kind of each problem,
 // player 1's then player 2's.
-template <class F> QString gemengd(const QString& naam, int niveau)
+template <class F> QString mixed(const QString& name, int level)
 {
     Session s(std::make_unique<common::SeededRandom>(4));
-    choose(2, "An", "Bo", niveau, "Soorten door elkaar");
-    auto* f = open<F>(naam);
-    QString niveaus[2];
-    for (int nr = 1; nr <= 3; ++nr)
-        for (int speler : {1, 2}) {
+    choose(2, "An", "Bo", level, "Soorten door elkaar");
+    auto* f = open<F>(name);
+    QString levels[2];
+    for (int number = 1; number <= 3; ++number)
+        for (int player : {1, 2}) {
             f->Timer1->fire();
-            niveaus[speler - 1] +=
-                QString("%1.%2 ").arg(f->opgave(speler).niveau).arg(f->opgave(speler).soort);
-            type(speler == 1 ? f->tAntwoord1 : f->tAntwoord2, "x");
+            levels[player - 1] +=
+                QString("%1.%2 ").arg(f->problem(player).level).arg(f->problem(player).kind);
+            type(player == 1 ? f->tAntwoord1 : f->tAntwoord2, "x");
         }
-    return niveaus[0] + "/ " + niveaus[1];
+    return levels[0] + "/ " + levels[1];
 }
 
 } // namespace
@@ -61,17 +61,17 @@ private slots:
     void init() { removeResultsFiles(); }
 
     // Player 1 answers twice, player 2 once; leaving then writes the block.
-    void haakjesTweeSpelers()
+    void bracketsTwoPlayers()
     {
         // Player 1: -2x(3x + 5); player 2: 3a(2a - 1); then the fallback source.
-        Session s(trekkingen({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
-                              2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
+        Session s(draws({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
+                         2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
         choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
-        auto* f = open<Haakjes>("haakjes");
+        auto* f = open<BracketsForm>("haakjes");
 
         // Leaving the brackets in is wrong.
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule1->caption(), QString(" -2x( 3x +  5)"));
+        QCOMPARE(f->problemLabel1->caption(), QString(" -2x( 3x +  5)"));
         type(f->tAntwoord1, "-2x(3x+5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("nee, het is -6x² -  10x"));
         QCOMPARE(s.messages.count(), 1);
@@ -80,7 +80,7 @@ private slots:
 
         // Player 2 types powers with ^; the box shows the answer normalised.
         QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lFormule2->caption(), QString("  3a( 2a -  1)"));
+        QCOMPARE(f->problemLabel2->caption(), QString("  3a( 2a -  1)"));
         type(f->tAntwoord2, "6a^2 - 3a");
         QCOMPARE(f->tAntwoord2->text(), QString("6a²-3a"));
         QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
@@ -89,18 +89,18 @@ private slots:
         QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
         QCOMPARE(readFile("oefset4_1.txt"),
-                 blok(" -2x( 3x +  5)    = -2x(3x+5)       Fout ,het is -6x² -  10x\r\n"
-                      " -6p( 5p² -  7p)          = -30p³+42p²   Goed",
-                      1, 2, "  3a( 2a -  1)     = 6a²-3a   Goed", 1));
+                 block(" -2x( 3x +  5)    = -2x(3x+5)       Fout ,het is -6x² -  10x\r\n"
+                       " -6p( 5p² -  7p)          = -30p³+42p²   Goed",
+                       1, 2, "  3a( 2a -  1)     = 6a²-3a   Goed", 1));
     }
 
     // A factor without its minus is right, with a better answer in the file.
-    void ontbindenTweeSpelers()
+    void factoringTwoPlayers()
     {
         // Player 1: -6x² - 15x; player 2: 3a² - 2a.
-        Session s(trekkingen({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
+        Session s(draws({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
-        auto* f = open<Ontbinden>("ontbinden");
+        auto* f = open<FactoringForm>("ontbinden");
         QVERIFY(f->Timer1->fire());
         type(f->tAntwoord1, "3x(-2x-5)");
         QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
@@ -117,16 +117,16 @@ private slots:
         QVERIFY(f->Timer1->fire());
         f->bNaarmenu->click();
         QCOMPARE(readFile("oefset5_1.txt"),
-                 blok(" -6x² -  15x          = 3x(-2x-5)   Goed\r\n maar beter is: -3x( 2x +  5)",
-                      1, 1, "  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)", 0));
+                 block(" -6x² -  15x          = 3x(-2x-5)   Goed\r\n maar beter is: -3x( 2x +  5)",
+                       1, 1, "  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)", 0));
     }
 
     // Player 1's problem k takes its level from counter k - 1, player 2's
     // from counter k.
-    void gemengdeRuns()
+    void mixedRuns()
     {
-        QCOMPARE(gemengd<Haakjes>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
-        QCOMPARE(gemengd<Ontbinden>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
+        QCOMPARE(mixed<BracketsForm>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
+        QCOMPARE(mixed<FactoringForm>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
     }
 };
 

@@ -4,8 +4,8 @@
 #include "app/formlist.h"
 #include "app/overview/folderreader.h"
 #include "common/numbertext.h"
-#include "exercises/algebra/haakjesform.h"
-#include "exercises/algebra/ontbindenform.h"
+#include "exercises/algebra/bracketsform.h"
+#include "exercises/algebra/factoringform.h"
 #include "exercises/equations/check.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/graphs/grafieken.h"
@@ -51,10 +51,10 @@ QString rightAnswer(RunForm* f, int player)
             return QString::number(p.number2);
         return QString::number(p.result() / (p.mode.tenths ? 10 : 1));
     }
-    if (auto* h = qobject_cast<Haakjes*>(f))
-        return typedPolynomial(h->opgave(player).antw);
-    if (auto* o = qobject_cast<Ontbinden*>(f))
-        return typedPolynomial(o->opgave(player).antw);
+    if (auto* h = qobject_cast<BracketsForm*>(f))
+        return typedPolynomial(h->problem(player).answer);
+    if (auto* o = qobject_cast<FactoringForm*>(f))
+        return typedPolynomial(o->problem(player).answer);
     auto* v = qobject_cast<EquationsForm*>(f);
     return equationAnswer(player == 1 ? v->equation1 : v->equation2, player);
 }

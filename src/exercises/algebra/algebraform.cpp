@@ -1,126 +1,127 @@
 #include "algebraform.h"
 
-#include "teksten.h"
+#include "texts.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
 
 #include <QFontMetricsF>
 
 namespace {
-constexpr int breedte = 3400;
-constexpr int opdrachtHoogte = 480;
-constexpr int regelHoogte = 400;
-constexpr int antwLabelBreedte = 560;
+constexpr int columnWidth = 3400;
+constexpr int instructionHeight = 480;
+constexpr int lineHeight = 400;
+constexpr int answerLabelWidth = 560;
 
-QString hint(const QString& naam, char letterKwadraat, char letterDerde)
+QString hint(const QString& name, char squareLetter, char cubeLetter)
 {
-    return QStringLiteral(" ") + naam + QStringLiteral(":   Voer ") + QLatin1Char(letterKwadraat) +
-           algebra::kwadraat + QStringLiteral("  in  als  ") + QLatin1Char(letterKwadraat) +
-           QStringLiteral("^2   en ") + QLatin1Char(letterDerde) + algebra::derdemacht +
-           QStringLiteral("  als ") + QLatin1Char(letterDerde) + QStringLiteral("^3");
+    return QStringLiteral(" ") + name + QStringLiteral(":   Voer ") + QLatin1Char(squareLetter) +
+           algebra::squareSign + QStringLiteral("  in  als  ") + QLatin1Char(squareLetter) +
+           QStringLiteral("^2   en ") + QLatin1Char(cubeLetter) + algebra::cubeSign +
+           QStringLiteral("  als ") + QLatin1Char(cubeLetter) + QStringLiteral("^3");
 }
 // Breaks each line of a text for a picture area that is narrower than the
 // line: at the last blank that still fits (or, with none, inside the word),
 // the rest going on in an indented line.
-QString afgebroken(const QString& tekst, const QFontMetricsF& fm, double maxBreedte)
+QString wrapped(const QString& text, const QFontMetricsF& fm, double maxWidth)
 {
-    const QString inspringen = QStringLiteral("      ");
-    QStringList uit;
-    for (QString regel : tekst.split(QLatin1Char('\r'))) {
-        bool vervolg = false;
-        while (fm.horizontalAdvance(regel) > maxBreedte) {
-            qsizetype passend = 1;
-            while (passend < regel.size() &&
-                   fm.horizontalAdvance(regel.left(passend + 1)) <= maxBreedte)
-                ++passend;
-            const qsizetype spatie = regel.lastIndexOf(QLatin1Char(' '), passend);
-            const qsizetype knip = spatie > inspringen.size() ? spatie : passend;
-            uit << regel.left(knip);
-            regel = inspringen + regel.mid(knip).trimmed();
-            vervolg = true;
-            if (regel.trimmed().isEmpty())
+    const QString indent = QStringLiteral("      ");
+    QStringList lines;
+    for (QString line : text.split(QLatin1Char('\r'))) {
+        bool continued = false;
+        while (fm.horizontalAdvance(line) > maxWidth) {
+            qsizetype fitted = 1;
+            while (fitted < line.size() && fm.horizontalAdvance(line.left(fitted + 1)) <= maxWidth)
+                ++fitted;
+            const qsizetype space = line.lastIndexOf(QLatin1Char(' '), fitted);
+            const qsizetype cut = space > indent.size() ? space : fitted;
+            lines << line.left(cut);
+            line = indent + line.mid(cut).trimmed();
+            continued = true;
+            if (line.trimmed().isEmpty())
                 break;
         }
-        if (!vervolg || !regel.trimmed().isEmpty())
-            uit << regel;
+        if (!continued || !line.trimmed().isEmpty())
+            lines << line;
     }
-    return uit.join(QLatin1Char('\r'));
+    return lines.join(QLatin1Char('\r'));
 }
 
 } // namespace
 
-AlgebraForm::AlgebraForm(const Member& member, const run::Session& session, const QString& opdracht)
+AlgebraForm::AlgebraForm(const Member& member, const run::Session& session,
+                         const QString& instruction)
     : RunForm(member, session)
 {
-    QFont groot = font();
-    groot.setPointSizeF(11);
-    for (int speler = 1; speler <= 2; ++speler) {
-        const int x = links(speler);
-        auto* label = new ui::Label(this, opdracht, x, opgaveTop - 40, breedte, opdrachtHoogte);
+    QFont large = font();
+    large.setPointSizeF(11);
+    for (int player = 1; player <= 2; ++player) {
+        const int x = links(player);
+        auto* label =
+            new ui::Label(this, instruction, x, opgaveTop - 40, columnWidth, instructionHeight);
         label->setWordWrap(true);
-        auto* formule =
-            new ui::Label(this, QString(), x, opgaveTop + opdrachtHoogte, breedte, regelHoogte);
-        formule->setFont(groot);
-        formule->setKind(ui::kindProblem);
+        auto* problem = new ui::Label(this, QString(), x, opgaveTop + instructionHeight,
+                                      columnWidth, lineHeight);
+        problem->setFont(large);
+        problem->setKind(ui::kindProblem);
         label->setKind(ui::kindPrompt);
-        const int antwTop = opgaveTop + opdrachtHoogte + regelHoogte + 100;
-        auto* antw =
-            new ui::Label(this, QStringLiteral("Antw:"), x, antwTop, antwLabelBreedte, regelHoogte);
-        ui::TextBox* box = tAntwoord(speler);
-        ui::setGeometryTw(box, x + antwLabelBreedte, antwTop, breedte - antwLabelBreedte,
-                          regelHoogte);
-        box->setFont(groot);
-        if (speler == 1) {
-            Label5 = label, lFormule1 = formule, Label1 = antw;
+        const int answerTop = opgaveTop + instructionHeight + lineHeight + 100;
+        auto* answer = new ui::Label(this, QStringLiteral("Antw:"), x, answerTop, answerLabelWidth,
+                                     lineHeight);
+        ui::TextBox* box = tAntwoord(player);
+        ui::setGeometryTw(box, x + answerLabelWidth, answerTop, columnWidth - answerLabelWidth,
+                          lineHeight);
+        box->setFont(large);
+        if (player == 1) {
+            instructionLabel1 = label, problemLabel1 = problem, answerLabel1 = answer;
         } else {
-            Label6 = label, lFormule2 = formule, Label2 = antw;
+            instructionLabel2 = label, problemLabel2 = problem, answerLabel2 = answer;
         }
     }
 }
 
 void AlgebraForm::nieuweRun()
 {
-    lFormule1->clear();
-    lFormule2->clear();
+    problemLabel1->clear();
+    problemLabel2->clear();
     // The picture areas start with a hint on typing powers instead of the
     // bare name.
     Picture1->clear();
-    Picture1->print(passend(1, hint(session().naam(1), 'x', 'p')));
+    Picture1->print(fitted(1, hint(session().naam(1), 'x', 'p')));
     if (tweeSpelers()) {
         Picture2->clear();
-        Picture2->print(passend(2, hint(session().naam(2), 'a', 't')));
+        Picture2->print(fitted(2, hint(session().naam(2), 'a', 't')));
     }
-    Label6->setVisible(tweeSpelers());
-    Label2->setVisible(tweeSpelers());
+    instructionLabel2->setVisible(tweeSpelers());
+    answerLabel2->setVisible(tweeSpelers());
 }
 
-void AlgebraForm::toonOpgave(int speler, const QString& tekst)
+void AlgebraForm::showProblem(int player, const QString& text)
 {
-    lFormule(speler)->setCaption(tekst);
+    problemLabel(player)->setCaption(text);
 }
 
-QString AlgebraForm::opgaveZin(int speler) const
+QString AlgebraForm::opgaveZin(int player) const
 {
-    const ui::Label* opdracht = speler == 1 ? Label5 : Label6;
-    QString zin = opdracht->caption().simplified();
-    if (zin.endsWith(QLatin1Char(':')))
-        zin.chop(1);
-    return zin + QStringLiteral(": ") + lFormule(speler)->caption().simplified() +
+    const ui::Label* instruction = player == 1 ? instructionLabel1 : instructionLabel2;
+    QString sentence = instruction->caption().simplified();
+    if (sentence.endsWith(QLatin1Char(':')))
+        sentence.chop(1);
+    return sentence + QStringLiteral(": ") + problemLabel(player)->caption().simplified() +
            QStringLiteral(", Antw: …");
 }
 
-run::Verdict AlgebraForm::oordeel(int speler, bool goed, const QString& antwoord,
-                                  const QString& tekst, const QString& antw)
+run::Verdict AlgebraForm::verdict(int player, bool right, const QString& given, const QString& text,
+                                  const QString& answer)
 {
-    tAntwoord(speler)->setText(antwoord);
-    run::Verdict v = goed ? algebra::goedRegels(tekst, antwoord, speler)
-                          : algebra::foutRegels(tekst, antwoord, antw);
-    v.historie = passend(speler, v.historie);
+    tAntwoord(player)->setText(given);
+    run::Verdict v = right ? algebra::rightVerdict(text, given, player)
+                           : algebra::wrongVerdict(text, given, answer);
+    v.historie = fitted(player, v.historie);
     return v;
 }
 
-QString AlgebraForm::passend(int speler, const QString& tekst) const
+QString AlgebraForm::fitted(int player, const QString& text) const
 {
-    const ui::PictureBox* p = picture(speler);
-    return afgebroken(tekst, QFontMetricsF(p->font()), p->width() - 4);
+    const ui::PictureBox* p = picture(player);
+    return wrapped(text, QFontMetricsF(p->font()), p->width() - 4);
 }

@@ -18,15 +18,15 @@ QString nt(int n);
 QString sg(int v);
 // A further term: its sign and the coefficient text of its size, then the
 // letter power unless the coefficient is 0 (then the term is left out).
-QString middenterm(int v, const QString& macht);
+QString furtherTerm(int v, const QString& power);
 // Sign text of a drawn sign: " + " for +1, " - " for -1.
-inline QString tekenTekst(int s)
+inline QString signText(int s)
 {
     return s > 0 ? QStringLiteral(" + ") : QStringLiteral(" - ");
 }
 
-inline const QString kwadraat = QStringLiteral("\u00B2");
-inline const QString derdemacht = QStringLiteral("\u00B3");
+inline const QString squareSign = QStringLiteral("\u00B2");
+inline const QString cubeSign = QStringLiteral("\u00B3");
 
 // Int(Rnd x n): 0 ... n-1.
 inline int rnd(common::Random& r, int n)
@@ -34,14 +34,14 @@ inline int rnd(common::Random& r, int n)
     return r.draw(n, 0);
 }
 // A sign draw: +1 when rnd(2) = 1, else -1.
-inline int trekTeken(common::Random& r)
+inline int drawSign(common::Random& r)
 {
     return rnd(r, 2) == 1 ? 1 : -1;
 }
 // The problem's letter: rnd(4) = 0 gives x, 1 p, 2 a, 3 t.
-QChar trekLetter(common::Random& r);
+QChar drawLetter(common::Random& r);
 // rnd(n) + 1, negated when rnd(2) = 1.
-int trekMetTeken(common::Random& r, int n);
+int drawSigned(common::Random& r, int n);
 
 } // namespace algebra
 
@@ -50,6 +50,6 @@ namespace algebra {
 // Line break inside a message-box text.
 inline const QString CR = QString(QChar(13));
 // The rule under the problem in an explanation: 51 underscores.
-inline const QString streep = QString(51, QLatin1Char('_'));
+inline const QString underline = QString(51, QLatin1Char('_'));
 
 } // namespace algebra

@@ -1,7 +1,7 @@
-// Reading a polynomial text into the postfix list of formule.h.
+// Reading a polynomial text into the postfix list of formula.h.
 
 #include "exercises/formula/shuntingyard.h"
-#include "formule.h"
+#include "formula.h"
 
 #include <cstdlib>
 #include <string>
@@ -13,81 +13,81 @@ namespace {
 // The values of the operands "e" and "v" that the reader accepts besides the
 // letter. No problem or right answer holds them; an answer that does is
 // simply judged by its values.
-constexpr double waardeE = 2.718281828459045;
-constexpr double waardeV = 1;
+constexpr double valueE = 2.718281828459045;
+constexpr double valueV = 1;
 
 // The leading number of a run of digits and points: digits, one point,
 // digits. Short whole numbers are counted directly; the rest goes to strtod,
 // which gives infinity for absurdly long runs (the evaluator then finds no
 // value).
-double getalWaarde(const char16_t* s, qsizetype n)
+double numberValue(const char16_t* s, qsizetype n)
 {
-    qsizetype eind = 0;
-    bool punt = false;
-    for (; eind < n; ++eind) {
-        if (s[eind] == u'.') {
-            if (punt)
+    qsizetype end = 0;
+    bool point = false;
+    for (; end < n; ++end) {
+        if (s[end] == u'.') {
+            if (point)
                 break;
-            punt = true;
+            point = true;
         }
     }
-    if (!punt && eind <= 15) {
+    if (!point && end <= 15) {
         double v = 0;
-        for (qsizetype i = 0; i < eind; ++i)
+        for (qsizetype i = 0; i < end; ++i)
             v = v * 10 + (s[i] - u'0');
         return v;
     }
-    std::string tekst(s, s + eind);
-    return std::strtod(tekst.c_str(), nullptr);
+    std::string text(s, s + end);
+    return std::strtod(text.c_str(), nullptr);
 }
 
-Token::Soort soortVan(char16_t op)
+Token::Kind kindOf(char16_t op)
 {
     switch (op) {
     case u'+':
-        return Token::Soort::Plus;
+        return Token::Kind::Plus;
     case u'-':
-        return Token::Soort::Min;
+        return Token::Kind::Minus;
     case u'/':
-        return Token::Soort::Deel;
+        return Token::Kind::Divide;
     case u'*':
-        return Token::Soort::Maal;
+        return Token::Kind::Times;
     default:
-        return Token::Soort::Macht;
+        return Token::Kind::Power;
     }
 }
 
 // The polynomial reader knows no functions: the letter followed by the
 // start of a function name is a reading error, and so is any character
 // besides the letter, digits, brackets, operators, "e" and "v".
-class Lezer : public formula::ShuntingYard<Lezer> {
+class Reader : public formula::ShuntingYard<Reader> {
 public:
-    Lezer(const QString& tekst, QChar letter) : ShuntingYard(tekst, letter)
+    Reader(const QString& text, QChar letter) : ShuntingYard(text, letter)
     {
         f_.postfix.reserve(16);
     }
 
-    Formule lees()
+    Formula read()
     {
-        f_.foutief = !convert() || !controleerStapel();
+        f_.failed = !convert() || !checkStack();
         return std::move(f_);
     }
 
-    bool operand(formula::Operand soort, const char16_t* tekst, qsizetype lengte)
+    bool operand(formula::Operand kind, const char16_t* text, qsizetype length)
     {
-        switch (soort) {
+        switch (kind) {
         case formula::Operand::MinusOne:
-            return uit({Token::Soort::Getal, -1});
+            return push({Token::Kind::Number, -1});
         case formula::Operand::Variable:
-            return uit({Token::Soort::Letter});
+            return push({Token::Kind::Letter});
         case formula::Operand::Number:
-            return uit({Token::Soort::Getal, getalWaarde(tekst, lengte)});
+            return push({Token::Kind::Number, numberValue(text, length)});
         default:
-            return uit({Token::Soort::Getal, tekst[0] == u'e' ? waardeE : waardeV});
+            return push({Token::Kind::Number, text[0] == u'e' ? valueE : valueV});
         }
     }
 
-    bool symbol(char16_t op) { return uit({soortVan(op)}); }
+    bool symbol(char16_t op) { return push({kindOf(op)}); }
     void variableMet() {}
     bool nameAtVariable(char16_t) { return false; }
 
@@ -103,12 +103,12 @@ public:
     }
 
 private:
-    bool uit(Token t)
+    bool push(Token t)
     {
         if (f_.postfix.size() >= maxTokens)
             return false;
-        if (t.soort == Token::Soort::Deel)
-            f_.deling = true;
+        if (t.kind == Token::Kind::Divide)
+            f_.division = true;
         f_.postfix.push_back(t);
         return true;
     }
@@ -116,29 +116,29 @@ private:
     // The list must leave exactly one value, and no operator may find fewer
     // than two values below it (a list can balance in total and still
     // start with an operator).
-    bool controleerStapel()
+    bool checkStack()
     {
-        int hoogte = 0;
+        int height = 0;
         for (const Token& t : f_.postfix) {
-            if (t.soort == Token::Soort::Getal || t.soort == Token::Soort::Letter) {
-                f_.diepte = std::max(f_.diepte, ++hoogte);
-            } else if (--hoogte < 1) {
+            if (t.kind == Token::Kind::Number || t.kind == Token::Kind::Letter) {
+                f_.depth = std::max(f_.depth, ++height);
+            } else if (--height < 1) {
                 return false;
             }
         }
-        return hoogte == 1;
+        return height == 1;
     }
 
-    Formule f_;
+    Formula f_;
 };
 
 } // namespace
 
-Formule prefix_suffix(QString& invoer, QChar letter)
+Formula readFormula(QString& input, QChar letter)
 {
-    invoer.replace(QChar(0xB2), QLatin1String("^2"));
-    invoer.replace(QChar(0xB3), QLatin1String("^3"));
-    return Lezer(invoer, letter).lees();
+    input.replace(QChar(0xB2), QLatin1String("^2"));
+    input.replace(QChar(0xB3), QLatin1String("^3"));
+    return Reader(input, letter).read();
 }
 
 } // namespace algebra

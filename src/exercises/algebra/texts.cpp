@@ -1,4 +1,4 @@
-#include "teksten.h"
+#include "texts.h"
 
 #include "common/numbertext.h"
 
@@ -22,21 +22,21 @@ QString sg(int v)
 {
     if (v == 0)
         return QString();
-    return tekenTekst(v);
+    return signText(v);
 }
 
-QString middenterm(int v, const QString& macht)
+QString furtherTerm(int v, const QString& power)
 {
-    return sg(v) + ct(std::abs(v)) + (v != 0 ? macht : QString());
+    return sg(v) + ct(std::abs(v)) + (v != 0 ? power : QString());
 }
 
-QChar trekLetter(common::Random& r)
+QChar drawLetter(common::Random& r)
 {
     static constexpr char letters[] = {'x', 'p', 'a', 't'};
     return QLatin1Char(letters[rnd(r, 4)]);
 }
 
-int trekMetTeken(common::Random& r, int n)
+int drawSigned(common::Random& r, int n)
 {
     const int v = rnd(r, n) + 1;
     return rnd(r, 2) == 1 ? -v : v;

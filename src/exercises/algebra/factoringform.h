@@ -1,0 +1,25 @@
+#pragma once
+// The factoring form: the pupil types a problem as a product, or unchanged
+// when it cannot be factored.
+
+#include "algebraform.h"
+#include "factoring.h"
+
+class FactoringForm : public AlgebraForm {
+    Q_OBJECT
+public:
+    explicit FactoringForm(const run::Session& session);
+
+    // The problem of each player now on screen.
+    const factoring::Problem& problem(int player) const { return problems_[player - 1]; }
+
+protected:
+    void maakopgave(int player) override;
+    run::Verdict beoordeel(int player) override;
+    void uitleg(int player) override;
+    void naBeoordeling(int player) override;
+
+private:
+    factoring::Problem problems_[2];
+    bool better_ = false;
+};
