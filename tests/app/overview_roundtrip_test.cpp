@@ -77,7 +77,7 @@ QString givenInLine(RunForm* f, int player, const QString& typed)
 // counts: they must not change how the line reads. Polynomials take none.
 QString typedWords(RunForm* f, bool wrong)
 {
-    if (qobject_cast<Haakjes*>(f) || qobject_cast<Ontbinden*>(f))
+    if (qobject_cast<BracketsForm*>(f) || qobject_cast<FactoringForm*>(f))
         return QString();
     if (wrong)
         return QStringLiteral(" ? = 2 Antw: 3   Goed");
