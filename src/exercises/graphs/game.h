@@ -17,53 +17,53 @@ namespace graphs {
 // Functions per player in a run, as the catalogue has it.
 int functionsPerRun();
 
-struct Spel {
-    Spel() = default;
+struct Game {
+    Game() = default;
     // A new run: the players' names and results headers, no function yet.
-    explicit Spel(const run::Session& session);
+    explicit Game(const run::Session& session);
 
-    bool tweeSpelers = false;
-    bool doorElkaar = false;
-    run::Players spelers; // score: points; count: functions started
+    bool twoPlayers = false;
+    bool mixed = false;
+    run::Players players; // score: points; count: functions started
     // On the mixed level, the kinds each player has had.
-    std::array<GebruikteSoorten, 2> gebruikt{};
+    std::array<UsedKinds, 2> used{};
 
-    int aantalFuncties = functionsPerRun();
-    int functieNr = 1; // the function being played, 1 to aantalFuncties
-    int beurt = 1;     // the player whose function it is
-    QString doelformule;
-    int soort = 0;  // kind of the function being played
-    int poging = 0; // failed attempts at this function
-    std::int16_t puntenNu = 0;
-    QString vorigeInvoer;
-    bool klopt = true;           // the last answer lay on the given curve
-    bool goedBeantwoord = false; // this function is over: right, or shown
+    int problemCount = functionsPerRun();
+    int problemNumber = 1; // the function being played, 1 to problemCount
+    int turn = 1;          // the player whose function it is
+    QString targetFormula;
+    int kind = 0;    // kind of the function being played
+    int attempt = 0; // failed attempts at this function
+    std::int16_t points = 0;
+    QString previousInput;
+    bool right = true; // the last answer lay on the given curve
+    bool over = false; // this function is over: right, or shown
 
-    run::Player& aanDeBeurt() { return spelers[beurt - 1]; }
-    const QString& naamAanDeBeurt() const { return spelers[beurt - 1].naam; }
+    run::Player& current() { return players[turn - 1]; }
+    const QString& currentName() const { return players[turn - 1].naam; }
     // The player who gets the next function.
-    int volgendeSpeler() const { return tweeSpelers && beurt == 1 ? 2 : 1; }
+    int nextPlayer() const { return twoPlayers && turn == 1 ? 2 : 1; }
 
     // The function to play now, for the player whose turn it is.
-    void speel(const Functie& f);
+    void play(const Problem& f);
 
     // A formula typed for the function; false when it is ignored: empty or
     // blanks alone, the same as the last one, or the function is already
     // over. Blanks around a formula are no part of it when it is read; here
     // it is written to the results text as typed; `begin` is the text before
     // the box ("y =").
-    bool invoer(const QString& formule, const QString& begin);
+    bool input(const QString& formula, const QString& begin);
     // The formula could not be read: it costs an attempt.
-    void onleesbaar() { ++poging; }
+    void unreadable() { ++attempt; }
     // The formula was drawn: right when it lies on the given curve.
-    void beoordeeld(bool goed);
+    void checked(bool isRight);
     // "Dezelfde nog eens": a wrong answer costs an attempt.
-    void nogEens();
+    void again();
     // "Antwoord": the function is over without points.
-    void antwoordGetoond();
+    void showAnswer();
     // On to the next player, or the next function; false when the run is
     // over.
-    bool volgende();
+    bool next();
 };
 
 } // namespace graphs

@@ -1,13 +1,13 @@
 // The graph run's rules without the form: points per attempt, which typed
 // formulas count, the results lines they add, the turn order, and the
 // summary and results texts where the runs through the form do not reach.
+#include "exercises/graphs/game.h"
 #include "exercises/graphs/runtexts.h"
-#include "exercises/graphs/spel.h"
 #include "testmain.h"
 
 using namespace graphs;
 
-class SpelTest : public QObject {
+class GameTest : public QObject {
     Q_OBJECT
 private slots:
     // Steps: g right, f wrong, o unreadable, n "Dezelfde nog eens",
@@ -34,21 +34,21 @@ private slots:
         QFETCH(QString, log);
         run::Session session;
         session.namen = {QStringLiteral("Anna"), QString()};
-        Spel spel(session);
-        spel.speel(Functie{1, QStringLiteral("D")});
-        int getypt = 0;
+        Game game(session);
+        game.play(Problem{1, QStringLiteral("D")});
+        int typed = 0;
         for (QChar step : steps) {
             if (step == 'n')
-                spel.nogEens();
+                game.again();
             else if (step == 'a')
-                spel.antwoordGetoond();
-            else if (spel.invoer(QStringLiteral("t%1").arg(step == 'r' ? getypt : ++getypt),
-                                 QStringLiteral("y =")))
-                step == 'o' ? spel.onleesbaar() : spel.beoordeeld(step == 'g');
+                game.showAnswer();
+            else if (game.input(QStringLiteral("t%1").arg(step == 'r' ? typed : ++typed),
+                                QStringLiteral("y =")))
+                step == 'o' ? game.unreadable() : game.checked(step == 'g');
         }
-        QTEST(spel.spelers[0].score, "points");
-        QCOMPARE(spel.spelers[0].count, 1);
-        QVERIFY2(spel.spelers[0].verslag.endsWith(log), qPrintable(spel.spelers[0].verslag));
+        QTEST(game.players[0].score, "points");
+        QCOMPARE(game.players[0].count, 1);
+        QVERIFY2(game.players[0].verslag.endsWith(log), qPrintable(game.players[0].verslag));
     }
 
     void turns_data()
@@ -63,34 +63,34 @@ private slots:
         QFETCH(int, players);
         run::Session session;
         session.aantalSpelers = players;
-        Spel spel(session);
+        Game game(session);
         QString seen;
         do
-            seen += QString::number(spel.beurt);
-        while (spel.volgende());
+            seen += QString::number(game.turn);
+        while (game.next());
         QTEST(seen, "order");
-        QCOMPARE(spel.functieNr, spel.aantalFuncties + 1);
+        QCOMPARE(game.problemNumber, game.problemCount + 1);
     }
 
     // A tie, a winner in second place, a rounded percentage and no functions.
     void summaryAndEndResult()
     {
-        const auto speler = [](const char* naam, int punten, int gehad) {
-            return Player{naam, punten, gehad, 0, {}};
+        const auto player = [](const char* name, int points, int had) {
+            return Player{name, points, had, 0, {}};
         };
-        const Player anna = speler("Anna", 7, 3), bram = speler("Bram", 15, 3);
-        const QString streep = QString(45, '_');
-        QVERIFY(samenvatting(anna, &bram).startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
-        QVERIFY(samenvatting(anna, &bram).endsWith(streep + "\r\rBram heeft gewonnen !"));
-        QVERIFY(samenvatting(bram, &bram).endsWith(streep + "\r\rJullie zijn gelijk geeindigd !"));
-        QCOMPARE(samenvatting(speler("Anna", 0, 0), nullptr),
-                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" + streep);
-        QCOMPARE(eindresultaat(speler("Anna", 27, 4)),
+        const Player anna = player("Anna", 7, 3), bram = player("Bram", 15, 3);
+        const QString underline = QString(45, '_');
+        QVERIFY(summary(anna, &bram).startsWith("Anna:\rJe hebt  3 functies gehad.\r"));
+        QVERIFY(summary(anna, &bram).endsWith(underline + "\r\rBram heeft gewonnen !"));
+        QVERIFY(summary(bram, &bram).endsWith(underline + "\r\rJullie zijn gelijk geeindigd !"));
+        QCOMPARE(summary(player("Anna", 0, 0), nullptr),
+                 "Anna:\rJe hebt  0 functies gehad.\rJe hebt  0 punten gehaald.\r\r" + underline);
+        QCOMPARE(endResult(player("Anna", 27, 4)),
                  QString("\r\n\r\neindresultaat:  27 punten uit  4\r\nDat is  67 procent"));
-        QCOMPARE(eindresultaat(speler("Anna", 0, 0)),
+        QCOMPARE(endResult(player("Anna", 0, 0)),
                  QString("\r\n\r\neindresultaat:  0 punten uit  0"));
     }
 };
 
-TK_TEST(SpelTest)
-#include "spel_test.moc"
+TK_TEST(GameTest)
+#include "game_test.moc"
