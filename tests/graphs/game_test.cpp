@@ -7,11 +7,41 @@
 
 using namespace graphs;
 
+namespace {
+
+// Steps: g right, f wrong, o unreadable, n "Dezelfde nog eens", a "Antwoord",
+// r the last formula typed again, h "Hulp", p a help page that another
+// follows, l the last help page, b "Terug", x the next function. Formulas
+// are t1, t2, ...
+void playSteps(Game& game, const QString& steps)
+{
+    int typed = 0;
+    for (QChar step : steps) {
+        const char c = step.toLatin1();
+        if (c == 'n')
+            game.again();
+        else if (c == 'a')
+            game.showAnswer();
+        else if (c == 'h')
+            game.openHelp();
+        else if (c == 'p' || c == 'l')
+            game.helpPageShown(c == 'l');
+        else if (c == 'b')
+            game.closeHelp();
+        else if (c == 'x')
+            game.next();
+        else if (game.input(QStringLiteral("t%1").arg(c == 'r' ? typed : ++typed),
+                            QStringLiteral("y =")))
+            c == 'o' ? game.unreadable() : game.checked(c == 'g');
+    }
+}
+
+} // namespace
+
 class GameTest : public QObject {
     Q_OBJECT
 private slots:
-    // Steps: g right, f wrong, o unreadable, n "Dezelfde nog eens",
-    // a "Antwoord", r the last formula typed again. Formulas are t1, t2, ...
+    // Steps as playSteps reads them.
     void attempts_data()
     {
         QTest::addColumn<QString>("steps");
@@ -36,19 +66,35 @@ private slots:
         session.namen = {QStringLiteral("Anna"), QString()};
         Game game(session);
         game.play(Problem{1, QStringLiteral("D")});
-        int typed = 0;
-        for (QChar step : steps) {
-            if (step == 'n')
-                game.again();
-            else if (step == 'a')
-                game.showAnswer();
-            else if (game.input(QStringLiteral("t%1").arg(step == 'r' ? typed : ++typed),
-                                QStringLiteral("y =")))
-                step == 'o' ? game.unreadable() : game.checked(step == 'g');
-        }
+        playSteps(game, steps);
         QTEST(game.players[0].score, "points");
         QCOMPARE(game.players[0].count, 1);
         QVERIFY2(game.players[0].verslag.endsWith(log), qPrintable(game.players[0].verslag));
+    }
+
+    // What the help button does: help with its cover and pages, or the
+    // answer after the fourth wrong one until the next function.
+    void stages_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("helpPage");
+        QTest::newRow("help: cover, two pages") << "hpl" << int(Stage::LastHelpPage) << 2;
+        QTest::newRow("help: one page") << "hl" << int(Stage::LastHelpPage) << 1;
+        QTest::newRow("back from the help") << "fhplb" << int(Stage::Playing) << 0;
+        QTest::newRow("third wrong answer: help") << "fnfnf" << int(Stage::Playing) << 0;
+        QTest::newRow("fourth: the answer") << "fnfnfnf" << int(Stage::AnswerOffered) << 0;
+        QTest::newRow("still after it is shown") << "fnfnfnfa" << int(Stage::AnswerOffered) << 0;
+        QTest::newRow("help again for the next") << "fnfnfnfax" << int(Stage::Playing) << 0;
+    }
+    void stages()
+    {
+        QFETCH(QString, steps);
+        Game game{run::Session()};
+        game.play(Problem{1, QStringLiteral("D")});
+        playSteps(game, steps);
+        QTEST(int(game.stage), "stage");
+        QTEST(game.helpPage, "helpPage");
     }
 
     void turns_data()

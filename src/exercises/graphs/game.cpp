@@ -54,8 +54,11 @@ void Game::checked(bool isRight)
 {
     right = isRight;
     over = isRight;
-    if (!isRight)
+    if (!isRight) {
+        if (attempt > 2)
+            stage = Stage::AnswerOffered;
         return;
+    }
     points = std::int16_t(points + pointsForAttempt(attempt));
     current().score += points;
     current().verslag += QStringLiteral("   ") + common::Str(points) + QStringLiteral(" pt.");
@@ -79,12 +82,35 @@ bool Game::next()
 {
     attempt = 0;
     points = 0;
+    stage = Stage::Playing;
     if (nextPlayer() == 2) {
         turn = 2;
         return true;
     }
     turn = 1;
     return ++problemNumber <= problemCount;
+}
+
+void Game::openHelp()
+{
+    stage = Stage::Cover;
+    helpPage = 1;
+}
+
+void Game::helpPageShown(bool last)
+{
+    if (last) {
+        stage = Stage::LastHelpPage;
+    } else {
+        stage = Stage::HelpPage;
+        helpPage = 2;
+    }
+}
+
+void Game::closeHelp()
+{
+    stage = Stage::Playing;
+    helpPage = 0;
 }
 
 } // namespace graphs

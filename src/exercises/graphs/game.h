@@ -17,6 +17,15 @@ namespace graphs {
 // Functions per player in a run, as the catalogue has it.
 int functionsPerRun();
 
+// What the form shows beside the function, and so what its help button does.
+enum class Stage {
+    Playing,       // "Hulp": opens the help's cover
+    AnswerOffered, // "Antwoord": a wrong answer at the fourth attempt or later; shows the answer
+    Cover,         // "Verder": the help's cover is shown, its first page comes next
+    HelpPage,      // "Verder": a help page is shown that another follows
+    LastHelpPage,  // "Terug": the help's last page is shown; back to the function
+};
+
 struct Game {
     Game() = default;
     // A new run: the players' names and results headers, no function yet.
@@ -38,6 +47,8 @@ struct Game {
     QString previousInput;
     bool right = true; // the last answer lay on the given curve
     bool over = false; // this function is over: right, or shown
+    Stage stage = Stage::Playing;
+    int helpPage = 0; // the help page to show next or shown, 1 or 2; 0 outside the help
 
     run::Player& current() { return players[turn - 1]; }
     const QString& currentName() const { return players[turn - 1].naam; }
@@ -55,15 +66,23 @@ struct Game {
     bool input(const QString& formula, const QString& begin);
     // The formula could not be read: it costs an attempt.
     void unreadable() { ++attempt; }
-    // The formula was drawn: right when it lies on the given curve.
+    // The formula was drawn: right when it lies on the given curve. A wrong
+    // one after three failed attempts offers the answer.
     void checked(bool isRight);
     // "Dezelfde nog eens": a wrong answer costs an attempt.
     void again();
     // "Antwoord": the function is over without points.
     void showAnswer();
     // On to the next player, or the next function; false when the run is
-    // over.
+    // over. The help button offers help again.
     bool next();
+
+    // "Hulp": the cover of the help.
+    void openHelp();
+    // A help page was drawn; `last` when none follows it.
+    void helpPageShown(bool last);
+    // "Terug": back to the function.
+    void closeHelp();
 };
 
 } // namespace graphs

@@ -100,7 +100,6 @@ void GraphsForm::activate()
     end_ = run::Einde();
     game = Game(m);
     nextButton->setEnabled(false);
-    helpPage = 0;
     coverLabel->hide();
     graphArea->show();
 
@@ -178,7 +177,7 @@ void GraphsForm::takeAnswer()
         updateScore();
         nextButton->setCaption(QStringLiteral("Dezelfde nog eens"));
         nextButton->setEnabled(true);
-        if (game.attempt > 2)
+        if (game.stage == Stage::AnswerOffered)
             helpButton->setCaption(answerCaption);
         nextButton->setFocus();
         return;
@@ -247,8 +246,8 @@ void GraphsForm::helpClicked()
 {
     if (closed())
         return;
-    const QString caption = helpButton->caption();
-    if (caption == answerCaption) {
+    switch (game.stage) {
+    case Stage::AnswerOffered:
         answerBox->setEnabled(true);
         answerBox->setText(game.targetFormula);
         game.showAnswer();
@@ -256,8 +255,9 @@ void GraphsForm::helpClicked()
         nextButton->show();
         nextButton->setEnabled(true);
         nextButton->setFocus();
-    } else if (caption == backCaption) {
-        helpPage = 0;
+        return;
+    case Stage::LastHelpPage:
+        game.closeHelp();
         helpButton->setCaption(helpCaption);
         nextButton->setCaption(nextCaption);
         nextButton->show();
@@ -268,15 +268,19 @@ void GraphsForm::helpClicked()
         }
         showTarget();
         askAnswer();
-    } else if (caption == helpCaption) {
+        return;
+    case Stage::Playing:
+        game.openHelp();
         helpButton->setCaption(continueCaption);
-        helpPage = 1;
         graphArea->hide();
         coverLabel->show();
         nextButton->hide();
         answerBox->setEnabled(false);
-    } else {
+        return;
+    case Stage::Cover:
+    case Stage::HelpPage:
         showHelpPage();
+        return;
     }
 }
 
@@ -288,7 +292,7 @@ void GraphsForm::showHelpPage()
     const Axes saved = axes;
     axes = Axes{1, 1, QLatin1Char('x'), QLatin1Char('y')};
 
-    const HelpPage& page = chooseHelpPage(session_.niveau, game.mixed, helpPage);
+    const HelpPage& page = chooseHelpPage(session_.niveau, game.mixed, game.helpPage);
     graphArea->clear();
     const auto drawHelpAxes = page.layout == HelpLayout::Left ? drawHelpAxesLeft : drawHelpAxesTop;
     graphArea->paint([&](ui::UserPainter& p) { drawHelpAxes(p, axes); });
@@ -307,11 +311,9 @@ void GraphsForm::showHelpPage()
         graphArea->moveTo(page.textX, y);
         graphArea->print(text);
     }
-    if (page.last) {
+    game.helpPageShown(page.last);
+    if (game.stage == Stage::LastHelpPage)
         helpButton->setCaption(backCaption);
-    } else {
-        helpPage = 2;
-    }
     axes = saved;
 }
 

@@ -43,7 +43,6 @@ public:
     // Run state.
     graphs::Game game;
     graphs::Rows targetRows{};
-    std::int16_t helpPage = 0;
     bool closed() const { return end_.afgesloten(); }
 
     // Plot state.
