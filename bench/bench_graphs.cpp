@@ -34,10 +34,10 @@ void ReadAndEvaluate2001(benchmark::State& state)
 {
     const QString text = QString::fromLatin1(cases[state.range(0)].ours);
     for (auto _ : state) {
-        const graphs::Reading r = graphs::prefix_suffix(text, QLatin1Char('x'));
+        const graphs::Reading r = graphs::readFormula(text, QLatin1Char('x'));
         float sum = 0;
-        for (int i = 0; i < graphs::kolommen; ++i)
-            sum += graphs::funktiewaarde(r.program, graphs::kolomX(i, 1));
+        for (int i = 0; i < graphs::columns; ++i)
+            sum += graphs::valueAt(r.program, graphs::columnX(i, 1));
         benchmark::DoNotOptimize(sum);
     }
     state.SetLabel(cases[state.range(0)].ours);
@@ -48,7 +48,7 @@ void ReadOnly(benchmark::State& state)
 {
     const QString text = QString::fromLatin1(cases[state.range(0)].ours);
     for (auto _ : state)
-        benchmark::DoNotOptimize(graphs::prefix_suffix(text, QLatin1Char('x')));
+        benchmark::DoNotOptimize(graphs::readFormula(text, QLatin1Char('x')));
     state.SetLabel(cases[state.range(0)].ours);
 }
 BENCHMARK(ReadOnly)->DenseRange(0, std::size(cases) - 1);
@@ -56,10 +56,10 @@ BENCHMARK(ReadOnly)->DenseRange(0, std::size(cases) - 1);
 void RowsOfACurve(benchmark::State& state)
 {
     const graphs::Reading r =
-        graphs::prefix_suffix(QString::fromLatin1(cases[2].ours), QLatin1Char('x'));
-    graphs::Rijen rows;
+        graphs::readFormula(QString::fromLatin1(cases[2].ours), QLatin1Char('x'));
+    graphs::Rows rows;
     for (auto _ : state) {
-        graphs::berekenRijen(r.program, 1, 1, rows);
+        graphs::computeRows(r.program, 1, 1, rows);
         benchmark::DoNotOptimize(rows);
     }
 }
@@ -70,17 +70,17 @@ BENCHMARK(RowsOfACurve);
 void DrawAxesAndCurve(benchmark::State& state)
 {
     ui::PictureBox picture(nullptr, 0, 0, 7800, 7800);
-    picture.setScale(0, 0, graphs::beeld, graphs::beeld);
+    picture.setScale(0, 0, graphs::pictureSize, graphs::pictureSize);
     const graphs::Reading r =
-        graphs::prefix_suffix(QString::fromLatin1(cases[2].ours), QLatin1Char('x'));
-    graphs::Rijen rows;
-    const graphs::AsLetters as{1, 1, QLatin1Char('x'), QLatin1Char('y')};
+        graphs::readFormula(QString::fromLatin1(cases[2].ours), QLatin1Char('x'));
+    graphs::Rows rows;
+    const graphs::Axes axes{1, 1, QLatin1Char('x'), QLatin1Char('y')};
     for (auto _ : state) {
         picture.clear();
-        graphs::berekenRijen(r.program, as.xschaal, as.yschaal, rows);
+        graphs::computeRows(r.program, axes.xScale, axes.yScale, rows);
         picture.paint([&](ui::UserPainter& p) {
-            graphs::assen(p, as);
-            graphs::tekenCurve(p, rows, Qt::blue, 1);
+            graphs::drawAxes(p, axes);
+            graphs::drawCurve(p, rows, Qt::blue, 1);
         });
         benchmark::DoNotOptimize(picture.image().constBits());
     }
@@ -97,8 +97,8 @@ void MuparserReadAndEvaluate2001(benchmark::State& state)
     for (auto _ : state) {
         parser.SetExpr(text);
         double sum = 0;
-        for (int i = 0; i < graphs::kolommen; ++i) {
-            x = graphs::kolomX(i, 1);
+        for (int i = 0; i < graphs::columns; ++i) {
+            x = graphs::columnX(i, 1);
             sum += parser.Eval();
         }
         benchmark::DoNotOptimize(sum);

@@ -16,7 +16,7 @@
 #include "exercises/angles/anglesform.h"
 #include "exercises/common/runform.h"
 #include "exercises/equations/equationsform.h"
-#include "exercises/graphs/grafieken.h"
+#include "exercises/graphs/graphsform.h"
 #include "fixedclock.h"
 #include "sampleresults.h"
 #include "ui/formregistry.h"
@@ -153,13 +153,13 @@ void graphsScene()
 {
     Boxes boxes;
     choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 3, QStringLiteral("Parabolen      "));
-    auto* f = qobject_cast<Grafieken*>(show(QStringLiteral("grafieken")));
+    auto* f = qobject_cast<GraphsForm*>(show(QStringLiteral("grafieken")));
     save(f, QStringLiteral("grafieken-start"));
-    const QString v = f->as.variabele;
-    answer(f->Text1, v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
+    const QString v = f->axes.variable;
+    answer(f->answerBox, v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
     save(f, QStringLiteral("grafieken"));
     for (int page = 1; page <= 3; ++page) {
-        f->bUitleg->click();
+        f->helpButton->click();
         save(f, QStringLiteral("grafieken-hulp%1").arg(page));
     }
     ui::FormRegistry::instance().unloadAll();

@@ -4,7 +4,7 @@
 #include "exercises/algebra/factoringform.h"
 #include "exercises/angles/anglesform.h"
 #include "exercises/equations/equationsform.h"
-#include "exercises/graphs/grafieken.h"
+#include "exercises/graphs/graphsform.h"
 #include "exercises/metric/metricform.h"
 #include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sumsform.h"
@@ -30,7 +30,7 @@ constexpr Maker makers[] = {
     {"haakjes", make<BracketsForm>},
     {"ontbinden", make<FactoringForm>},
     {"vergelijkingen", make<EquationsForm>},
-    {"grafieken", make<Grafieken>},
+    {"grafieken", make<GraphsForm>},
 };
 } // namespace
 

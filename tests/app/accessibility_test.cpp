@@ -8,7 +8,7 @@
 #include "app/wismenu.h"
 #include "exercises/angles/anglesform.h"
 #include "exercises/common/runform.h"
-#include "exercises/graphs/grafieken.h"
+#include "exercises/graphs/graphsform.h"
 #include "rundriver.h"
 #include "testmain.h"
 #include "ui/lineview.h"
@@ -165,18 +165,18 @@ private slots:
     {
         tktest::Session s;
         tktest::choose(1, "An", "", 1, "Keuze");
-        auto* f = tktest::open<Grafieken>("grafieken");
+        auto* f = tktest::open<GraphsForm>("grafieken");
         CHECK_EXPOSED(f, s.messages);
-        tktest::type(f->Text1, QString(f->as.variabele) + QStringLiteral("+100"));
-        QVERIFY(f->bBeschrijf->accessibleDescription().contains("Jouw grafiek: "));
+        tktest::type(f->answerBox, QString(f->axes.variable) + QStringLiteral("+100"));
+        QVERIFY(f->describeButton->accessibleDescription().contains("Jouw grafiek: "));
         CHECK_EXPOSED(f, s.messages);
-        f->bBeschrijf->click();
-        f->bVolgende->click();
-        for (int page = 0; page < 6 && f->bUitleg->caption() != QStringLiteral("Terug"); ++page) {
-            f->bUitleg->click(); // the cover, then the help pages
+        f->describeButton->click();
+        f->nextButton->click();
+        for (int page = 0; page < 6 && f->helpButton->caption() != QStringLiteral("Terug"); ++page) {
+            f->helpButton->click(); // the cover, then the help pages
             CHECK_EXPOSED(f, s.messages);
         }
-        f->bNaarmenu->click();
+        f->menuButton->click();
         CHECK_EXPOSED(f, s.messages);
     }
 

@@ -8,7 +8,7 @@
 #include "exercises/algebra/factoringform.h"
 #include "exercises/equations/check.h"
 #include "exercises/equations/equationsform.h"
-#include "exercises/graphs/grafieken.h"
+#include "exercises/graphs/graphsform.h"
 #include "exercises/metric/metricform.h"
 #include "exercises/percentages/percentagesform.h"
 #include "exercises/sums/sumsform.h"
@@ -205,23 +205,23 @@ private slots:
         QFETCH(int, players);
         Session s;
         choose(players, "Anna", "Brâm", 1, "Lijnen niveau 1");
-        auto* f = open<Grafieken>("grafieken");
+        auto* f = open<GraphsForm>("grafieken");
         Played played[2];
         QList<int> points[2];
         for (int nr = 1; nr <= 2; ++nr) {
             for (int p = 0; p < players; ++p) {
-                const QString target = f->spel.doelformule;
+                const QString target = f->game.targetFormula;
                 if (nr == 2 && p == 0) { // one wrong formula first: 5 points
-                    f->Text1->clear();
-                    type(f->Text1, "31    5 pt."); // read as a formula, not as points
-                    click(f->bVolgende);
+                    f->answerBox->clear();
+                    type(f->answerBox, "31    5 pt."); // read as a formula, not as points
+                    click(f->nextButton);
                 }
-                f->Text1->clear();
-                type(f->Text1, target);
+                f->answerBox->clear();
+                type(f->answerBox, target);
                 played[p].given << target.trimmed();
                 played[p].right << true;
                 points[p] << (nr == 2 && p == 0 ? 5 : 10);
-                click(f->bVolgende);
+                click(f->nextButton);
             }
         }
         f->close();

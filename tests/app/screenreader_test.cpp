@@ -51,8 +51,8 @@ struct EventRecorder {
 // as calculator.
 double value(const QString& formula, double x, QChar letter = QLatin1Char('x'))
 {
-    const graphs::Reading r = graphs::prefix_suffix(formula, letter);
-    return r.foutief ? NAN : graphs::funktiewaarde(r.program, x);
+    const graphs::Reading r = graphs::readFormula(formula, letter);
+    return r.failed ? NAN : graphs::valueAt(r.program, x);
 }
 
 QString bracketed(QString s)

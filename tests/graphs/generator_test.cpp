@@ -20,11 +20,11 @@ double shiftedPick(int k, double f, double add)
 
 constexpr int seeds = 1500;
 
-void row(const char* name, int soort, std::vector<double> draws, const char* formule,
-         const char* text2, double xschaal, double yschaal)
+void row(const char* name, int kind, std::vector<double> draws, const char* formula,
+         const char* formulaStart, double xScale, double yScale)
 {
-    QTest::newRow(name) << soort << draws << QString(formule) << QString(text2) << xschaal
-                        << yschaal;
+    QTest::newRow(name) << kind << draws << QString(formula) << QString(formulaStart) << xScale
+                        << yScale;
 }
 
 } // namespace
@@ -36,12 +36,12 @@ private slots:
     {
         const auto p = &ScriptedRandom::pick;
         const auto s = &shiftedPick;
-        QTest::addColumn<int>("soort");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<std::vector<double>>("draws");
-        QTest::addColumn<QString>("formule");
-        QTest::addColumn<QString>("text2");
-        QTest::addColumn<double>("xschaal");
-        QTest::addColumn<double>("yschaal");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("formulaStart");
+        QTest::addColumn<double>("xScale");
+        QTest::addColumn<double>("yScale");
         row("line: slope 7 drawn again, minus sign", 1,
             {p(0, 4), p(2, 3), s(7, 10, .8), s(3, 10, .8), p(1, 2), s(4, 9, .8), p(1, 2)},
             "-3x +  4", "y = ", 1.0, 1.0);
@@ -86,15 +86,15 @@ private slots:
 
     void exactFormulas()
     {
-        QFETCH(int, soort);
+        QFETCH(int, kind);
         QFETCH(std::vector<double>, draws);
         ScriptedRandom random(draws);
-        GebruikteSoorten used{};
-        const Functie f = genereerfunctie(soort, false, used, random);
-        QTEST(f.formule, "formule");
-        QTEST(f.text2(), "text2");
-        QTEST(f.xschaal, "xschaal");
-        QTEST(f.yschaal, "yschaal");
+        UsedKinds used{};
+        const Problem f = generate(kind, false, used, random);
+        QTEST(f.formula, "formula");
+        QTEST(f.formulaStart(), "formulaStart");
+        QTEST(f.xScale, "xScale");
+        QTEST(f.yScale, "yScale");
         QCOMPARE(random.used(), draws.size()); // no draw more, none less
     }
 
@@ -117,17 +117,17 @@ private slots:
             R"((?! 0)-?\s?\d[+-](?: \.5| \d)?sqr\(-?)" + x + R"((?: [+-]  \d)?\))",
             "(?! 0)" + n + R"(/ \()" + x + " [+-] " + n + R"(\)  [+-] )" + n,
             R"((?!.*  0\)  [+-]  0$)2 \^ \()" + x + " [+-] " + n + R"(\)  [+-] )" + n};
-        for (int soort = 1; soort <= 8; ++soort) {
-            SeededRandom random(soort);
-            const QRegularExpression shape(QRegularExpression::anchoredPattern(shapes[soort - 1]));
-            GebruikteSoorten used{};
+        for (int kind = 1; kind <= 8; ++kind) {
+            SeededRandom random(kind);
+            const QRegularExpression shape(QRegularExpression::anchoredPattern(shapes[kind - 1]));
+            UsedKinds used{};
             for (int i = 0; i < seeds; ++i) {
-                const Functie f = genereerfunctie(soort, false, used, random);
-                QVERIFY2(shape.match(f.formule).hasMatch(), qPrintable(f.formule));
-                const Reading r = prefix_suffix(f.formule, f.variabele);
-                QVERIFY2(!r.foutief && r.varteller > 0, qPrintable(f.formule));
+                const Problem f = generate(kind, false, used, random);
+                QVERIFY2(shape.match(f.formula).hasMatch(), qPrintable(f.formula));
+                const Reading r = readFormula(f.formula, f.variable);
+                QVERIFY2(!r.failed && r.variableCount > 0, qPrintable(f.formula));
                 QVERIFY(QStringList({"xy", "tz", "ab", "qp"})
-                            .contains(QString(f.variabele) + f.functieletter));
+                            .contains(QString(f.variable) + f.functionLetter));
             }
         }
     }
@@ -137,13 +137,13 @@ private slots:
         const QSet<int> fiveKinds{3, 4, 6, 7, 8};
         for (int seed = 1; seed <= 300; ++seed) {
             SeededRandom random(seed);
-            GebruikteSoorten used1{}, used2{};
-            const int first = eersteSoortDoorElkaar(used1, random);
+            UsedKinds used1{}, used2{};
+            const int first = firstMixedKind(used1, random);
             QVERIFY(fiveKinds.contains(first));
             // The kinds of n more functions drawn from a record.
-            const auto round = [&](GebruikteSoorten& used, int n, QSet<int> kinds) {
+            const auto round = [&](UsedKinds& used, int n, QSet<int> kinds) {
                 while (n-- > 0)
-                    kinds << genereerfunctie(first, true, used, random).soort;
+                    kinds << generate(first, true, used, random).kind;
                 return kinds;
             };
             QCOMPARE(round(used1, 4, {first}), fiveKinds);

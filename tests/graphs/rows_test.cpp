@@ -7,13 +7,13 @@ using namespace graphs;
 
 namespace {
 
-Rijen rowsOf(const QString& formula, double xschaal = 1, double yschaal = 1)
+Rows rowsOf(const QString& formula, double xScale = 1, double yScale = 1)
 {
-    const Reading r = prefix_suffix(formula, QLatin1Char('x'));
-    if (r.foutief)
+    const Reading r = readFormula(formula, QLatin1Char('x'));
+    if (r.failed)
         qFatal("formula not read: %s", qPrintable(formula));
-    Rijen rows;
-    berekenRijen(r.program, xschaal, yschaal, rows);
+    Rows rows;
+    computeRows(r.program, xScale, yScale, rows);
     return rows;
 }
 
@@ -32,30 +32,30 @@ private slots:
     // The edges of the picture are checked through whole curves below.
     void rowOfAValue()
     {
-        QCOMPARE(rij(0.005f, 1), 1000.0); // half a row rounds up
-        QCOMPARE(rij(25.0f, 5), 500.0);
-        QCOMPARE(rij(onbepaald, 1), -2999000.0); // undefined lies far below
-        QVERIFY(!opHetBeeld(rij(onbepaald, 1)) && opHetBeeld(1000));
-        QVERIFY(rij(3e38f, 0.5) < -1e30 && !opHetBeeld(rij(3e38f, 0.5))); // huge keeps its side
-        QVERIFY(rij(-3e38f, 0.5) > 1e30);
+        QCOMPARE(rowOf(0.005f, 1), 1000.0); // half a row rounds up
+        QCOMPARE(rowOf(25.0f, 5), 500.0);
+        QCOMPARE(rowOf(undefined, 1), -2999000.0); // undefined lies far below
+        QVERIFY(!onPicture(rowOf(undefined, 1)) && onPicture(1000));
+        QVERIFY(rowOf(3e38f, 0.5) < -1e30 && !onPicture(rowOf(3e38f, 0.5))); // huge keeps its side
+        QVERIFY(rowOf(-3e38f, 0.5) > 1e30);
     }
 
     void curveAtTheEdges()
     {
-        QCOMPARE(stukken(rowsOf("10")), (Pieces{{0, 2000}}));
-        QCOMPARE(stukken(rowsOf("10.01")), Pieces{});
+        QCOMPARE(pieces(rowsOf("10")), (Pieces{{0, 2000}}));
+        QCOMPARE(pieces(rowsOf("10.01")), Pieces{});
         QCOMPARE(rowsOf("x", 1, 1)[0], 2000.0);
         QCOMPARE(rowsOf("x", 2, 1)[250], 2500.0); // x = -15 lies below the picture
-        QCOMPARE(stukken(rowsOf("x", 2, 1)), (Pieces{{500, 1500}}));
+        QCOMPARE(pieces(rowsOf("x", 2, 1)), (Pieces{{500, 1500}}));
     }
 
     void undefinedSampleBreaksTheCurve()
     {
-        const Rijen rows = rowsOf("x/x");
-        QCOMPARE(rows[1000], rij(onbepaald, 1)); // stored, though not drawn
-        QCOMPARE(stukken(rows), (Pieces{{0, 999}, {1001, 2000}}));
-        QCOMPARE(stukken(rowsOf("1/x")), (Pieces{{0, 990}, {1010, 2000}}));
-        QCOMPARE(stukken(rowsOf("sqr(x)")), (Pieces{{1000, 2000}}));
+        const Rows rows = rowsOf("x/x");
+        QCOMPARE(rows[1000], rowOf(undefined, 1)); // stored, though not drawn
+        QCOMPARE(pieces(rows), (Pieces{{0, 999}, {1001, 2000}}));
+        QCOMPARE(pieces(rowsOf("1/x")), (Pieces{{0, 990}, {1010, 2000}}));
+        QCOMPARE(pieces(rowsOf("sqr(x)")), (Pieces{{1000, 2000}}));
     }
 
     void judging_data()
@@ -77,19 +77,19 @@ private slots:
     {
         QFETCH(QString, given);
         QFETCH(QString, answer);
-        QTEST(rijenKloppen(rowsOf(given), rowsOf(answer)), "right");
+        QTEST(check(rowsOf(given), rowsOf(answer)), "right");
     }
 
     // Colours 1 to 14 in turn, then 1 again; light grey and yellow are
     // darker, in their own hue; the rest as numbered.
     void pupilColours()
     {
-        QCOMPARE(volgendeKleur(0), 1);
-        for (int kleur = 1; kleur <= 14; ++kleur) {
-            QCOMPARE(volgendeKleur(kleur), kleur % 14 + 1);
-            const QColor c = graphs::leerlingKleur(kleur), plain = ui::colour(kleur);
+        QCOMPARE(nextColour(0), 1);
+        for (int colour = 1; colour <= 14; ++colour) {
+            QCOMPARE(nextColour(colour), colour % 14 + 1);
+            const QColor c = graphs::pupilColour(colour), plain = ui::colour(colour);
             QCOMPARE(c.hue(), plain.hue());
-            if (kleur == 7 || kleur == 14)
+            if (colour == 7 || colour == 14)
                 QVERIFY2(c.value() <= 170 && c.value() < plain.value(), qPrintable(c.name()));
             else
                 QCOMPARE(c, plain);
@@ -130,9 +130,9 @@ private slots:
         QFETCH(double, scale);
         QFETCH(QString, variable);
         QFETCH(QStringList, parts);
-        const Reading r = prefix_suffix(formula, variable.at(0));
-        QVERIFY(!r.foutief);
-        const QString text = beschrijving(r.program, AsLetters{scale, scale, variable.at(0)});
+        const Reading r = readFormula(formula, variable.at(0));
+        QVERIFY(!r.failed);
+        const QString text = description(r.program, Axes{scale, scale, variable.at(0)});
         for (const QString& part : parts)
             QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral("\n in: ") + text));
     }

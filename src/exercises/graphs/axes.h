@@ -16,28 +16,28 @@ class UserPainter;
 namespace graphs {
 
 // What the axes show: the scales and the letters at their ends.
-struct AsLetters {
-    double xschaal = 10;
-    double yschaal = 10;
-    QChar variabele = QLatin1Char('x');
-    QChar functieletter = QLatin1Char('y');
+struct Axes {
+    double xScale = 10;
+    double yScale = 10;
+    QChar variable = QLatin1Char('x');
+    QChar functionLetter = QLatin1Char('y');
 };
 
 // The full picture: grid, numbers, red axes and letters.
-void assen(ui::UserPainter& picture, const AsLetters& as);
+void drawAxes(ui::UserPainter& picture, const Axes& axes);
 
 // Help layouts: the graph in the left half (origin at 500, 1000) ...
-void assenuitleg(ui::UserPainter& picture, const AsLetters& as);
+void drawHelpAxesLeft(ui::UserPainter& picture, const Axes& axes);
 // ... or in the top half (origin at 1000, 500).
-void assenuitleg2(ui::UserPainter& picture, const AsLetters& as);
+void drawHelpAxesTop(ui::UserPainter& picture, const Axes& axes);
 
 // Draws the curve of the rows: anti-aliased, one piece per run of columns on
-// the picture, `width` pixels wide. `grens` limits the drawing to a part of
+// the picture, `width` pixels wide. `bounds` limits the drawing to a part of
 // the picture (picture units), as the help pages' half-size graphs need.
-void tekenCurve(ui::UserPainter& picture, const Rijen& rijen, const QColor& colour, int width,
-                const QRectF& grens = QRectF(0, 0, beeld, beeld));
+void drawCurve(ui::UserPainter& picture, const Rows& rows, const QColor& colour, int width,
+               const QRectF& bounds = QRectF(0, 0, pictureSize, pictureSize));
 
 // Red, as the axes and the help texts use it.
-QColor asRood();
+QColor axisRed();
 
 } // namespace graphs

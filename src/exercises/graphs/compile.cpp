@@ -1,4 +1,4 @@
-// Compiles a postfix token list into the steps that funktiewaarde runs.
+// Compiles a postfix token list into the steps that valueAt runs.
 //
 // The list becomes a tree; parts without the variable are worked out once
 // (each with the same single-precision steps as at run time), and a constant
@@ -61,9 +61,9 @@ Op functionOp(QChar symbol)
     }
 }
 
-Step operandStep(const Token& t, QChar variabele)
+Step operandStep(const Token& t, QChar variable)
 {
-    if (t.text == QString(variabele))
+    if (t.text == QString(variable))
         return {Op::Variable};
     if (t.text == QLatin1String("pi"))
         return {Op::Value, Source::Stack, arithmetic::pi};
@@ -72,10 +72,10 @@ Step operandStep(const Token& t, QChar variabele)
     return {Op::Value, Source::Stack, common::Val(t.text)};
 }
 
-Step tokenStep(const Token& t, QChar variabele, bool last)
+Step tokenStep(const Token& t, QChar variable, bool last)
 {
     if (t.kind == Operand)
-        return operandStep(t, variabele);
+        return operandStep(t, variable);
     if (t.kind == Operator)
         return {operatorOp(t.text[0], last)};
     return {functionOp(t.text[0])};
@@ -89,11 +89,11 @@ struct Node {
 
 class TreeCompiler {
 public:
-    TreeCompiler(const std::vector<Token>& postfix, QChar variabele)
+    TreeCompiler(const std::vector<Token>& postfix, QChar variable)
     {
         std::vector<int> stack;
         for (std::size_t i = 0; i < postfix.size(); ++i) {
-            Node n{tokenStep(postfix[i], variabele, i + 1 == postfix.size())};
+            Node n{tokenStep(postfix[i], variable, i + 1 == postfix.size())};
             if (postfix[i].kind == Operator) {
                 n.right = stack.back();
                 stack.pop_back();
@@ -172,7 +172,7 @@ private:
 
 } // namespace
 
-bool compile(const std::vector<Token>& postfix, QChar variabele, CompiledFormula& out)
+bool compile(const std::vector<Token>& postfix, QChar variable, CompiledFormula& out)
 {
     // Slot 0 of the value stack holds a zero below the first value. A list
     // whose operators reach below it cannot be evaluated; one that uses the
@@ -196,10 +196,10 @@ bool compile(const std::vector<Token>& postfix, QChar variabele, CompiledFormula
     if (usesZero) {
         out.steps.clear();
         for (std::size_t i = 0; i < postfix.size(); ++i)
-            out.steps.push_back(tokenStep(postfix[i], variabele, i + 1 == postfix.size()));
+            out.steps.push_back(tokenStep(postfix[i], variable, i + 1 == postfix.size()));
         return true;
     }
-    TreeCompiler(postfix, variabele).writeSteps(out);
+    TreeCompiler(postfix, variable).writeSteps(out);
     return true;
 }
 

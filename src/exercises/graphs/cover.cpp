@@ -38,7 +38,7 @@ void curve(QPainter& p, const QRectF& area, const QColor& colour,
 
 } // namespace
 
-QImage hulpOmslag(QSize size, qreal devicePixelRatio)
+QImage helpCover(QSize size, qreal devicePixelRatio)
 {
     QImage img(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     img.setDevicePixelRatio(devicePixelRatio);
@@ -75,18 +75,18 @@ QImage hulpOmslag(QSize size, qreal devicePixelRatio)
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0, 0, 128));
-    p.drawText(QRectF(0, h * 0.04, w, h * 0.1), Qt::AlignCenter, hulpOmslagRegels()[0]);
+    p.drawText(QRectF(0, h * 0.04, w, h * 0.1), Qt::AlignCenter, helpCoverLines()[0]);
     QFont sub = title;
     sub.setBold(false);
     sub.setPointSizeF(h / 40);
     p.setFont(sub);
     p.setPen(QColor(60, 60, 60));
-    p.drawText(QRectF(0, h * 0.12, w, h * 0.07), Qt::AlignCenter, hulpOmslagRegels()[1]);
-    p.drawText(QRectF(0, h * 0.86, w, h * 0.08), Qt::AlignCenter, hulpOmslagRegels()[2]);
+    p.drawText(QRectF(0, h * 0.12, w, h * 0.07), Qt::AlignCenter, helpCoverLines()[1]);
+    p.drawText(QRectF(0, h * 0.86, w, h * 0.08), Qt::AlignCenter, helpCoverLines()[2]);
     return img;
 }
 
-QStringList hulpOmslagRegels()
+QStringList helpCoverLines()
 {
     return {QStringLiteral("Hulp bij functies"),
             QStringLiteral("Hoe lees je de formule af van de grafiek?"),

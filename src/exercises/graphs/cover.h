@@ -1,5 +1,5 @@
 #pragma once
-// The cover of the graph help (Image1): a small drawing made in code.
+// The cover of the graph help (coverLabel): a small drawing made in code.
 
 #include <QImage>
 #include <QSize>
@@ -7,9 +7,9 @@
 
 namespace graphs {
 
-QImage hulpOmslag(QSize size, qreal devicePixelRatio);
+QImage helpCover(QSize size, qreal devicePixelRatio);
 
 // The three lines of text on the cover, from top to bottom.
-QStringList hulpOmslagRegels();
+QStringList helpCoverLines();
 
 } // namespace graphs

@@ -13,6 +13,6 @@ namespace graphs {
 // The curve of the formula on the axes `as` (the window runs from -10 to 10
 // times each scale). Numbers are rounded to two decimals and written as the
 // program writes numbers.
-QString beschrijving(const CompiledFormula& formula, const AsLetters& as);
+QString description(const CompiledFormula& formula, const Axes& axes);
 
 } // namespace graphs

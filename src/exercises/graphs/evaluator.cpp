@@ -6,12 +6,12 @@
 
 namespace graphs {
 
-float funktiewaarde(const CompiledFormula& formula, double xwaarde)
+float valueAt(const CompiledFormula& formula, double x)
 {
     using namespace arithmetic;
     using Source = CompiledFormula::Source;
     if (formula.steps.empty())
-        return onbepaald; // nothing was read
+        return undefined; // nothing was read
     double stack[maxTokens + 2];
     stack[0] = 0; // below the first value lies a zero
     int top = 0;
@@ -22,10 +22,10 @@ float funktiewaarde(const CompiledFormula& formula, double xwaarde)
             stack[++top] = s.value;
             continue;
         case Op::Variable:
-            stack[++top] = xwaarde;
+            stack[++top] = x;
             continue;
         case Op::Undefined:
-            return onbepaald;
+            return undefined;
         case Op::Add:
         case Op::Sub:
         case Op::Mul:
@@ -38,7 +38,7 @@ float funktiewaarde(const CompiledFormula& formula, double xwaarde)
             } else if (s.right == Source::Constant) {
                 b = s.value;
             } else {
-                b = xwaarde;
+                b = x;
                 if (s.right == Source::ConstantAndVariable)
                     stack[++top] = s.value;
             }
@@ -48,19 +48,19 @@ float funktiewaarde(const CompiledFormula& formula, double xwaarde)
             else if (s.op == Op::Add)
                 r = a + b;
             else if (!binary(s.op, a, b, r))
-                return onbepaald;
+                return undefined;
             if (!single(r, a))
-                return onbepaald;
+                return undefined;
             continue;
         }
         default:
             if (!function(s.op, stack[top], r) || !single(r, stack[top]))
-                return onbepaald;
+                return undefined;
             continue;
         }
     }
     const double result = stack[1];
-    return std::fabs(result) <= FLT_MAX ? static_cast<float>(result) : onbepaald;
+    return std::fabs(result) <= FLT_MAX ? static_cast<float>(result) : undefined;
 }
 
 } // namespace graphs

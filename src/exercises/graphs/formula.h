@@ -1,9 +1,9 @@
 #pragma once
 // The graph form's formula reader and evaluator.
 //
-// prefix_suffix reads a formula once into a postfix token list (shunting-yard
+// readFormula reads a formula once into a postfix token list (shunting-yard
 // with implicit multiplication) and compiles that list into a compact program;
-// funktiewaarde evaluates the program for one value of the variable. The
+// valueAt evaluates the program for one value of the variable. The
 // generated functions and the pupils' answers both go through these two, so
 // their odd rules (only the first letter of a name lowered, "*" binding
 // tighter than "/", a product after a function call ending up inside it, "e"
@@ -18,11 +18,11 @@
 namespace graphs {
 
 // The value that marks "undefined here".
-inline constexpr float onbepaald = 30000.0f;
+inline constexpr float undefined = 30000.0f;
 
 // Limits of the reader.
 inline constexpr int maxTokens = formula::maxTokens;
-inline constexpr int maxStapel = formula::maxStack;
+inline constexpr int maxStack = formula::maxStack;
 
 // Kinds of a postfix token.
 enum TokenKind : int { Operand = 1, Operator = -1, Function = 0 };
@@ -72,12 +72,12 @@ struct CompiledFormula {
     std::vector<Step> steps;
 };
 
-// What prefix_suffix gives back.
+// What readFormula gives back.
 struct Reading {
     std::vector<Token> postfix;
-    bool foutief = false;
-    int varteller = 0; // how often the variable letter was met
-    QString error;     // the message to show when foutief
+    bool failed = false;
+    int variableCount = 0; // how often the variable letter was met
+    QString error;         // the message to show when failed
     CompiledFormula program;
 };
 
@@ -85,13 +85,13 @@ struct Reading {
 QString formulaErrorTitle();
 QString formulaErrorText();
 
-// Reads `formule` (the right-hand side only) with the variable letter
-// `variabele` (one lower-case letter).
-Reading prefix_suffix(const QString& formule, QChar variabele);
+// Reads `formula` (the right-hand side only) with the variable letter
+// `variable` (one lower-case letter).
+Reading readFormula(const QString& formula, QChar variable);
 
 // The value of the formula for variable = xwaarde, in single precision;
-// onbepaald where it is undefined or too large for single precision.
-float funktiewaarde(const CompiledFormula& formula, double xwaarde);
+// undefined where it is undefined or too large for single precision.
+float valueAt(const CompiledFormula& formula, double x);
 
 // The postfix list written out with blanks between the tokens ("2 x * 1 +").
 QString postfixText(const std::vector<Token>& postfix);

@@ -28,7 +28,7 @@ QString drawSign(common::Random& random)
     return draw(random, 2, 0) == 1 ? QStringLiteral(" + ") : QStringLiteral(" - ");
 }
 
-int chooseMixedKind(GebruikteSoorten& used, common::Random& random)
+int chooseMixedKind(UsedKinds& used, common::Random& random)
 {
     int count = 0;
     for (int k : mixedKinds)
@@ -49,23 +49,23 @@ int chooseMixedKind(GebruikteSoorten& used, common::Random& random)
     return mixedKinds[0]; // not reached: n lies within the count
 }
 
-void drawLetters(Functie& f, common::Random& random)
+void drawLetters(Problem& f, common::Random& random)
 {
     static const char pairs[4][2] = {{'x', 'y'}, {'t', 'z'}, {'a', 'b'}, {'q', 'p'}};
     const int k = draw(random, 4, 0);
-    f.variabele = QLatin1Char(pairs[k][0]);
-    f.functieletter = QLatin1Char(pairs[k][1]);
+    f.variable = QLatin1Char(pairs[k][0]);
+    f.functionLetter = QLatin1Char(pairs[k][1]);
 }
 
-void drawScales(Functie& f, common::Random& random)
+void drawScales(Problem& f, common::Random& random)
 {
     static const double scales[3][2] = {{2, 1}, {1, 2}, {2, 5}};
     const int k = draw(random, 3, 0);
-    f.xschaal = scales[k][0];
-    f.yschaal = scales[k][1];
+    f.xScale = scales[k][0];
+    f.yScale = scales[k][1];
 }
 
-void line(Functie& f, common::Random& random)
+void line(Problem& f, common::Random& random)
 {
     int drawn;
     do
@@ -80,9 +80,9 @@ void line(Functie& f, common::Random& random)
         s = -s;
     const int m = drawShifted(random, 9, 0.8);
     const QString sign = drawSign(random);
-    f.formule = nulof1(float(s)) + f.variabele;
+    f.formula = coefficientText(float(s)) + f.variable;
     if (m != 0)
-        f.formule += sign + Str(m);
+        f.formula += sign + Str(m);
 }
 
 // "+ 3" for a positive shift, " - " and the size otherwise (also for 0).
@@ -91,7 +91,7 @@ QString shift(double v)
     return v > 0 ? QStringLiteral("+") + Str(v) : QStringLiteral(" - ") + Str(std::fabs(v));
 }
 
-void parabola(Functie& f, common::Random& random)
+void parabola(Problem& f, common::Random& random)
 {
     int p, q, e, a;
     double m;
@@ -110,15 +110,15 @@ void parabola(Functie& f, common::Random& random)
         if (top > -10 && top < 10 && (e == 0 || top == std::floor(top)))
             break;
     }
-    const QString x = f.variabele;
+    const QString x = f.variable;
     if (e == 0) {
-        f.formule = nulof1(float(a)) + "(" + x + shift(p) + ")(" + x + shift(q) + ")";
+        f.formula = coefficientText(float(a)) + "(" + x + shift(p) + ")(" + x + shift(q) + ")";
     } else {
-        f.formule = nulof1(float(a)) + "(" + x + shift(m) + ")^2";
+        f.formula = coefficientText(float(a)) + "(" + x + shift(m) + ")^2";
         if (top > 0)
-            f.formule += QStringLiteral(" + ") + common::StrSingle(top);
+            f.formula += QStringLiteral(" + ") + common::StrSingle(top);
         else if (top < 0)
-            f.formule += QStringLiteral(" - ") + common::StrSingle(-top);
+            f.formula += QStringLiteral(" - ") + common::StrSingle(-top);
     }
 }
 
@@ -127,13 +127,13 @@ int changedCount(double a, double d, double b, double c)
     return (a != 1) + (d != 0) + (b != 1) + (c != 0);
 }
 
-void trigonometric(Functie& f, int soort, common::Random& random)
+void trigonometric(Problem& f, int kind, common::Random& random)
 {
     constexpr double piMarker = 5; // b drawn as 5 stands for pi
     double a, d, b;
     int c;
-    const bool halfScale = f.yschaal == 0.5;
-    const int wanted = soort == 4 ? 2 : 3;
+    const bool halfScale = f.yScale == 0.5;
+    const int wanted = kind == 4 ? 2 : 3;
     do {
         a = halfScale ? drawShifted(random, 3, 1) : drawShifted(random, 6, 1);
         d = halfScale ? drawShifted(random, 7, -3) : drawShifted(random, 10, -3);
@@ -149,24 +149,26 @@ void trigonometric(Functie& f, int soort, common::Random& random)
 
     const QString sign = drawSign(random);
     const int w = draw(random, 10, 0);
-    const QString factor = b == piMarker ? QStringLiteral(" pi ") : nulof1(float(b));
-    QString argument = (c != 0 ? QStringLiteral("(") : QString()) + factor + f.variabele;
+    const QString factor = b == piMarker ? QStringLiteral(" pi ") : coefficientText(float(b));
+    QString argument = (c != 0 ? QStringLiteral("(") : QString()) + factor + f.variable;
     if (c != 0)
         argument += sign + Str(c) + ")";
     if (w >= 3) {
-        f.formule = (d != 0 ? Str(d) + "+" : QString()) + nulof1(float(a)) + "sin" + argument;
+        f.formula =
+            (d != 0 ? Str(d) + "+" : QString()) + coefficientText(float(a)) + "sin" + argument;
     } else if (w == 2) {
         double bt = drawShifted(random, 5, 1);
         if (bt == 4)
             bt = 0.5;
-        f.formule = QStringLiteral("tan ") +
-                    (bt == piMarker ? QStringLiteral(" 0.5pi ") : nulof1(float(bt))) + f.variabele;
+        f.formula = QStringLiteral("tan ") +
+                    (bt == piMarker ? QStringLiteral(" 0.5pi ") : coefficientText(float(bt))) +
+                    f.variable;
     } else {
-        f.formule = nulof1(float(a)) + "cos" + argument;
+        f.formula = coefficientText(float(a)) + "cos" + argument;
     }
 }
 
-void squareRoot(Functie& f, common::Random& random)
+void squareRoot(Problem& f, common::Random& random)
 {
     double a, d, b;
     int c;
@@ -188,34 +190,34 @@ void squareRoot(Functie& f, common::Random& random)
         sign = sign == QStringLiteral(" + ") ? QStringLiteral(" - ") : QStringLiteral(" + ");
         c = -c;
     }
-    f.formule = Str(d) + (a > 0 ? "+" : "-") + nulof1(float(std::fabs(a))) + "sqr(" +
-                nulof1(float(b)) + f.variabele;
+    f.formula = Str(d) + (a > 0 ? "+" : "-") + coefficientText(float(std::fabs(a))) + "sqr(" +
+                coefficientText(float(b)) + f.variable;
     if (c != 0)
-        f.formule += sign + Str(c);
-    f.formule += ")";
+        f.formula += sign + Str(c);
+    f.formula += ")";
 }
 
 // "a/ (x + p)  + q" and "2 ^ (x + p)  + q".
-void shifted(Functie& f, int soort, common::Random& random)
+void shifted(Problem& f, int kind, common::Random& random)
 {
     int a = 1, p, q;
     for (;;) {
-        if (soort == 7)
+        if (kind == 7)
             a = drawShifted(random, 6, -2);
         p = drawShifted(random, 10, -5);
         q = drawShifted(random, 10, -5);
-        if (soort == 7 ? (a != 0 && (a != 1) + (p != 0) + (q != 0) >= 2) : (p != 0 || q != 0))
+        if (kind == 7 ? (a != 0 && (a != 1) + (p != 0) + (q != 0) >= 2) : (p != 0 || q != 0))
             break;
     }
     const QString first = drawSign(random);
     const QString second = drawSign(random);
-    const QString head = soort == 7 ? Str(a) + "/ (" : QStringLiteral("2 ^ (");
-    f.formule = head + f.variabele + first + Str(p) + ") " + second + Str(q);
+    const QString head = kind == 7 ? Str(a) + "/ (" : QStringLiteral("2 ^ (");
+    f.formula = head + f.variable + first + Str(p) + ") " + second + Str(q);
 }
 
 } // namespace
 
-QString nulof1(float c)
+QString coefficientText(float c)
 {
     if (c == 0 || c == 1)
         return QString();
@@ -224,43 +226,42 @@ QString nulof1(float c)
     return common::StrSingle(c);
 }
 
-int eersteSoortDoorElkaar(GebruikteSoorten& gebruikt1, common::Random& random)
+int firstMixedKind(UsedKinds& used1, common::Random& random)
 {
     int k;
     do
         k = draw(random, 6, 3);
     while (k == 5);
-    gebruikt1[k] = true;
+    used1[k] = true;
     return k;
 }
 
-Functie genereerfunctie(int soort, bool doorElkaar, GebruikteSoorten& gebruikt,
-                        common::Random& random)
+Problem generate(int kind, bool mixed, UsedKinds& used, common::Random& random)
 {
     random.randomize();
-    Functie f;
-    if (doorElkaar)
-        soort = chooseMixedKind(gebruikt, random);
-    if (soort < 1 || soort > 8)
-        soort = 1;
-    f.soort = soort;
+    Problem f;
+    if (mixed)
+        kind = chooseMixedKind(used, random);
+    if (kind < 1 || kind > 8)
+        kind = 1;
+    f.kind = kind;
     drawLetters(f, random);
     drawScales(f, random);
-    if (soort != 2 && soort != 5) {
-        f.xschaal = 1;
-        f.yschaal = 1;
+    if (kind != 2 && kind != 5) {
+        f.xScale = 1;
+        f.yScale = 1;
     }
-    if (soort == 4) {
-        f.variabele = QLatin1Char('x');
-        f.functieletter = QLatin1Char('y');
+    if (kind == 4) {
+        f.variable = QLatin1Char('x');
+        f.functionLetter = QLatin1Char('y');
     }
-    if (soort == 5) {
-        if (f.yschaal == 5)
-            f.yschaal = 1;
-        else if (f.yschaal == 2)
-            f.yschaal = 0.5;
+    if (kind == 5) {
+        if (f.yScale == 5)
+            f.yScale = 1;
+        else if (f.yScale == 2)
+            f.yScale = 0.5;
     }
-    switch (soort) {
+    switch (kind) {
     case 1:
     case 2:
         line(f, random);
@@ -270,13 +271,13 @@ Functie genereerfunctie(int soort, bool doorElkaar, GebruikteSoorten& gebruikt,
         break;
     case 4:
     case 5:
-        trigonometric(f, soort, random);
+        trigonometric(f, kind, random);
         break;
     case 6:
         squareRoot(f, random);
         break;
     default:
-        shifted(f, soort, random);
+        shifted(f, kind, random);
         break;
     }
     return f;

@@ -15,29 +15,28 @@ namespace graphs {
 // level of the menu mixes kinds 3, 4, 6, 7 and 8.
 
 // Per kind 0..8: already used by this player in the mixed level.
-using GebruikteSoorten = std::array<bool, 9>;
+using UsedKinds = std::array<bool, 9>;
 
-struct Functie {
-    int soort = 1;
-    QString formule;
-    QChar variabele = QLatin1Char('x');
-    QChar functieletter = QLatin1Char('y');
-    double xschaal = 10;
-    double yschaal = 10;
+struct Problem {
+    int kind = 1;
+    QString formula;
+    QChar variable = QLatin1Char('x');
+    QChar functionLetter = QLatin1Char('y');
+    double xScale = 10;
+    double yScale = 10;
     // What the box left of the answer shows ("y = ").
-    QString text2() const { return QString(functieletter) + QStringLiteral(" = "); }
+    QString formulaStart() const { return QString(functionLetter) + QStringLiteral(" = "); }
 };
 
-// A function of kind `soort`, or in the mixed level of a kind drawn among
-// those the player has not had yet (`gebruikt` is that player's record).
-Functie genereerfunctie(int soort, bool doorElkaar, GebruikteSoorten& gebruikt,
-                        common::Random& random);
+// A function of kind `kind`, or in the mixed level of a kind drawn among
+// those the player has not had yet (`used` is that player's record).
+Problem generate(int kind, bool mixed, UsedKinds& used, common::Random& random);
 
 // The kind drawn when a mixed run starts; marked as used for player 1.
-int eersteSoortDoorElkaar(GebruikteSoorten& gebruikt1, common::Random& random);
+int firstMixedKind(UsedKinds& used1, common::Random& random);
 
 // A coefficient in front of a term: nothing for 0 and 1, "-" for -1, the
 // number text otherwise.
-QString nulof1(float c);
+QString coefficientText(float c);
 
 } // namespace graphs

@@ -9,21 +9,21 @@
 
 namespace graphs {
 
-enum class Indeling {
-    Links, // graph in the left half, text on the right
-    Boven, // graph in the top half, text below
+enum class HelpLayout {
+    Left, // graph in the left half, text on the right
+    Top,  // graph in the top half, text below
 };
 
-struct HulpPagina {
-    Indeling indeling;
-    QString formule; // written for the picture's centre as origin
-    int tekstX;
-    std::vector<std::pair<int, QString>> regels; // text y and line
-    bool laatste;                                // after this page the help button says "Terug"
+struct HelpPage {
+    HelpLayout layout;
+    QString formula; // written for the picture's centre as origin
+    int textX;
+    std::vector<std::pair<int, QString>> lines; // text y and line
+    bool last;                                  // after this page the help button says "Terug"
 };
 
 // The page to draw: from the chosen level, the mixed level and the page
 // number (1 or 2) within the help.
-const HulpPagina& kiesHulpPagina(int niveau, bool doorElkaar, int hulpPagina);
+const HelpPage& chooseHelpPage(int level, bool mixed, int helpPage);
 
 } // namespace graphs

@@ -23,7 +23,7 @@ public:
     Reading read()
     {
         if (!convert() || !finish()) {
-            result_.foutief = true;
+            result_.failed = true;
             result_.error = formulaErrorText();
             result_.postfix.clear();
             result_.program = {};
@@ -42,7 +42,7 @@ public:
                       formula::isOperatorSymbol(symbol) ? Operator : Function);
     }
 
-    void variableMet() { ++result_.varteller; }
+    void variableMet() { ++result_.variableCount; }
 
     // The variable letter that begins a function name is read as that name
     // (with the variable t, tan(t) is the tangent of t).
@@ -101,9 +101,9 @@ QString formulaErrorText()
            QStringLiteral("Kijk goed welke letter er (rechts) bij de horizontale as staat!");
 }
 
-Reading prefix_suffix(const QString& formule, QChar variabele)
+Reading readFormula(const QString& formula, QChar variable)
 {
-    return Reader(formule, variabele).read();
+    return Reader(formula, variable).read();
 }
 
 QString postfixText(const std::vector<Token>& postfix)

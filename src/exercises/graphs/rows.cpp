@@ -6,14 +6,14 @@
 
 namespace graphs {
 
-double kolomX(int i, double xschaal)
+double columnX(int i, double xScale)
 {
-    return (i / 100.0 - 10) * xschaal;
+    return (i / 100.0 - 10) * xScale;
 }
 
-double rij(float y, double yschaal)
+double rowOf(float y, double yScale)
 {
-    const double scaled = y / yschaal;
+    const double scaled = y / yScale;
     // Values this far off the picture keep only their side; in single
     // precision the row would overflow.
     if (!(std::fabs(scaled) <= 1e30))
@@ -22,31 +22,31 @@ double rij(float y, double yschaal)
     return std::floor(1000.0f - 100.0f * ys + 0.5f);
 }
 
-bool opHetBeeld(double row)
+bool onPicture(double row)
 {
-    return row >= 0 && row <= beeld;
+    return row >= 0 && row <= pictureSize;
 }
 
-void berekenRijen(const CompiledFormula& formula, double xschaal, double yschaal, Rijen& rijen)
+void computeRows(const CompiledFormula& formula, double xScale, double yScale, Rows& rows)
 {
-    for (int i = 0; i < kolommen; ++i)
-        rijen[i] = rij(funktiewaarde(formula, kolomX(i, xschaal)), yschaal);
+    for (int i = 0; i < columns; ++i)
+        rows[i] = rowOf(valueAt(formula, columnX(i, xScale)), yScale);
 }
 
-bool rijenKloppen(const Rijen& doelrijen, const Rijen& rijen)
+bool check(const Rows& targetRows, const Rows& rows)
 {
-    for (int i = 1; i < kolommen; ++i)
-        if (std::fabs(doelrijen[i] - rijen[i]) > 2)
+    for (int i = 1; i < columns; ++i)
+        if (std::fabs(targetRows[i] - rows[i]) > 2)
             return false;
     return true;
 }
 
-std::vector<std::pair<int, int>> stukken(const Rijen& rijen)
+std::vector<std::pair<int, int>> pieces(const Rows& rows)
 {
     std::vector<std::pair<int, int>> pieces;
     int first = -1;
-    for (int i = 0; i <= kolommen; ++i) {
-        const bool on = i < kolommen && opHetBeeld(rijen[i]);
+    for (int i = 0; i <= columns; ++i) {
+        const bool on = i < columns && onPicture(rows[i]);
         if (on && first < 0)
             first = i;
         if (!on && first >= 0) {
@@ -57,17 +57,17 @@ std::vector<std::pair<int, int>> stukken(const Rijen& rijen)
     return pieces;
 }
 
-QColor leerlingKleur(int kleur)
+QColor pupilColour(int colour)
 {
-    const QColor c = ui::colour(kleur);
-    if (kleur == 7)
+    const QColor c = ui::colour(colour);
+    if (colour == 7)
         return c.darker(130); // lighter than dark grey (8), which stays apart
-    return kleur == 14 ? c.darker(150) : c;
+    return colour == 14 ? c.darker(150) : c;
 }
 
-int volgendeKleur(int kleur)
+int nextColour(int colour)
 {
-    const int next = (kleur + 1) % 15;
+    const int next = (colour + 1) % 15;
     return next <= 1 ? 1 : next;
 }
 

@@ -14,54 +14,54 @@ namespace {
 const QString CR = QStringLiteral("\r");
 const QString CRLF = QStringLiteral("\r\n");
 
-int procent(const Player& s)
+int percent(const Player& s)
 {
     return int(std::floor(10.0 * s.score / s.count));
 }
 
-QString spelerBlok(const Player& s)
+QString playerBlock(const Player& s)
 {
     QString t = s.naam + ":" + CR + "Je hebt " + Str(s.count) + " functies gehad." + CR +
                 "Je hebt " + Str(s.score) + " punten gehaald." + CR;
     if (s.count > 0)
-        t += "Dat is " + Str(procent(s)) + " procent!";
+        t += "Dat is " + Str(percent(s)) + " procent!";
     return t + CR + QString(45, QLatin1Char('_'));
 }
 
 } // namespace
 
-int puntenVoorPoging(int poging)
+int pointsForAttempt(int attempt)
 {
-    static const int punten[] = {10, 5, 3, 1};
-    return poging >= 0 && poging < 4 ? punten[poging] : 0;
+    static const int points[] = {10, 5, 3, 1};
+    return attempt >= 0 && attempt < 4 ? points[attempt] : 0;
 }
 
-QString scoreTekst(const Player& een, const Player* twee)
+QString scoreText(const Player& first, const Player* second)
 {
-    QString t = een.naam + ": " + Str(een.score) + " punten uit " + Str(een.count) + CR;
-    if (twee)
-        t += twee->naam + ":" + Str(twee->score) + " punten uit " + Str(twee->count);
+    QString t = first.naam + ": " + Str(first.score) + " punten uit " + Str(first.count) + CR;
+    if (second)
+        t += second->naam + ":" + Str(second->score) + " punten uit " + Str(second->count);
     return t;
 }
 
-QString samenvatting(const Player& een, const Player* twee)
+QString summary(const Player& first, const Player* second)
 {
-    QString t = spelerBlok(een);
-    if (!twee)
+    QString t = playerBlock(first);
+    if (!second)
         return t;
-    t += CR + CR + spelerBlok(*twee) + CR + CR;
-    if (const int w = run::winnaarOpPunten(een, *twee))
-        t += (w == 1 ? een : *twee).naam + " heeft gewonnen !";
+    t += CR + CR + playerBlock(*second) + CR + CR;
+    if (const int w = run::winnaarOpPunten(first, *second))
+        t += (w == 1 ? first : *second).naam + " heeft gewonnen !";
     else
         t += QStringLiteral("Jullie zijn gelijk geeindigd !");
     return t;
 }
 
-QString eindresultaat(const Player& s)
+QString endResult(const Player& s)
 {
     QString t = CRLF + CRLF + "eindresultaat: " + Str(s.score) + " punten uit " + Str(s.count);
     if (s.count > 0)
-        t += CRLF + "Dat is " + Str(procent(s)) + " procent";
+        t += CRLF + "Dat is " + Str(percent(s)) + " procent";
     return t;
 }
 

@@ -10,16 +10,16 @@ namespace graphs {
 // A player's score is points, the count functions started.
 using run::Player;
 
-// Points for a right answer after `poging` failed attempts: 10, 5, 3, 1, 0.
-int puntenVoorPoging(int poging);
+// Points for a right answer after `attempt` failed attempts: 10, 5, 3, 1, 0.
+int pointsForAttempt(int attempt);
 
-// The score caption; `twee` is null with one player.
-QString scoreTekst(const Player& een, const Player* twee);
+// The score caption; `second` is null with one player.
+QString scoreText(const Player& first, const Player* second);
 
-// The summary box text; `twee` is null with one player.
-QString samenvatting(const Player& een, const Player* twee);
+// The summary box text; `second` is null with one player.
+QString summary(const Player& first, const Player* second);
 
 // The end result appended to a player's results text.
-QString eindresultaat(const Player& speler);
+QString endResult(const Player& player);
 
 } // namespace graphs

@@ -1,5 +1,5 @@
 // The graph form played through as pupils do.
-#include "exercises/graphs/grafieken.h"
+#include "exercises/graphs/graphsform.h"
 #include "rundriver.h"
 #include "testmain.h"
 
@@ -11,10 +11,10 @@ namespace {
 
 const QString CRLF = "\r\n";
 
-void answer(Grafieken* f, const QString& text)
+void answer(GraphsForm* f, const QString& text)
 {
-    f->Text1->clear(); // the pupil edits the box
-    type(f->Text1, text);
+    f->answerBox->clear(); // the pupil edits the box
+    type(f->answerBox, text);
 }
 
 // A horizontal line far above the picture: never right.
@@ -25,14 +25,14 @@ QString wrong(int k)
 
 // One function answered right after `failures` wrong answers; returns the
 // log lines it adds.
-QString play(Grafieken* f, int failures)
+QString play(GraphsForm* f, int failures)
 {
-    const QString given = f->spel.doelformule;
-    QString log = CRLF + "functie: " + f->Text2->text() + given + CRLF + "invoer:";
+    const QString given = f->game.targetFormula;
+    QString log = CRLF + "functie: " + f->formulaStartBox->text() + given + CRLF + "invoer:";
     for (int k = 0; k < failures; ++k) {
         answer(f, wrong(k));
         log += (k == 0 ? "" : CRLF + "       ") + wrong(k);
-        click(f->bVolgende);
+        click(f->nextButton);
     }
     answer(f, given);
     log += (failures == 0 ? "" : CRLF + "       ") + given;
@@ -40,19 +40,19 @@ QString play(Grafieken* f, int failures)
 }
 
 // The kind of a formula of the mixed level, told by its text.
-int kind(const QString& formule)
+int kind(const QString& formula)
 {
     const std::pair<const char*, int> marks[] = {{"sqr", 6}, {"sin", 4}, {"cos", 4},
                                                  {"tan", 4}, {"2 ^", 8}, {"/", 7}};
     for (const auto& [mark, k] : marks)
-        if (formule.contains(QLatin1String(mark)))
+        if (formula.contains(QLatin1String(mark)))
             return k;
     return 3; // a parabola
 }
 
 } // namespace
 
-class GrafiekenFormTest : public QObject {
+class GraphsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("grafieken"); }
@@ -65,44 +65,44 @@ private slots:
     {
         Session s;
         choose(1, "Anna", "", 1, "Lijnen niveau 1");
-        auto* f = open<Grafieken>("grafieken");
+        auto* f = open<GraphsForm>("grafieken");
         QCOMPARE(f->caption(), QString("Functies raden    Lijnen niveau 1"));
-        QVERIFY(!f->bVolgende->isEnabled());
-        const QString given = f->spel.doelformule;
+        QVERIFY(!f->nextButton->isEnabled());
+        const QString given = f->game.targetFormula;
         QString log = "Anna: (6-12-2026      10:15)" + CRLF + CRLF +
-                      "functie: " + f->Text2->text() + given +
+                      "functie: " + f->formulaStartBox->text() + given +
                       "\r\ninvoer: -30 \r\n       31.5\r\n       31.5,5" + CRLF + "       " +
                       given + "    1 pt.";
         answer(f, " -30 "); // blanks around a formula are no part of it
-        QCOMPARE(f->lGoedzo->caption(), QString("fout, Anna"));
-        QCOMPARE(f->bVolgende->caption(), QString("Dezelfde nog eens"));
-        QVERIFY(f->bVolgende->isEnabled() && !f->Text1->isEnabled());
-        click(f->bVolgende);
-        QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Anna !"));
-        QVERIFY(f->Text1->isEnabled());
-        QCOMPARE(f->Text1->text(), QString(" -30 "));
-        QCOMPARE(f->rijen, f->doelrijen);          // the answer's curve is gone
-        QTest::keyClick(f->Text1, Qt::Key_Return); // the same answer again
-        answer(f, "  ");                           // blanks alone, as an empty box
-        QVERIFY(f->Text1->isEnabled());
+        QCOMPARE(f->promptLabel->caption(), QString("fout, Anna"));
+        QCOMPARE(f->nextButton->caption(), QString("Dezelfde nog eens"));
+        QVERIFY(f->nextButton->isEnabled() && !f->answerBox->isEnabled());
+        click(f->nextButton);
+        QCOMPARE(f->promptLabel->caption(), QString("Vul in, Anna !"));
+        QVERIFY(f->answerBox->isEnabled());
+        QCOMPARE(f->answerBox->text(), QString(" -30 "));
+        QCOMPARE(f->rows, f->targetRows);              // the answer's curve is gone
+        QTest::keyClick(f->answerBox, Qt::Key_Return); // the same answer again
+        answer(f, "  ");                               // blanks alone, as an empty box
+        QVERIFY(f->answerBox->isEnabled());
         answer(f, "31,5"); // a decimal comma becomes a point: only the first
-        click(f->bVolgende);
+        click(f->nextButton);
         answer(f, "31,5,5");
         QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().text, graphs::formulaErrorText());
-        QVERIFY(f->Text1->isEnabled() && !f->bVolgende->isEnabled()); // the box stays open
-        QCOMPARE(f->rijen, f->doelrijen);                             // nothing drawn
-        answer(f, given);                                             // the fourth attempt
-        QCOMPARE(f->lGoedzo->caption(), QString("Goed zo, Anna !"));
-        QCOMPARE(f->bVolgende->caption(), QString("Volgende"));
+        QVERIFY(f->answerBox->isEnabled() && !f->nextButton->isEnabled()); // the box stays open
+        QCOMPARE(f->rows, f->targetRows);                                  // nothing drawn
+        answer(f, given);                                                  // the fourth attempt
+        QCOMPARE(f->promptLabel->caption(), QString("Goed zo, Anna !"));
+        QCOMPARE(f->nextButton->caption(), QString("Volgende"));
         for (int nr = 2; nr <= 10; ++nr) {
-            click(f->bVolgende);
-            QCOMPARE(f->Text1->text(), QString()); // a new function: empty box
+            click(f->nextButton);
+            QCOMPARE(f->answerBox->text(), QString()); // a new function: empty box
             log += play(f, 0) + "    10 pt.";
         }
-        QCOMPARE(f->lResultaat->caption(), QString("Anna:  91 punten uit  10\n"));
-        click(f->bVolgende); // after the tenth function the run closes, once
-        f->sluitRun();
+        QCOMPARE(f->scoreLabel->caption(), QString("Anna:  91 punten uit  10\n"));
+        click(f->nextButton); // after the tenth function the run closes, once
+        f->endRun();
         QCOMPARE(s.messages.count(), 2);
         QCOMPARE(s.messages.last().title, QString("Functies raden"));
         log += CRLF + CRLF + "eindresultaat:  91 punten uit  10" + CRLF + "Dat is  91 procent";
@@ -119,23 +119,23 @@ private slots:
     {
         FixedRun run; // the box opens for real
         choose(1, "Anna", "", 1, "Lijnen niveau 1");
-        auto* f = open<Grafieken>("grafieken");
+        auto* f = open<GraphsForm>("grafieken");
         QAccessibleActionInterface* press =
-            QAccessible::queryAccessibleInterface(f->bNaarmenu)->actionInterface();
+            QAccessible::queryAccessibleInterface(f->menuButton)->actionInterface();
         BoxWatcher watcher(
             [&](int look) {
                 if (look == 0) { // the press clicks before the next look
-                    f->bNaarmenu->click();
+                    f->menuButton->click();
                     press->doAction(QAccessibleActionInterface::pressAction());
                 }
             },
             2);
-        type(f->Text1, "((");
+        type(f->answerBox, "((");
         QCOMPARE(watcher.looks, 3);
         QCOMPARE(watcher.text, graphs::formulaErrorText().replace('\r', '\n'));
-        QVERIFY(!f->afgesloten() && f->Text1->isEnabled());
-        answer(f, f->spel.doelformule);
-        QCOMPARE(f->lGoedzo->caption(), QString("Goed zo, Anna !"));
+        QVERIFY(!f->closed() && f->answerBox->isEnabled());
+        answer(f, f->game.targetFormula);
+        QCOMPARE(f->promptLabel->caption(), QString("Goed zo, Anna !"));
     }
 
     // After "Antwoord" no answer to that function scores, and it is counted once.
@@ -143,25 +143,25 @@ private slots:
     {
         Session s;
         choose(1, "Anna", "", 6, "Wortelfuncties ");
-        auto* f = open<Grafieken>("grafieken");
+        auto* f = open<GraphsForm>("grafieken");
         for (int k = 0; k < 4; ++k) {
-            QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
+            QCOMPARE(f->helpButton->caption(), QString("Hulp"));
             answer(f, wrong(k));
-            click(f->bVolgende);
+            click(f->nextButton);
         }
-        QCOMPARE(f->bUitleg->caption(), QString("Antwoord"));
-        const QString given = f->spel.doelformule;
-        click(f->bUitleg);
-        QCOMPARE(f->Text1->text(), given); // with its spaces, as generated
-        QVERIFY(f->Text1->isEnabled() && f->bVolgende->isEnabled());
-        QCOMPARE(f->bVolgende->caption(), QString("Volgende"));
-        QTest::keyClick(f->Text1, Qt::Key_Return); // Enter on the shown answer
-        click(f->bUitleg);                         // "Antwoord" again
+        QCOMPARE(f->helpButton->caption(), QString("Antwoord"));
+        const QString given = f->game.targetFormula;
+        click(f->helpButton);
+        QCOMPARE(f->answerBox->text(), given); // with its spaces, as generated
+        QVERIFY(f->answerBox->isEnabled() && f->nextButton->isEnabled());
+        QCOMPARE(f->nextButton->caption(), QString("Volgende"));
+        QTest::keyClick(f->answerBox, Qt::Key_Return); // Enter on the shown answer
+        click(f->helpButton);                          // "Antwoord" again
         answer(f, given); // counts nothing: 10 points from 2 functions below
-        click(f->bVolgende);
-        QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
-        answer(f, f->spel.doelformule);
-        QCOMPARE(f->lResultaat->caption(), QString("Anna:  10 punten uit  2\n"));
+        click(f->nextButton);
+        QCOMPARE(f->helpButton->caption(), QString("Hulp"));
+        answer(f, f->game.targetFormula);
+        QCOMPARE(f->scoreLabel->caption(), QString("Anna:  10 punten uit  2\n"));
         f->close(); // nothing logged after the last wrong answer
         QVERIFY(
             QString::fromUtf8(readFile("oefset7_6.txt")).contains("       33" + CRLF + "functie"));
@@ -171,7 +171,7 @@ private slots:
     // back to the function as it was, the wrong answer not counted.
     void helpPagesPerLevel_data()
     {
-        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("level");
         QTest::addColumn<int>("pages");
         QTest::newRow("lines") << 2 << 1;
         QTest::newRow("parabolas: two pages") << 3 << 2;
@@ -181,30 +181,30 @@ private slots:
     }
     void helpPagesPerLevel()
     {
-        QFETCH(int, niveau);
+        QFETCH(int, level);
         QFETCH(int, pages);
         Session s;
-        choose(1, "Anna", "", niveau, "Keuze");
-        auto* f = open<Grafieken>("grafieken");
-        const graphs::AsLetters as = f->as;
+        choose(1, "Anna", "", level, "Keuze");
+        auto* f = open<GraphsForm>("grafieken");
+        const graphs::Axes axes = f->axes;
         answer(f, wrong(0));
-        click(f->bUitleg);
-        QVERIFY(f->Image1->isVisible() && !f->Picture1->isVisible());
-        QVERIFY(!f->bVolgende->isVisible() && !f->Text1->isEnabled());
+        click(f->helpButton);
+        QVERIFY(f->coverLabel->isVisible() && !f->graphArea->isVisible());
+        QVERIFY(!f->nextButton->isVisible() && !f->answerBox->isEnabled());
         for (int page = 1; page <= pages; ++page) {
-            click(f->bUitleg);
-            QVERIFY(f->Picture1->isVisible() && !f->Image1->isVisible());
-            QCOMPARE(f->bUitleg->caption(), QString(page < pages ? "Verder" : "Terug"));
+            click(f->helpButton);
+            QVERIFY(f->graphArea->isVisible() && !f->coverLabel->isVisible());
+            QCOMPARE(f->helpButton->caption(), QString(page < pages ? "Verder" : "Terug"));
         }
-        click(f->bUitleg);
-        QCOMPARE(f->bUitleg->caption(), QString("Hulp"));
-        QVERIFY(f->bVolgende->isVisible() && !f->bVolgende->isEnabled());
-        QCOMPARE(f->Text1->text(), wrong(0));
-        QCOMPARE(f->rijen, f->doelrijen);
-        QCOMPARE(f->as.yschaal, as.yschaal);
-        QCOMPARE(f->as.functieletter, as.functieletter);
-        answer(f, f->spel.doelformule);
-        QVERIFY(f->lResultaat->caption().startsWith("Anna:  10 punten"));
+        click(f->helpButton);
+        QCOMPARE(f->helpButton->caption(), QString("Hulp"));
+        QVERIFY(f->nextButton->isVisible() && !f->nextButton->isEnabled());
+        QCOMPARE(f->answerBox->text(), wrong(0));
+        QCOMPARE(f->rows, f->targetRows);
+        QCOMPARE(f->axes.yScale, axes.yScale);
+        QCOMPARE(f->axes.functionLetter, axes.functionLetter);
+        answer(f, f->game.targetFormula);
+        QVERIFY(f->scoreLabel->caption().startsWith("Anna:  10 punten"));
     }
 
     // Two players in turn on the mixed level; each draws from a record of
@@ -213,19 +213,19 @@ private slots:
     {
         Session s(std::make_unique<common::SeededRandom>(11));
         choose(2, "Anna", "Bram", 7, "Soorten door elkaar");
-        auto* f = open<Grafieken>("grafieken");
-        const QColor second = f->lGoedzo2->palette().color(QPalette::WindowText);
+        auto* f = open<GraphsForm>("grafieken");
+        const QColor second = f->promptColours2->palette().color(QPalette::WindowText);
         QSet<int> bram;
         for (int nr = 1; nr <= 10; ++nr) {
-            QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Anna !"));
+            QCOMPARE(f->promptLabel->caption(), QString("Vul in, Anna !"));
             play(f, 0);
-            click(f->bVolgende);
-            QCOMPARE(f->lGoedzo->caption(), QString("Vul in, Bram !"));
-            QCOMPARE(f->lGoedzo->palette().color(QPalette::WindowText), second);
+            click(f->nextButton);
+            QCOMPARE(f->promptLabel->caption(), QString("Vul in, Bram !"));
+            QCOMPARE(f->promptLabel->palette().color(QPalette::WindowText), second);
             if (nr <= 5)
-                bram << kind(f->spel.doelformule);
+                bram << kind(f->game.targetFormula);
             play(f, nr == 4 ? 1 : 0);
-            click(f->bVolgende);
+            click(f->nextButton);
         }
         QCOMPARE(bram, (QSet<int>{3, 4, 6, 7, 8}));
         QCOMPARE(s.messages.count(), 1);
@@ -237,5 +237,5 @@ private slots:
     }
 };
 
-TK_TEST(GrafiekenFormTest)
-#include "grafieken_form_test.moc"
+TK_TEST(GraphsFormTest)
+#include "graphs_form_test.moc"
