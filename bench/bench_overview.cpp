@@ -5,6 +5,7 @@
 // the best of three.
 
 #include "app/overview/folderreader.h"
+#include "besttimes.h"
 #include "sampleresults.h"
 
 #include <QElapsedTimer>
@@ -60,27 +61,6 @@ qint64 makeFolder(const QString& root)
             written += f.write(bodies[kind]);
     }
     return written;
-}
-
-struct Times {
-    double wall = 1e9; // seconds on the clock
-    double cpu = 1e9;  // processor seconds of all threads together
-};
-
-// The machine may be shared: the processor time shows the work apart from
-// waiting for a turn on a core.
-template <class F> Times bestOfThree(F f)
-{
-    Times best;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        const std::clock_t c = std::clock();
-        f();
-        best.wall = std::min(best.wall, t.nsecsElapsed() / 1e9);
-        best.cpu = std::min(best.cpu, double(std::clock() - c) / CLOCKS_PER_SEC);
-    }
-    return best;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // memory of reading the largest block is shown against its file size.
 
 #include "app/overview/resultsreader.h"
+#include "besttimes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,27 +38,6 @@ qint64 writeFile(const QString& path, const QByteArray& head, const QByteArray& 
     }
     f.write(tail);
     return f.size();
-}
-
-struct Times {
-    double wall = 1e9; // seconds on the clock
-    double cpu = 1e9;  // processor seconds
-};
-
-// The machine may be shared: the processor time shows the work apart from
-// waiting for a turn on a core.
-template <class F> Times bestOfThree(F f)
-{
-    Times best;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        const std::clock_t c = std::clock();
-        f();
-        best.wall = std::min(best.wall, t.nsecsElapsed() / 1e9);
-        best.cpu = std::min(best.cpu, double(std::clock() - c) / CLOCKS_PER_SEC);
-    }
-    return best;
 }
 
 double peakMegabytes()
