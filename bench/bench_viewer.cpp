@@ -2,7 +2,7 @@
 // the whole file is in the box, against reading the same bytes with
 // QFile::readAll. Also the time until the start of the file shows.
 
-#include "app/bekijken.h"
+#include "app/viewerform.h"
 #include "ui/formregistry.h"
 
 #include <QApplication>
@@ -53,8 +53,8 @@ void viewerShows(benchmark::State& state, bool whole)
     const QString name = bigFile();
     auto& forms = ui::FormRegistry::instance();
     forms.add(QStringLiteral("wismenu"), [] { return new ui::Form(QStringLiteral("wismenu")); });
-    forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
-    auto* v = qobject_cast<Bekijken*>(forms.show(QStringLiteral("bekijken")));
+    forms.add(QStringLiteral("bekijken"), [] { return new ViewerForm; });
+    auto* v = qobject_cast<ViewerForm*>(forms.show(QStringLiteral("bekijken")));
     for (auto _ : state) {
         v->menu[32]->click();
         while (whole && v->loader.busy())

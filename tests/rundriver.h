@@ -4,7 +4,7 @@
 // Enter, firing the timer, and reading the results file back.
 
 #include "app/formlist.h"
-#include "app/module1.h"
+#include "app/menuchoices.h"
 #include "common/clock.h"
 #include "common/random.h"
 #include "fixedclock.h"
@@ -21,10 +21,10 @@
 namespace tktest {
 
 // Sets the menu's choices, which the next exercise form is made with.
-inline void choose(int players, const QString& name1, const QString& name2, int niveau,
-                   const QString& keuzeTitel)
+inline void choose(int players, const QString& name1, const QString& name2, int level,
+                   const QString& choiceCaption)
 {
-    module1() = {players, std::int16_t(niveau), name1, name2, keuzeTitel, QString()};
+    menuChoices() = {players, std::int16_t(level), name1, name2, choiceCaption, QString()};
 }
 
 // Registers an exercise form, made with the choice of the moment, and a

@@ -3,13 +3,13 @@
 // Every scene sets the shared state as the menu would, plays a little with a
 // fixed random source and grabs the window (and a message box) offscreen.
 
-#include "app/bekijken.h"
 #include "app/formlist.h"
-#include "app/module1.h"
+#include "app/menuchoices.h"
+#include "app/menuform.h"
 #include "app/overview/answersview.h"
 #include "app/overview/overviewwindow.h"
 #include "app/overview/pupilchart.h"
-#include "app/wismenu.h"
+#include "app/viewerform.h"
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
@@ -39,14 +39,14 @@ void save(QWidget* w, const QString& name)
     std::printf("%s\n", qPrintable(out.filePath(name + QStringLiteral(".png"))));
 }
 
-void choose(int players, const QString& n1, const QString& n2, int niveau, const QString& titel)
+void choose(int players, const QString& n1, const QString& n2, int level, const QString& title)
 {
-    Module1& m = module1();
-    m.aantalSpelers = players;
-    m.naam1 = n1;
-    m.naam2 = n2;
-    m.niveau = static_cast<std::int16_t>(niveau);
-    m.keuzeTitel = titel;
+    MenuChoices& m = menuChoices();
+    m.playerCount = players;
+    m.name1 = n1;
+    m.name2 = n2;
+    m.level = static_cast<std::int16_t>(level);
+    m.choiceCaption = title;
 }
 
 void answer(QLineEdit* box, const QString& text)
@@ -75,21 +75,21 @@ ui::Form* show(const QString& name)
 
 void menuScenes()
 {
-    auto* menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    auto* menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
     save(menu, QStringLiteral("menu"));
     for (int k = 0; k < 7; ++k) {
-        menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+        menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
         menu->menu[k]->click();
         save(menu, QStringLiteral("menu-sub%1").arg(k));
     }
-    menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
     menu->menu[1]->click();
     menu->menu[0]->click();
-    menu->Option1[1]->click();
-    QTest::keyClicks(menu->Tnaam1, QStringLiteral("Anna"));
-    QTest::keyClicks(menu->Tnaam2, QStringLiteral("Bram"));
+    menu->playerOptions[1]->click();
+    QTest::keyClicks(menu->nameBox1, QStringLiteral("Anna"));
+    QTest::keyClicks(menu->nameBox2, QStringLiteral("Bram"));
     save(menu, QStringLiteral("menu-namen"));
-    menu = qobject_cast<Wismenu*>(show(QStringLiteral("wismenu")));
+    menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
     menu->menu[7]->click();
     save(menu, QStringLiteral("menu-info"));
     ui::FormRegistry::instance().unloadAll();
@@ -97,21 +97,21 @@ void menuScenes()
 
 // Plays three problems for each of two players and grabs the form with the
 // fourth problem waiting, and the last explanation box.
-void runScene(const QString& form, int niveau, const QString& titel, const QStringList& answers)
+void runScene(const QString& form, int level, const QString& title, const QStringList& answers)
 {
     Boxes boxes;
-    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), niveau, titel);
+    choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), level, title);
     auto* f = qobject_cast<RunForm*>(show(form));
     for (int i = 0; i < 3; ++i) {
-        f->Timer1->fire();
-        answer(f->tAntwoord1, answers.value(2 * i, QStringLiteral("1")));
-        f->Timer1->fire();
-        answer(f->tAntwoord2, answers.value(2 * i + 1, QStringLiteral("2")));
+        f->timer->fire();
+        answer(f->answerBox1, answers.value(2 * i, QStringLiteral("1")));
+        f->timer->fire();
+        answer(f->answerBox2, answers.value(2 * i + 1, QStringLiteral("2")));
     }
-    f->Timer1->fire();
+    f->timer->fire();
     save(f, form);
     boxes.saveLast(form + QStringLiteral("-uitleg"));
-    f->bNaarmenu->click(); // the results file gets the run's block
+    f->menuButton->click(); // the results file gets the run's block
     ui::FormRegistry::instance().unloadAll();
 }
 
@@ -139,11 +139,11 @@ void quadraticScene()
     choose(2, QStringLiteral("Anna"), QStringLiteral("Bram"), 5,
            QStringLiteral("Kwadr. verg. niveau 1"));
     auto* f = qobject_cast<EquationsForm*>(show(QStringLiteral("vergelijkingen")));
-    f->Timer1->fire();
-    answer(f->tAntwoord1, QStringLiteral("3"));
+    f->timer->fire();
+    answer(f->answerBox1, QStringLiteral("3"));
     answer(f->secondAnswerBox1, QStringLiteral("-2"));
-    f->Timer1->fire();
-    QTest::keyClicks(f->tAntwoord2, QStringLiteral("4"));
+    f->timer->fire();
+    QTest::keyClicks(f->answerBox2, QStringLiteral("4"));
     save(f, QStringLiteral("vergelijkingen-kwadratisch"));
     boxes.saveLast(QStringLiteral("vergelijkingen-kwadratisch-uitleg"));
     ui::FormRegistry::instance().unloadAll();
@@ -167,7 +167,7 @@ void graphsScene()
 
 void viewerScene()
 {
-    auto* v = qobject_cast<Bekijken*>(show(QStringLiteral("bekijken")));
+    auto* v = qobject_cast<ViewerForm*>(show(QStringLiteral("bekijken")));
     v->menu[2]->click(); // metric lengths: written by the metric scene
     save(v, QStringLiteral("bekijken"));
     ui::FormRegistry::instance().unloadAll();

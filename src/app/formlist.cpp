@@ -1,17 +1,17 @@
 #include "formlist.h"
 
-#include "app/bekijken.h"
-#include "app/module1.h"
-#include "app/wismenu.h"
+#include "app/menuchoices.h"
+#include "app/menuform.h"
+#include "app/viewerform.h"
 #include "exercises/catalogue.h"
 #include "exercises/catalogueforms.h"
 
 ui::FormRegistry::Factory exerciseFactory(const QString& id)
 {
     return [id] {
-        run::Session session = module1().session();
+        run::Session session = menuChoices().session();
         if (const catalogue::Exercise* e = catalogue::find(id)) {
-            session.oefening = id;
+            session.exercise = id;
             session.resultsNumber = e->resultsNumber;
             session.mixedLevel = e->mixedLevel;
         }
@@ -24,8 +24,8 @@ ui::FormRegistry::Factory exerciseFactory(const QString& id)
 void registerForms()
 {
     auto& forms = ui::FormRegistry::instance();
-    forms.add(QStringLiteral("wismenu"), [] { return new Wismenu; });
-    forms.add(QStringLiteral("bekijken"), [] { return new Bekijken; });
+    forms.add(QStringLiteral("wismenu"), [] { return new MenuForm; });
+    forms.add(QStringLiteral("bekijken"), [] { return new ViewerForm; });
     for (const catalogue::Exercise& e : catalogue::exercises()) {
         const QString id = QString::fromLatin1(e.id);
         forms.add(id, exerciseFactory(id));

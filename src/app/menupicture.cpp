@@ -106,10 +106,10 @@ void drawGraph(QPainter& p, const QRectF& r, qreal step)
     p.setPen(QPen(QColor(0x2E, 0x9E, 0x48), 2.2));
     p.drawLine(at(-2, 0), at(16, 9));
 
-    const qreal meet = 9 - std::sqrt(33.0); // where line and parabola cross
+    const qreal crossing = 9 - std::sqrt(33.0); // where line and parabola cross
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xE5, 0x39, 0x35));
-    p.drawEllipse(at(meet, 0.5 * meet + 1), 3.5, 3.5);
+    p.drawEllipse(at(crossing, 0.5 * crossing + 1), 3.5, 3.5);
     p.drawEllipse(at(8, -3), 3.5, 3.5);
     p.restore();
 }

@@ -80,15 +80,15 @@ QString mainCaption(int index, bool afterActivation)
     }
 }
 
-const Submenu& submenu(int hoofdkeuze)
+const Submenu& submenu(int mainChoice)
 {
     static const std::array<Submenu, 7> submenus = withExercises();
-    return submenus.at(std::size_t(hoofdkeuze));
+    return submenus.at(std::size_t(mainChoice));
 }
 
-int backButton(int hoofdkeuze)
+int backButton(int mainChoice)
 {
-    switch (hoofdkeuze) {
+    switch (mainChoice) {
     case 3:
         return 5;
     case 5:
@@ -99,35 +99,35 @@ int backButton(int hoofdkeuze)
     }
 }
 
-Action actionFor(int menuDiepte, int hoofdkeuze, int index)
+Action actionFor(int menuDepth, int mainChoice, int index)
 {
-    if (menuDiepte == 1 && index == 6 && hoofdkeuze == 0)
+    if (menuDepth == 1 && index == 6 && mainChoice == 0)
         return Action::Viewer;
-    if (menuDiepte == 1 && index == 6 && hoofdkeuze < 5)
+    if (menuDepth == 1 && index == 6 && mainChoice < 5)
         return Action::Stop;
-    if ((menuDiepte == 0 && index == 7) ||
-        (menuDiepte == 1 && index == 7 && hoofdkeuze >= 1 && hoofdkeuze <= 4))
+    if ((menuDepth == 0 && index == 7) ||
+        (menuDepth == 1 && index == 7 && mainChoice >= 1 && mainChoice <= 4))
         return Action::Info;
-    if (menuDiepte == 0)
+    if (menuDepth == 0)
         return index <= 6 ? Action::OpenSubmenu : Action::Nothing;
-    if (index == backButton(hoofdkeuze))
+    if (index == backButton(mainChoice))
         return Action::Back;
-    if (index < backButton(hoofdkeuze))
+    if (index < backButton(mainChoice))
         return Action::Exercise;
     return Action::Nothing;
 }
 
-std::optional<Exercise> exerciseFor(int opgaveKeuze)
+std::optional<Exercise> exerciseFor(int exerciseChoice)
 {
     for (const catalogue::Exercise& e : catalogue::exercises()) {
-        const int level = opgaveKeuze - exerciseCode(e.menu, e.firstButton) + 1;
+        const int level = exerciseChoice - exerciseCode(e.menu, e.firstButton) + 1;
         const int levels = std::max(int(e.levels.size()), 1);
         if (level < 1 || level > levels)
             continue;
         Exercise x;
         x.form = QString::fromLatin1(e.id);
         if (!e.levels.empty()) {
-            x.niveau = level;
+            x.level = level;
             x.penAndPaper = level > e.penAndPaperAbove;
         }
         return x;

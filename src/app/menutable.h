@@ -52,28 +52,28 @@ QString mainCaption(int index, bool afterActivation);
 constexpr const char* mainHeading = "Hoofdmenu";
 
 // The submenu of main button 0 to 6.
-const Submenu& submenu(int hoofdkeuze);
+const Submenu& submenu(int mainChoice);
 // The index of the "Terug naar hoofdmenu" button in that submenu.
-int backButton(int hoofdkeuze);
+int backButton(int mainChoice);
 
 // What a click on a menu button does, decided in this order: the viewer and
 // "Stoppen" on button 6, then "Info", then the main menu, back, exercise.
 enum class Action { Viewer, Stop, Info, OpenSubmenu, Back, Exercise, Nothing };
-Action actionFor(int menuDiepte, int hoofdkeuze, int index);
+Action actionFor(int menuDepth, int mainChoice, int index);
 
 // The exercise code of a submenu item.
-inline int exerciseCode(int hoofdkeuze, int index)
+inline int exerciseCode(int mainChoice, int index)
 {
-    return 7 * hoofdkeuze + index + 1;
+    return 7 * mainChoice + index + 1;
 }
 
 struct Exercise {
-    QString form;              // registry name of the exercise form
-    std::optional<int> niveau; // the level to set; none leaves it as it is
-    bool penAndPaper = false;  // "Pak pen en papier klaar" first
+    QString form;             // registry name of the exercise form
+    std::optional<int> level; // the level to set; none leaves it as it is
+    bool penAndPaper = false; // "Pak pen en papier klaar" first
 };
 // The exercise of a code; none for a code that is no exercise.
-std::optional<Exercise> exerciseFor(int opgaveKeuze);
+std::optional<Exercise> exerciseFor(int exerciseChoice);
 
 // The text of the "Pak pen en papier klaar" box.
 QString penAndPaperText();

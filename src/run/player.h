@@ -8,11 +8,11 @@
 namespace run {
 
 struct Player {
-    QString naam;
-    int score = 0;   // right answers, or points in the games
-    int count = 0;   // problems answered (functions had, angles played)
-    double time = 0; // seconds taken, summed over the answers
-    QString verslag; // results text: header, a line per answer, end result
+    QString name;
+    int score = 0;      // right answers, or points in the games
+    int answered = 0;   // problems answered (functions had, angles played)
+    double seconds = 0; // time taken, summed over the answers
+    QString log;        // results text: header, a line per answer, end result
 };
 
 // Player 1 is [0], player 2 is [1].

@@ -130,13 +130,13 @@ void setLockTimes(int waitMs, int staleMs)
     lockTimes() = {waitMs, staleMs};
 }
 
-bool append(const QString& name, const QString& verslag1, const QString& verslag2)
+bool append(const QString& name, const QString& log1, const QString& log2)
 {
     letWritesFailPastSizeLimit();
     QLockFile lock(name + QStringLiteral(".lock"));
     if (!takeLock(lock))
         return false;
-    return appendLocked(name, block(verslag1, verslag2).toUtf8());
+    return appendLocked(name, block(log1, log2).toUtf8());
 }
 
 } // namespace results

@@ -46,9 +46,9 @@ QString fileName(int option, int level)
     return inFolder(QStringLiteral("oefset%1_%2.txt").arg(option).arg(std::abs(level)));
 }
 
-QString block(const QString& verslag1, const QString& verslag2)
+QString block(const QString& log1, const QString& log2)
 {
-    return verslag1 + crlf + crlf + verslag2 + crlf + QString(49, QLatin1Char('-')) + crlf;
+    return log1 + crlf + crlf + log2 + crlf + QString(49, QLatin1Char('-')) + crlf;
 }
 
 QString notSavedText(const QString& name)
@@ -102,9 +102,9 @@ QString oneLine(const QString& text)
     return line;
 }
 
-QString header(const QString& naam)
+QString header(const QString& name)
 {
-    return oneLine(naam) + QStringLiteral(": (") + common::clock().dateText() +
+    return oneLine(name) + QStringLiteral(": (") + common::clock().dateText() +
            QStringLiteral("      ") + common::clock().timeText() + QStringLiteral(")") + crlf;
 }
 

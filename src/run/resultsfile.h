@@ -20,7 +20,7 @@ namespace results {
 // In the results folder when one was set at start-up (run/resultsfolder.h).
 QString fileName(int option, int level);
 
-QString block(const QString& verslag1, const QString& verslag2);
+QString block(const QString& log1, const QString& log2);
 
 // A name or an answer as it goes into a results line: every control
 // character (a pasted line break, a tab) becomes a blank, so each answer
@@ -35,7 +35,7 @@ QString oneLine(const QString& text);
 // another program appended to it meanwhile without the lock: then the file is
 // left as it is, so that the other block stays whole. True only once the
 // block is on the disk.
-bool append(const QString& fileName, const QString& verslag1, const QString& verslag2);
+bool append(const QString& fileName, const QString& log1, const QString& log2);
 
 // Test seam: writes the bytes to the open file and returns how many were
 // written, or -1. An empty function restores the plain write.
@@ -68,6 +68,6 @@ private:
 bool readLines(const QString& fileName, QStringList& lines);
 
 // The header line of a player's results text: name, date and time.
-QString header(const QString& naam);
+QString header(const QString& name);
 
 } // namespace results

@@ -10,45 +10,45 @@ namespace {
 const QString CR = QStringLiteral("\r");
 const QString CRLF = QStringLiteral("\r\n");
 
-QString blok(const Player& p)
+QString block(const Player& p)
 {
-    return p.naam + QStringLiteral(":") + CR + QStringLiteral("Je had er ") + Str(p.score) +
-           QStringLiteral(" goed van de ") + Str(p.count) + QStringLiteral(" in ") +
-           Str(common::roundHalfEven(p.time, 2)) + QStringLiteral(" sec.") + CR +
+    return p.name + QStringLiteral(":") + CR + QStringLiteral("Je had er ") + Str(p.score) +
+           QStringLiteral(" goed van de ") + Str(p.answered) + QStringLiteral(" in ") +
+           Str(common::roundHalfEven(p.seconds, 2)) + QStringLiteral(" sec.") + CR +
            QString(45, QLatin1Char('_'));
 }
 } // namespace
 
-int winnaar(const Player& een, const Player& twee)
+int winner(const Player& one, const Player& two)
 {
-    if (een.score > twee.score ||
-        (een.score == twee.score && een.time < twee.time && een.score > 0))
+    if (one.score > two.score ||
+        (one.score == two.score && one.seconds < two.seconds && one.score > 0))
         return 1;
-    return twee.score > 0 ? 2 : 0;
+    return two.score > 0 ? 2 : 0;
 }
 
-int winnaarOpPunten(const Player& een, const Player& twee)
+int winnerOnPoints(const Player& one, const Player& two)
 {
-    if (een.score == twee.score)
+    if (one.score == two.score)
         return 0;
-    return een.score > twee.score ? 1 : 2;
+    return one.score > two.score ? 1 : 2;
 }
 
-QString samenvatting(const Players& spelers, bool tweeSpelers)
+QString summary(const Players& players, bool twoPlayers)
 {
-    QString s = blok(spelers[0]);
-    if (!tweeSpelers)
+    QString s = block(players[0]);
+    if (!twoPlayers)
         return s;
-    s += CR + CR + blok(spelers[1]) + CR + CR;
-    if (const int w = winnaar(spelers[0], spelers[1]))
-        s += QStringLiteral(" ") + spelers[w - 1].naam + QStringLiteral(" heeft gewonnen !");
+    s += CR + CR + block(players[1]) + CR + CR;
+    if (const int w = winner(players[0], players[1]))
+        s += QStringLiteral(" ") + players[w - 1].name + QStringLiteral(" heeft gewonnen !");
     return s;
 }
 
-QString eindresultaat(const Player& speler)
+QString endResult(const Player& player)
 {
-    return CRLF + CRLF + QStringLiteral("eindresultaat: ") + Str(speler.score) +
-           QStringLiteral(" goed van de ") + Str(speler.count);
+    return CRLF + CRLF + QStringLiteral("eindresultaat: ") + Str(player.score) +
+           QStringLiteral(" goed van de ") + Str(player.answered);
 }
 
 } // namespace run

@@ -11,15 +11,15 @@ namespace run {
 // Who won a run of problems: player 1 with more right answers, or as many
 // (more than none) in less time; else player 2 with any right; else nobody
 // (0). Returns 1, 2 or 0.
-int winnaar(const Player& een, const Player& twee);
+int winner(const Player& one, const Player& two);
 
 // Who won a points game: more points wins; 0 for a draw.
-int winnaarOpPunten(const Player& een, const Player& twee);
+int winnerOnPoints(const Player& one, const Player& two);
 
 // The summary box of a run of problems; player 2 only when two played.
-QString samenvatting(const Players& spelers, bool tweeSpelers);
+QString summary(const Players& players, bool twoPlayers);
 
 // «CR LF CR LF eindresultaat:  7 goed van de  10» for a player's results text.
-QString eindresultaat(const Player& speler);
+QString endResult(const Player& player);
 
 } // namespace run

@@ -4,14 +4,14 @@
 
 namespace run {
 
-bool Session::doorElkaar() const
+bool Session::mixed() const
 {
-    return mixedLevel != 0 && niveau == mixedLevel;
+    return mixedLevel != 0 && level == mixedLevel;
 }
 
-QString Session::resultatenBestand() const
+QString Session::resultsFile() const
 {
-    return resultsNumber != 0 ? results::fileName(resultsNumber, niveau) : QString();
+    return resultsNumber != 0 ? results::fileName(resultsNumber, level) : QString();
 }
 
 } // namespace run

@@ -8,28 +8,28 @@
 namespace run {
 
 struct Session {
-    QString oefening; // the form name of the exercise ("metriek")
-    int niveau = 1;   // the level chosen in the menu
-    int aantalSpelers = 1;
-    std::array<QString, 2> namen;
-    QString keuzeTitel; // caption of the chosen menu item
+    QString exercise; // the form name of the exercise ("metriek")
+    int level = 1;    // the level chosen in the menu
+    int playerCount = 1;
+    std::array<QString, 2> names;
+    QString choiceCaption; // caption of the chosen menu item
     // The exercise's results files "oefset<n>_<level>.txt" (0: none) and its
     // level that mixes the others (0: none), as the form list fills them in.
     int resultsNumber = 0;
     int mixedLevel = 0;
 
-    bool tweeSpelers() const { return aantalSpelers == 2; }
-    // speler is 1 or 2.
-    const QString& naam(int speler) const { return namen[speler - 1]; }
+    bool twoPlayers() const { return playerCount == 2; }
+    // player is 1 or 2.
+    const QString& name(int player) const { return names[player - 1]; }
     // The chosen level is the one that mixes the others.
-    bool doorElkaar() const;
+    bool mixed() const;
     // The results file of this exercise and level; empty when it keeps none.
-    QString resultatenBestand() const;
+    QString resultsFile() const;
     // The same session for the named exercise (a form knows which it is).
-    Session voor(const QString& naam) const
+    Session forExercise(const QString& name) const
     {
         Session s = *this;
-        s.oefening = naam;
+        s.exercise = name;
         return s;
     }
 };

@@ -8,13 +8,13 @@
 namespace run {
 
 struct Verdict {
-    bool goed = false;
-    QString fout;     // feedback after a wrong answer ("nee, het is ...")
-    QString historie; // printed on the player's history area (CR breaks lines)
+    bool right = false;
+    QString feedback; // feedback after a wrong answer ("nee, het is ...")
+    QString history;  // printed on the player's history area (CR breaks lines)
     // The lines appended to the player's results text, each after CR LF.
     // Control characters in them (a pasted line break) are written as
     // blanks; the history area and the labels show the answer as typed.
-    QStringList verslag;
+    QStringList log;
 };
 
 } // namespace run

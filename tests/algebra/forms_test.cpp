@@ -40,10 +40,10 @@ template <class F> QString mixed(const QString& name, int level)
     QString levels[2];
     for (int number = 1; number <= 3; ++number)
         for (int player : {1, 2}) {
-            f->Timer1->fire();
+            f->timer->fire();
             levels[player - 1] +=
                 QString("%1.%2 ").arg(f->problem(player).level).arg(f->problem(player).kind);
-            type(player == 1 ? f->tAntwoord1 : f->tAntwoord2, "x");
+            type(player == 1 ? f->answerBox1 : f->answerBox2, "x");
         }
     return levels[0] + "/ " + levels[1];
 }
@@ -70,24 +70,24 @@ private slots:
         auto* f = open<BracketsForm>("haakjes");
 
         // Leaving the brackets in is wrong.
-        QVERIFY(f->Timer1->fire());
+        QVERIFY(f->timer->fire());
         QCOMPARE(f->problemLabel1->caption(), QString(" -2x( 3x +  5)"));
-        type(f->tAntwoord1, "-2x(3x+5)");
-        QCOMPARE(f->lGoedzo1->caption(), QString("nee, het is -6x² -  10x"));
+        type(f->answerBox1, "-2x(3x+5)");
+        QCOMPARE(f->feedbackLabel1->caption(), QString("nee, het is -6x² -  10x"));
         QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().title, QString("Haakjes wegwerken"));
         QVERIFY(s.messages.last().text.endsWith("Het antwoord is dus:  -6x² -  10x"));
 
         // Player 2 types powers with ^; the box shows the answer normalised.
-        QVERIFY(f->Timer1->fire());
+        QVERIFY(f->timer->fire());
         QCOMPARE(f->problemLabel2->caption(), QString("  3a( 2a -  1)"));
-        type(f->tAntwoord2, "6a^2 - 3a");
-        QCOMPARE(f->tAntwoord2->text(), QString("6a²-3a"));
-        QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord1, "-30p^3+42p^2");
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        type(f->answerBox2, "6a^2 - 3a");
+        QCOMPARE(f->answerBox2->text(), QString("6a²-3a"));
+        QCOMPARE(f->feedbackLabel2->caption(), QString("Goedzo Bo!    1 g"));
+        QVERIFY(f->timer->fire());
+        type(f->answerBox1, "-30p^3+42p^2");
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         QCOMPARE(readFile("oefset4_1.txt"),
                  block(" -2x( 3x +  5)    = -2x(3x+5)       Fout ,het is -6x² -  10x\r\n"
                        " -6p( 5p² -  7p)          = -30p³+42p²   Goed",
@@ -101,21 +101,21 @@ private slots:
         Session s(draws({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
         auto* f = open<FactoringForm>("ontbinden");
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord1, "3x(-2x-5)");
-        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    1 g"));
+        QVERIFY(f->timer->fire());
+        type(f->answerBox1, "3x(-2x-5)");
+        QCOMPARE(f->feedbackLabel1->caption(), QString("Goedzo An!    1 g"));
         QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().title, QString("ontbinden"));
         QCOMPARE(s.messages.last().text, QString("Het is goed, maar beter is:  -3x( 2x +  5)"));
 
         // Player 2 gets the sign inside wrong: not the same function.
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord2, "a(3a+2)");
-        QCOMPARE(f->lGoedzo2->caption(), QString("nee, het is a( 3a -  2)"));
+        QVERIFY(f->timer->fire());
+        type(f->answerBox2, "a(3a+2)");
+        QCOMPARE(f->feedbackLabel2->caption(), QString("nee, het is a( 3a -  2)"));
         QCOMPARE(s.messages.last().title, QString("Ontbinden"));
         QVERIFY(s.messages.last().text.endsWith("Het antwoord is dus:  a( 3a -  2)"));
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         QCOMPARE(readFile("oefset5_1.txt"),
                  block(" -6x² -  15x          = 3x(-2x-5)   Goed\r\n maar beter is: -3x( 2x +  5)",
                        1, 1, "  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)", 0));

@@ -107,9 +107,10 @@ private slots:
     void texts()
     {
         const run::Verdict wrong = algebra::wrongVerdict(drawn(0).text, "-6x^2", drawn(0).answer);
-        QCOMPARE(wrong.historie, QString(" -2x( 3x +  5)    = -6x^2\r Fout ,het is -6x² -  10x"));
-        QCOMPARE(algebra::wrongVerdict("t", "a", "1234567890123").fout, "nee, 1234567890123");
-        QCOMPARE(algebra::wrongVerdict("t", "a", "123456789012").fout, "nee, het is 123456789012");
+        QCOMPARE(wrong.history, QString(" -2x( 3x +  5)    = -6x^2\r Fout ,het is -6x² -  10x"));
+        QCOMPARE(algebra::wrongVerdict("t", "a", "1234567890123").feedback, "nee, 1234567890123");
+        QCOMPARE(algebra::wrongVerdict("t", "a", "123456789012").feedback,
+                 "nee, het is 123456789012");
     }
 
     // Over many draws: the answer is the problem's function, typed without

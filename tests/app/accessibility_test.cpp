@@ -1,11 +1,11 @@
 // A screen reader must be able to name every control a pupil uses and read
 // every text a pupil sees: every form is opened as the menu opens it, played
 // through its states, and its widget tree is walked in each.
-#include "app/bekijken.h"
 #include "app/formlist.h"
+#include "app/menuform.h"
 #include "app/overview/overviewwindow.h"
 #include "app/overview/pupilchart.h"
-#include "app/wismenu.h"
+#include "app/viewerform.h"
 #include "exercises/angles/anglesform.h"
 #include "exercises/common/runform.h"
 #include "exercises/graphs/graphsform.h"
@@ -133,7 +133,7 @@ private slots:
     void runFormsExposeWhatTheyShow_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("level");
         for (const char* name : {"metriek", "procenten", "sommen", "haakjes", "ontbinden"})
             QTest::newRow(name) << QString::fromLatin1(name) << 1;
         QTest::newRow("sommen, three terms") << "sommen" << 4;
@@ -143,20 +143,20 @@ private slots:
     void runFormsExposeWhatTheyShow()
     {
         QFETCH(QString, form);
-        QFETCH(int, niveau);
+        QFETCH(int, level);
         tktest::Session s;
-        tktest::choose(2, "An", "Bo", niveau, "Keuze");
+        tktest::choose(2, "An", "Bo", level, "Keuze");
         auto* f = tktest::open<RunForm>(form);
         QVERIFY(f);
         CHECK_EXPOSED(f, s.messages);
-        for (int beurt = 0; beurt < 8; ++beurt) { // four problems each, the fourth a fraction
-            QVERIFY(f->Timer1->fire());
+        for (int turn = 0; turn < 8; ++turn) { // four problems each, the fourth a fraction
+            QVERIFY(f->timer->fire());
             CHECK_EXPOSED(f, s.messages);
             typeInOpenBoxes(f, QStringLiteral("1"));
             CHECK_EXPOSED(f, s.messages);
         }
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         QVERIFY(!s.messages.messages.empty());
         CHECK_EXPOSED(f, s.messages);
     }
@@ -200,7 +200,7 @@ private slots:
     void menuAndViewerExposeWhatTheyShow()
     {
         tktest::Session s;
-        auto* m = tktest::open<Wismenu>("wismenu");
+        auto* m = tktest::open<MenuForm>("wismenu");
         const auto act = [](QWidget* w, const QString& action) {
             QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
             QVERIFY(i->actionInterface()->actionNames().contains(action));
@@ -208,17 +208,17 @@ private slots:
             QCoreApplication::processEvents(); // the click comes after the action
         };
         CHECK_EXPOSED(m, s.messages);
-        for (int keuze = 0; keuze < 7; ++keuze) {
-            act(m->menu[keuze], QAccessibleActionInterface::pressAction());
+        for (int choice = 0; choice < 7; ++choice) {
+            act(m->menu[choice], QAccessibleActionInterface::pressAction());
             CHECK_EXPOSED(m, s.messages);
             act(m->menu[0], QAccessibleActionInterface::pressAction());
-            act(m->Option1[1], QAccessibleActionInterface::toggleAction());
-            QVERIFY(m->Tnaam2->isVisibleTo(m));
-            QVERIFY(QAccessible::queryAccessibleInterface(m->Option1[1])->state().checked);
+            act(m->playerOptions[1], QAccessibleActionInterface::toggleAction());
+            QVERIFY(m->nameBox2->isVisibleTo(m));
+            QVERIFY(QAccessible::queryAccessibleInterface(m->playerOptions[1])->state().checked);
             CHECK_EXPOSED(m, s.messages);
             m->activate();
         }
-        auto* b = tktest::open<Bekijken>("bekijken");
+        auto* b = tktest::open<ViewerForm>("bekijken");
         CHECK_EXPOSED(b, s.messages);
         b->tInfo->appendLines({QStringLiteral("An:"), QStringLiteral("  3 + 4 = 7   Goed")});
         CHECK_EXPOSED(b, s.messages);

@@ -1,7 +1,7 @@
-#include "app/bekijken.h"
 #include "app/infotext.h"
-#include "app/module1.h"
-#include "app/wismenu.h"
+#include "app/menuchoices.h"
+#include "app/menuform.h"
+#include "app/viewerform.h"
 #include "testmain.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -16,14 +16,14 @@ namespace {
 // it found in the shared state.
 struct Opened {
     QString form;
-    int niveau;
+    int level;
 };
 std::vector<Opened> opened;
 
 class StubForm : public ui::Form {
 public:
     explicit StubForm(const QString& name) : ui::Form(name) {}
-    void activate() override { opened.push_back({formName(), module1().niveau}); }
+    void activate() override { opened.push_back({formName(), menuChoices().level}); }
 };
 
 } // namespace
@@ -32,23 +32,23 @@ class MenuTest : public QObject {
     Q_OBJECT
 
     ui::FormRegistry& reg = ui::FormRegistry::instance();
-    Wismenu* m = nullptr;
+    MenuForm* m = nullptr;
     int stops = 0;
 
     // Opens submenu k and picks its item, then the player count.
-    void pick(int hoofdkeuze, int index, int spelers)
+    void pick(int mainChoice, int index, int players)
     {
-        click(m->menu[hoofdkeuze]);
+        click(m->menu[mainChoice]);
         click(m->menu[index]);
-        click(m->Option1[spelers - 1]);
+        click(m->playerOptions[players - 1]);
     }
     // Starts the parabolas as Anna (and Bram), then comes back as an exercise does.
-    void playParabolas(int spelers, const std::function<void(QWidget*)>& during = {})
+    void playParabolas(int players, const std::function<void(QWidget*)>& during = {})
     {
-        pick(6, 2, spelers);
-        QTest::keyClicks(m->Tnaam1, "Anna");
-        QTest::keyClicks(m->Tnaam2, "Bram");
-        click(m->OK);
+        pick(6, 2, players);
+        QTest::keyClicks(m->nameBox1, "Anna");
+        QTest::keyClicks(m->nameBox2, "Bram");
+        click(m->okButton);
         QVERIFY(!m->isVisible());
         auto* exercise = reg.find("grafieken");
         if (during)
@@ -61,15 +61,15 @@ class MenuTest : public QObject {
 private slots:
     void init()
     {
-        reg.add("wismenu", [] { return new Wismenu; });
-        reg.add("bekijken", [] { return new Bekijken; });
+        reg.add("wismenu", [] { return new MenuForm; });
+        reg.add("bekijken", [] { return new ViewerForm; });
         for (const char* name : {"hoeken", "procenten", "metriek", "sommen", "haakjes", "ontbinden",
                                  "vergelijkingen", "grafieken"})
             reg.add(name, [name] { return new StubForm(name); });
         opened.clear();
         stops = 0;
-        Wismenu::stopProgram = [this] { ++stops; };
-        m = qobject_cast<Wismenu*>(reg.show("wismenu"));
+        MenuForm::stopProgram = [this] { ++stops; };
+        m = qobject_cast<MenuForm*>(reg.show("wismenu"));
         QVERIFY(m);
     }
     void cleanup() { reg.unloadAll(); }
@@ -82,12 +82,13 @@ private slots:
                 pick(3, 0, 2);
                 click(m->menu[back]);
             }
-            QCOMPARE(m->menuDiepte, std::int16_t(0));
-            QCOMPARE(m->lHoofdmenu->caption(), QString("Hoofdmenu"));
+            QCOMPARE(m->menuDepth, std::int16_t(0));
+            QCOMPARE(m->headingLabel->caption(), QString("Hoofdmenu"));
             for (int i = 0; i < 8; ++i)
                 QVERIFY(m->menu[i]->isVisible() && !m->menu[i]->isMarked());
-            QVERIFY(m->Picture2->isVisible() && !m->tInfo->isVisible());
-            for (QWidget* w : std::initializer_list<QWidget*>{m->Lhoeveel, m->Tnaam1, m->OK})
+            QVERIFY(m->pictureArea->isVisible() && !m->tInfo->isVisible());
+            for (QWidget* w :
+                 std::initializer_list<QWidget*>{m->playerCountLabel, m->nameBox1, m->okButton})
                 QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         }
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten      >"));
@@ -98,7 +99,7 @@ private slots:
     // paper are asked first; "-": nothing, hidden buttons too.
     void everyButtonOfEverySubmenu_data()
     {
-        QTest::addColumn<int>("hoofdkeuze");
+        QTest::addColumn<int>("mainChoice");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
         const char* buttons[7] = {
@@ -117,26 +118,26 @@ private slots:
     }
     void everyButtonOfEverySubmenu()
     {
-        QFETCH(int, hoofdkeuze);
+        QFETCH(int, mainChoice);
         QFETCH(int, index);
         ui::MessageRecorder boxes;
-        module1().niveau = 9;
-        click(m->menu[hoofdkeuze]);
+        menuChoices().level = 9;
+        click(m->menu[mainChoice]);
         m->menu[index]->click(); // a hidden one too
-        const bool item = m->Lhoeveel->isVisible();
+        const bool item = m->playerCountLabel->isVisible();
         QCOMPARE(m->menu[index]->isMarked(), item || m->tInfo->isVisible());
         QString got = stops                   ? "stop"
                       : reg.find("bekijken")  ? "viewer"
                       : m->tInfo->isVisible() ? "info"
-                      : m->menuDiepte == 0    ? "back"
+                      : m->menuDepth == 0     ? "back"
                                               : "-";
         if (item) {
-            QVERIFY(!m->OK->isVisible() && !m->Picture2->isVisible());
-            click(m->Option1[0]);
-            QTest::keyClicks(m->Tnaam1, "Anna");
-            click(m->OK);
+            QVERIFY(!m->okButton->isVisible() && !m->pictureArea->isVisible());
+            click(m->playerOptions[0]);
+            QTest::keyClicks(m->nameBox1, "Anna");
+            click(m->okButton);
             QVERIFY(opened.size() == 1 && !m->isVisible() && reg.find(opened[0].form)->isVisible());
-            got = opened[0].form + QString::number(opened[0].niveau) + (boxes.count() ? "*" : "");
+            got = opened[0].form + QString::number(opened[0].level) + (boxes.count() ? "*" : "");
         }
         QTEST(got, "expected");
     }
@@ -146,44 +147,46 @@ private slots:
         QString expected = infotext::text();
         expected.replace("\r\n", "\n");
         click(m->menu[7]);
-        QVERIFY(m->tInfo->isVisible() && m->tInfo->isReadOnly() && !m->Picture2->isVisible());
+        QVERIFY(m->tInfo->isVisible() && m->tInfo->isReadOnly() && !m->pictureArea->isVisible());
         QCOMPARE(m->tInfo->contents(), expected);
         click(m->menu[7]);
         QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
         click(m->menu[4]);                        // a submenu takes the picture back
-        QVERIFY(!m->tInfo->isVisible() && m->Picture2->isVisible());
+        QVERIFY(!m->tInfo->isVisible() && m->pictureArea->isVisible());
         click(m->menu[7]);
         QCOMPARE(m->tInfo->contents(), expected);
-        QCOMPARE(m->hoofdkeuze, 4);
+        QCOMPARE(m->mainChoice, 4);
     }
 
     // The player count shows one or two name boxes; Enter moves through them to OK.
     void playerCountAndEnterThroughTheNames()
     {
         pick(2, 0, 2);
-        QCOMPARE(m->Lnaam1->caption(), QString(" Wie zit links ?"));
-        QVERIFY(m->Tnaam2->isVisible() && m->Lnaam2->isVisible() && m->Label1->isVisible());
-        QCOMPARE(m->focusWidget(), m->Tnaam1);
-        QTest::keyClicks(m->Tnaam1, "Anna");
-        QTest::keyClick(m->Tnaam1, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->Tnaam2);
-        QTest::keyClicks(m->Tnaam2, "Bram");
-        QTest::keyClick(m->Tnaam2, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->OK);
-        click(m->Option1[0]);
-        QCOMPARE(m->Lnaam1->caption(), QString(" Hoe heet je ?"));
-        QVERIFY(m->Tnaam1->isVisible() && !m->Tnaam2->isVisible() && !m->Lnaam2->isVisible());
-        QTest::keyClick(m->Tnaam1, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->OK);
-        QTest::keyClick(m->OK, Qt::Key_Return);
+        QCOMPARE(m->nameLabel1->caption(), QString(" Wie zit links ?"));
+        QVERIFY(m->nameBox2->isVisible() && m->nameLabel2->isVisible() &&
+                m->hintLabel->isVisible());
+        QCOMPARE(m->focusWidget(), m->nameBox1);
+        QTest::keyClicks(m->nameBox1, "Anna");
+        QTest::keyClick(m->nameBox1, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->nameBox2);
+        QTest::keyClicks(m->nameBox2, "Bram");
+        QTest::keyClick(m->nameBox2, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->okButton);
+        click(m->playerOptions[0]);
+        QCOMPARE(m->nameLabel1->caption(), QString(" Hoe heet je ?"));
+        QVERIFY(m->nameBox1->isVisible() && !m->nameBox2->isVisible() &&
+                !m->nameLabel2->isVisible());
+        QTest::keyClick(m->nameBox1, Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->okButton);
+        QTest::keyClick(m->okButton, Qt::Key_Return);
         QVERIFY(opened.size() == 1 && opened[0].form == "sommen");
     }
 
     void okRules_data()
     {
-        QTest::addColumn<int>("spelers");
-        QTest::addColumn<QString>("naam1");
-        QTest::addColumn<QString>("naam2");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("name1");
+        QTest::addColumn<QString>("name2");
         QTest::addColumn<bool>("opens");
         // clang-format off
         QTest::newRow("one player named")                 << 1 << "Anna" << ""     << true;
@@ -197,9 +200,9 @@ private slots:
     }
     void okRules()
     {
-        QFETCH(int, spelers);
-        QFETCH(QString, naam1);
-        QFETCH(QString, naam2);
+        QFETCH(int, players);
+        QFETCH(QString, name1);
+        QFETCH(QString, name2);
         QFETCH(bool, opens);
         ui::MessageRecorder boxes;
         bool formShownDuringBox = true;
@@ -207,24 +210,24 @@ private slots:
             formShownDuringBox = reg.find("vergelijkingen") != nullptr;
         };
         pick(5, 0, 2); // equations always ask for pen and paper
-        QTest::keyClicks(m->Tnaam1, naam1);
-        QTest::keyClicks(m->Tnaam2, naam2);
-        click(m->Option1[spelers - 1]);
-        module1().niveau = 3;
-        click(m->OK);
+        QTest::keyClicks(m->nameBox1, name1);
+        QTest::keyClicks(m->nameBox2, name2);
+        click(m->playerOptions[players - 1]);
+        menuChoices().level = 3;
+        click(m->okButton);
         QCOMPARE(int(opened.size()), opens ? 1 : 0);
         QCOMPARE(boxes.count(), opens ? 1 : 0);
-        QCOMPARE(module1().naam1, naam1);
-        QCOMPARE(module1().naam2, naam2); // copied whatever the player count
+        QCOMPARE(menuChoices().name1, name1);
+        QCOMPARE(menuChoices().name2, name2); // copied whatever the player count
         if (opens) {
-            QCOMPARE(module1().session().oefening, QString("vergelijkingen"));
+            QCOMPARE(menuChoices().session().exercise, QString("vergelijkingen"));
             QCOMPARE(boxes.last().title, QString("Telkompas"));
             QVERIFY(boxes.last().text.startsWith("Pak pen en papier klaar\r"));
             QVERIFY(!formShownDuringBox);
         } else {
-            QCOMPARE(module1().niveau, std::int16_t(3));
-            QVERIFY(m->OK->isVisible() && m->Tnaam1->isVisible());
-            QCOMPARE(m->Tnaam2->isVisible(), spelers == 2);
+            QCOMPARE(menuChoices().level, std::int16_t(3));
+            QVERIFY(m->okButton->isVisible() && m->nameBox1->isVisible());
+            QCOMPARE(m->nameBox2->isVisible(), players == 2);
         }
     }
 
@@ -232,10 +235,10 @@ private slots:
     {
         playParabolas(2);
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
-        QVERIFY(!m->Tnaam1->isVisible() && !m->Option1[1]->isChecked());
-        QCOMPARE(m->Tnaam1->text(), QString("Anna"));
-        QCOMPARE(m->Tnaam2->text(), QString("Bram"));
-        QCOMPARE(module1().keuzeTitel, QString("Parabolen      "));
+        QVERIFY(!m->nameBox1->isVisible() && !m->playerOptions[1]->isChecked());
+        QCOMPARE(m->nameBox1->text(), QString("Anna"));
+        QCOMPARE(m->nameBox2->text(), QString("Bram"));
+        QCOMPARE(menuChoices().choiceCaption, QString("Parabolen      "));
     }
 
     // Enter held down from the last answer through the summary box: its
@@ -251,9 +254,9 @@ private slots:
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
             QApplication::sendEvent(m->menu[0], &repeat);
         }
-        QCOMPARE(m->menuDiepte, std::int16_t(0));
+        QCOMPARE(m->menuDepth, std::int16_t(0));
         QTest::keyClick(m->menu[0], Qt::Key_Return); // pressed afresh: the submenu opens
-        QCOMPARE(m->menuDiepte, std::int16_t(1));
+        QCOMPARE(m->menuDepth, std::int16_t(1));
     }
 };
 

@@ -23,16 +23,16 @@ using namespace tktest;
 
 namespace {
 
-QString typedPolynomial(QString antw)
+QString typedPolynomial(QString answer)
 {
-    return antw.remove(QLatin1Char(' ')).replace("²", "^2").replace("³", "^3");
+    return answer.remove(QLatin1Char(' ')).replace("²", "^2").replace("³", "^3");
 }
 
 QString equationAnswer(const equations::Equation& v, int player)
 {
     for (int twice = -80; twice <= 80; ++twice) {
         const QString text = QString::number(twice / 2.0);
-        if (equations::check(v, player, text).goed)
+        if (equations::check(v, player, text).right)
             return text;
     }
     return QStringLiteral("999");
@@ -177,14 +177,15 @@ private slots:
         Played played[2];
         for (int nr = 1; nr <= 3; ++nr) { // the mixed equations: levels 2, 3, 4
             for (int p = 1; p <= players; ++p) {
-                QVERIFY(f->Timer1->fire());
-                ui::TextBox* box = p == 1 ? f->tAntwoord1 : f->tAntwoord2;
+                QVERIFY(f->timer->fire());
+                ui::TextBox* box = p == 1 ? f->answerBox1 : f->answerBox2;
                 const bool wrong = nr == 2 || (nr == 3 && p == 2);
                 type(box,
                      (wrong ? QStringLiteral("1000") : rightAnswer(f, p)) + typedWords(f, wrong));
                 played[p - 1].given << givenInLine(f, p, box->text());
-                played[p - 1].right
-                    << (p == 1 ? f->lGoedzo1 : f->lGoedzo2)->caption().startsWith("Goedzo");
+                played[p - 1].right << (p == 1 ? f->feedbackLabel1 : f->feedbackLabel2)
+                                           ->caption()
+                                           .startsWith("Goedzo");
             }
         }
         f->close();

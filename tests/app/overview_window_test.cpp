@@ -156,8 +156,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, exercise);
         QFETCH(QDate, from);
-        QTest::keyClicks(w->tNaam, name);
-        w->cOefening->setCurrentIndex(exercise);
+        QTest::keyClicks(w->nameFilter, name);
+        w->exerciseFilter->setCurrentIndex(exercise);
         if (from.isValid())
             w->dVan->setDate(from);
         QStringList got;
@@ -194,7 +194,7 @@ private slots:
         QFETCH(int, added);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->tNaam->setText("Anna");
+        w->nameFilter->setText("Anna");
         w->choosePupil("Anna");
         QByteArray more;
         for (int k = 0; k < added; ++k)
@@ -209,7 +209,7 @@ private slots:
 
     void theCsvOpensInADutchSpreadsheet()
     {
-        w->tNaam->setText("Anna");
+        w->nameFilter->setText("Anna");
         const QString path = dir.filePath("overzicht.csv");
         QVERIFY(w->saveCsv(path));
         QFile f(path);

@@ -179,22 +179,23 @@ private slots:
         auto* f = tktest::open<SumsForm>("sommen");
         events.clear();
         EventRecorder r;
-        QVERIFY(f->Timer1->fire());
-        QVERIFY(r.saw(f->tAntwoord1, QAccessible::Focus));
+        QVERIFY(f->timer->fire());
+        QVERIFY(r.saw(f->answerBox1, QAccessible::Focus));
         QVERIFY(r.saw(f->problemRow1[0], QAccessible::NameChanged));
-        QVERIFY(r.saw(f->lVulin1, QAccessible::NameChanged));
-        tktest::type(f->tAntwoord1, QStringLiteral("9999"));
-        QVERIFY(r.saw(f->lGoedzo1, QAccessible::NameChanged));
-        QVERIFY(r.saw(f->Picture1, QAccessible::TextInserted));
+        QVERIFY(r.saw(f->promptLabel1, QAccessible::NameChanged));
+        tktest::type(f->answerBox1, QStringLiteral("9999"));
+        QVERIFY(r.saw(f->feedbackLabel1, QAccessible::NameChanged));
+        QVERIFY(r.saw(f->historyArea1, QAccessible::TextInserted));
         events.clear();
-        f->lGoedzo1->setCaption(f->lGoedzo1->caption()); // the same text is spoken again
-        QVERIFY(r.saw(f->lGoedzo1, QAccessible::NameChanged));
+        f->feedbackLabel1->setCaption(
+            f->feedbackLabel1->caption()); // the same text is spoken again
+        QVERIFY(r.saw(f->feedbackLabel1, QAccessible::NameChanged));
     }
 
     void playsOneProblemOfEveryExercise_data()
     {
         QTest::addColumn<QString>("form");
-        QTest::addColumn<int>("niveau");
+        QTest::addColumn<int>("level");
         QTest::addColumn<QString>("verdict");
         for (const catalogue::Exercise& e : catalogue::exercises())
             if (QLatin1String(e.id) != "hoeken") // scores points, below
@@ -205,13 +206,13 @@ private slots:
     void playsOneProblemOfEveryExercise()
     {
         QFETCH(QString, form);
-        QFETCH(int, niveau);
+        QFETCH(int, level);
         QFETCH(QString, verdict);
         tktest::Session s;
-        tktest::choose(1, "An", "", niveau, "Keuze");
+        tktest::choose(1, "An", "", level, "Keuze");
         ui::Form* f = ui::FormRegistry::instance().show(form);
         if (auto* run = qobject_cast<RunForm*>(f))
-            QVERIFY(run->Timer1->fire());
+            QVERIFY(run->timer->fire());
         QAccessibleInterface* top = QAccessible::queryAccessibleInterface(f);
         QAccessibleInterface* box = find(top, [](QAccessibleInterface* i) {
             return i->role() == QAccessible::EditableText && !i->state().disabled &&

@@ -1,4 +1,4 @@
-#include "app/bekijken.h"
+#include "app/viewerform.h"
 #include "testmain.h"
 #include "ui/formregistry.h"
 
@@ -21,7 +21,7 @@ class ViewerTest : public QObject {
     Q_OBJECT
 
     ui::FormRegistry& reg = ui::FormRegistry::instance();
-    Bekijken* v = nullptr;
+    ViewerForm* v = nullptr;
 
     // Clicks the button and waits until the whole file is in the box.
     QString showFile(int index)
@@ -36,8 +36,8 @@ private slots:
     void init()
     {
         reg.add("wismenu", [] { return new MenuProbe; });
-        reg.add("bekijken", [] { return new Bekijken; });
-        v = qobject_cast<Bekijken*>(reg.show("bekijken"));
+        reg.add("bekijken", [] { return new ViewerForm; });
+        v = qobject_cast<ViewerForm*>(reg.show("bekijken"));
         QVERIFY(v);
     }
     void cleanup()
@@ -97,7 +97,7 @@ private slots:
     // The back button and closing the window both show the menu and unload the viewer.
     void bothWaysBackShowTheMenu()
     {
-        QPointer<Bekijken> viewer = v;
+        QPointer<ViewerForm> viewer = v;
         QTest::mouseClick(v->menu[0], Qt::LeftButton);
         auto* menu = dynamic_cast<MenuProbe*>(reg.find("wismenu"));
         QVERIFY(menu && menu->isVisible());

@@ -46,7 +46,7 @@ private slots:
     {
         QFETCH(Equation, v);
         QFETCH(QString, typed);
-        QTEST(verdictOn(v, 1, typed).goed, "right");
+        QTEST(verdictOn(v, 1, typed).right, "right");
     }
 
     // Feedback (empty when right) and history line; the two players'
@@ -84,9 +84,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, feedback);
         const run::Verdict verdict = verdictOn(v, player, typed);
-        QCOMPARE(verdict.goed, feedback.isEmpty());
-        QCOMPARE(verdict.fout, feedback);
-        QTEST(verdict.historie, "line");
+        QCOMPARE(verdict.right, feedback.isEmpty());
+        QCOMPARE(verdict.feedback, feedback);
+        QTEST(verdict.history, "line");
     }
 
     // The equation as shown, and the steps after "Oplossing in stappen: " with |

@@ -55,7 +55,7 @@ private slots:
         auto* f = open<EquationsForm>("vergelijkingen");
         QApplication::setActiveWindow(f);
         QCOMPARE(f->caption(), QString("Vergelijkingen    Door elkaar"));
-        QCOMPARE(f->lVulin1->caption(), QString(" Let op An !"));
+        QCOMPARE(f->promptLabel1->caption(), QString(" Let op An !"));
 
         // One turn: line up the example's draws (else draw at random), tick,
         // check the level, and type the answer ("=" types the right one).
@@ -63,12 +63,12 @@ private slots:
                         const QString& second = "") {
             if (example)
                 queue->add(example->draws);
-            QVERIFY(f->Timer1->fire());
+            QVERIFY(f->timer->fire());
             const Equation& v = f->equationOf(player);
             QCOMPARE(v.level, level);
             QVERIFY(queue->next.empty());
             s.clock->advance(2);
-            ui::TextBox* box1 = f->tAntwoord(player);
+            ui::TextBox* box1 = f->answerBox(player);
             ui::TextBox* box2 = player == 1 ? f->secondAnswerBox1 : f->secondAnswerBox2;
             QCOMPARE(box2->isVisible(), v.isQuadratic());
             type(box1, first == "=" ? rightAnswer(v) : first);
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(f->equationLabel1->isVisible());
         turn(2, 2, &oneAndAQuarter, "1,25");
         QCOMPARE(f->equationLabel2->caption(), QString("  4 x  -  3 =  2"));
-        QCOMPARE(f->lGoedzo2->caption(), QString("Goedzo Bo!    1 g"));
+        QCOMPARE(f->feedbackLabel2->caption(), QString("Goedzo Bo!    1 g"));
         turn(1, 2, nullptr, "999"); // problem 2: a fraction, drawn on the picture area
         QVERIFY(f->equationLabel1->isHidden() && f->fractionArea1->isVisible());
         QCOMPARE(s.messages.last().title, QString("Bordjesmanier"));
@@ -112,10 +112,10 @@ private slots:
             turn(1, level, nullptr, "=");
         }
         turn(2, 5, &expanded, "3", ""); // one answer where there are two solutions
-        QCOMPARE(f->lGoedzo2->caption(), QString("nee, x =  3 of x = -2"));
+        QCOMPARE(f->feedbackLabel2->caption(), QString("nee, x =  3 of x = -2"));
         QCOMPARE(s.messages.count(), 5);
 
-        QVERIFY(f->Timer1->fire()); // after problem 10 the run closes
+        QVERIFY(f->timer->fire()); // after problem 10 the run closes
         QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
                                                 "\r\r Bo heeft gewonnen !"));
         // What was typed, as typed; the problems drawn at random come from seed 11.

@@ -63,13 +63,13 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, log);
         run::Session session;
-        session.namen = {QStringLiteral("Anna"), QString()};
+        session.names = {QStringLiteral("Anna"), QString()};
         Game game(session);
         game.play(Problem{1, QStringLiteral("D")});
         playSteps(game, steps);
         QTEST(game.players[0].score, "points");
-        QCOMPARE(game.players[0].count, 1);
-        QVERIFY2(game.players[0].verslag.endsWith(log), qPrintable(game.players[0].verslag));
+        QCOMPARE(game.players[0].answered, 1);
+        QVERIFY2(game.players[0].log.endsWith(log), qPrintable(game.players[0].log));
     }
 
     // What the help button does: help with its cover and pages, or the
@@ -108,7 +108,7 @@ private slots:
     {
         QFETCH(int, players);
         run::Session session;
-        session.aantalSpelers = players;
+        session.playerCount = players;
         Game game(session);
         QString seen;
         do

@@ -31,7 +31,7 @@ MetricForm* start(int players, const QString& name1, int level = 1)
 {
     choose(players, name1, "Bo", level, "Lengten");
     auto* f = open<MetricForm>("metriek");
-    if (!f->Timer1->fire())
+    if (!f->timer->fire())
         qFatal("no first problem");
     return f;
 }
@@ -49,30 +49,30 @@ private slots:
         choose(1, "Anna", "Bob", 1, "Lengten");
         auto* f = open<MetricForm>("metriek");
         QCOMPARE(f->caption(), QString("metriek    Lengten"));
-        QCOMPARE(f->lVulin1->caption(), QString(" Let op Anna !"));
-        QVERIFY(!f->bNaarmenu->isEnabled() && f->Picture2->isHidden());
+        QCOMPARE(f->promptLabel1->caption(), QString(" Let op Anna !"));
+        QVERIFY(!f->menuButton->isEnabled() && f->historyArea2->isHidden());
         QString logWhileOpen; // the explanation comes before the results line
         bool timerWhileOpen = true;
         s.messages.whileOpen = [&](const ui::Message&) {
-            logWhileOpen = f->ronde().speler(1).verslag;
-            timerWhileOpen = f->Timer1->isEnabled();
+            logWhileOpen = f->round().player(1).log;
+            timerWhileOpen = f->timer->isEnabled();
         };
 
         for (int number = 1; number <= 10; ++number) {
-            QVERIFY(f->Timer1->fire());
-            QCOMPARE(f->lVulin1->caption(),
+            QVERIFY(f->timer->fire());
+            QCOMPARE(f->promptLabel1->caption(),
                      QString(" Anna  vul in ! (nr. %1)").arg(common::Str(number)));
             QCOMPARE(f->numberLabel1->caption() + f->toUnitLabel1->caption(), QString(" 1.1 cm"));
-            QVERIFY(f->bNaarmenu->isEnabled() && !f->Timer1->isEnabled());
+            QVERIFY(f->menuButton->isEnabled() && !f->timer->isEnabled());
             s.clock->advance(2.5);
             if (number == 1) { // Enter on an empty box changes nothing
-                QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
-                QVERIFY(f->tAntwoord1->isEnabled() && f->lGoedzo1->isHidden());
-                QCOMPARE(f->ronde().speler(1).count, 0);
+                QTest::keyClick(f->answerBox1, Qt::Key_Return);
+                QVERIFY(f->answerBox1->isEnabled() && f->feedbackLabel1->isHidden());
+                QCOMPARE(f->round().player(1).answered, 0);
             }
-            type(f->tAntwoord1, number == 3 ? "110" : "110000");
-            QVERIFY(!f->tAntwoord1->isEnabled() && !f->bNaarmenu->isEnabled());
-            QCOMPARE(f->lGoedzo1->caption(),
+            type(f->answerBox1, number == 3 ? "110" : "110000");
+            QVERIFY(!f->answerBox1->isEnabled() && !f->menuButton->isEnabled());
+            QCOMPARE(f->feedbackLabel1->caption(),
                      number == 3 ? QString("nee, het is  110000")
                                  : QString("Goedzo Anna!   %1 g")
                                        .arg(common::Str(number < 3 ? number : number - 1)));
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(s.messages.count(), 1); // the one explanation
         QVERIFY(logWhileOpen.endsWith("110000 cm   Goed") && !timerWhileOpen);
         QCOMPARE(s.messages.last().title, QString("metriek"));
-        QVERIFY(f->Timer1->fire()); // the tick after the tenth answer closes the run
+        QVERIFY(f->timer->fire()); // the tick after the tenth answer closes the run
         QCOMPARE(s.messages.count(), 2);
         QVERIFY(
             s.messages.last().text.startsWith("Anna:\rJe had er  9 goed van de  10 in  25 sec."));
@@ -104,15 +104,15 @@ private slots:
         auto* f = start(2, "An\r\nB");
         s.clock->advance(3);
         QGuiApplication::clipboard()->setText("110000\r\n5");
-        QTest::keyClick(f->tAntwoord1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f->tAntwoord1->text(), QString("110000\r\n5"));
-        QTest::keyClick(f->tAntwoord1, Qt::Key_Return);
-        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An\r\nB!    1 g"));
-        QVERIFY(f->Timer1->fire());
-        QCOMPARE(f->lVulin2->caption(), QString(" Bo  vul in ! (nr.  1)"));
-        QVERIFY(f->lVulin1->isHidden());
+        QTest::keyClick(f->answerBox1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f->answerBox1->text(), QString("110000\r\n5"));
+        QTest::keyClick(f->answerBox1, Qt::Key_Return);
+        QCOMPARE(f->feedbackLabel1->caption(), QString("Goedzo An\r\nB!    1 g"));
+        QVERIFY(f->timer->fire());
+        QCOMPARE(f->promptLabel2->caption(), QString(" Bo  vul in ! (nr.  1)"));
+        QVERIFY(f->promptLabel1->isHidden());
         s.clock->advance(50);
-        f->bNaarmenu->click();
+        f->menuButton->click();
         QCOMPARE(s.messages.count(), 1);
         QVERIFY(s.messages.last().text.contains(":\rJe had er  1 goed van de  1 in  3 sec."));
         f->close();
@@ -143,13 +143,13 @@ private slots:
             auto* f = start(1, "Anna");
             if (answered) {
                 s.clock->advance(3);
-                type(f->tAntwoord1, "110000");
-                QVERIFY(f->Timer1->fire());
+                type(f->answerBox1, "110000");
+                QVERIFY(f->timer->fire());
             }
             if (stopped)
                 endOpenRuns();
             else
-                f->bNaarmenu->click();
+                f->menuButton->click();
             ui::setBoxesSkipped(false);
             QCOMPARE(s.messages.count(), stopped ? 0 : 1);
             flushUnloads();
@@ -168,8 +168,8 @@ private slots:
         QStringList levels;
         for (int k = 0; k < 4; ++k) {
             levels << QString::number(f->problem.level);
-            type(f->tAntwoord(k % 2 + 1), "1");
-            QVERIFY(f->Timer1->fire());
+            type(f->answerBox(k % 2 + 1), "1");
+            QVERIFY(f->timer->fire());
         }
         QCOMPARE(levels.join(' '), QString("1 2 2 3"));
     }
@@ -187,7 +187,7 @@ private slots:
         for (const QString& folder : {here, dir.path(), QString("/proc")}) {
             QDir::setCurrent(folder); // in /proc not even root can make a file
             Session s(kmToCm(1));
-            start(1, "Anna")->bNaarmenu->click();
+            start(1, "Anna")->menuButton->click();
             QDir::setCurrent(here);
             QCOMPARE(s.messages.count(), folder == here ? 1 : 2);
             QCOMPARE(s.messages.messages[0].title,

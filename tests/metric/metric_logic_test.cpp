@@ -74,7 +74,7 @@ private slots:
             QVERIFY(std::fabs(o.answer - expected) <= 1e-12 * expected);
             // The answer as shown, typed back, is right.
             const QString typed = o.answerText.trimmed();
-            QVERIFY2(check(o, typed).goed, qPrintable(o.number + " " + o.fromUnit));
+            QVERIFY2(check(o, typed).right, qPrintable(o.number + " " + o.fromUnit));
             offByAHair += std::fabs(o.answer - common::Val(typed)) >= 1e-12 ? 1 : 0;
             unitsSeen.insert(o.fromUnit);
             unitsSeen.insert(o.toUnit);
@@ -91,8 +91,8 @@ private slots:
         ScriptedRandom r;
         script(r, 1, 7, 2, 11, 1);
         const Problem o = generate(1, r);
-        QVERIFY(check(o, "110000,0").goed);
-        QCOMPARE(check(o, "110001").historie,
+        QVERIFY(check(o, "110000,0").right);
+        QCOMPARE(check(o, "110001").history,
                  " 1.1 km = 110001 cm" + cr + " Fout ,het is  110000 cm");
     }
 

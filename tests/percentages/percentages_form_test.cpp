@@ -43,7 +43,7 @@ private slots:
         for (int number = 1; number <= 5; ++number) {
             for (int player = 1; player <= 2; ++player) {
                 const QString& t = typed[player - 1][number - 1];
-                QVERIFY(f->Timer1->fire());
+                QVERIFY(f->timer->fire());
                 const percentages::Problem o = f->problem;
                 QCOMPARE(o.kind, kind(player, number));
                 const auto r = f->lines(player);
@@ -52,15 +52,15 @@ private slots:
                 for (const ui::Label* l : r) // every line fits on the form
                     QVERIFY(l->fontMetrics().horizontalAdvance(l->caption()) <= l->width());
 
-                const double lineY = f->picture(player)->currentY;
-                type(f->tAntwoord(player), t);
+                const double lineY = f->historyArea(player)->currentY;
+                type(f->answerBox(player), t);
                 const run::Verdict b = percentages::check(o, t);
-                logs[player - 1] += "\r\n" + b.verslag.join("\r\n").toUtf8();
+                logs[player - 1] += "\r\n" + b.log.join("\r\n").toUtf8();
                 // The problem and the answer go on the history area on two
                 // lines (looked at while the area has room).
                 if (number <= 3)
-                    QCOMPARE(f->picture(player)->currentY,
-                             lineY + 2 * f->picture(player)->textHeight());
+                    QCOMPARE(f->historyArea(player)->currentY,
+                             lineY + 2 * f->historyArea(player)->textHeight());
             }
         }
 
@@ -68,10 +68,10 @@ private slots:
         QCOMPARE(s.messages.messages[0].title, QString("procenten"));
         QVERIFY(s.messages.messages[0].text.startsWith(" Een apparaat kost €  3253.38\r"));
         QVERIFY(s.messages.messages[1].text.startsWith(" Een apparaat kost nu €  3253.38\r"));
-        QCOMPARE(f->lGoedzo1->caption(), QString("Goedzo An!    4 g"));
+        QCOMPARE(f->feedbackLabel1->caption(), QString("Goedzo An!    4 g"));
 
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         const QByteArray file = readFile("oefset1.txt");
         QCOMPARE(file, "An: (6-12-2026      10:15)\r\n" + logs[0] +
                            "\r\n\r\neindresultaat:  4 goed van de  5\r\n\r\nBo: (6-12-2026      "

@@ -34,12 +34,12 @@ private slots:
         common::SeededRandom random(8);
         for (int i = 0; i < 20000; ++i) {
             const Problem o = generate(i % 5 + 1, random);
-            QVERIFY2(check(o, o.answerText.trimmed()).goed, qPrintable(o.line1 + o.line2));
+            QVERIFY2(check(o, o.answerText.trimmed()).right, qPrintable(o.line1 + o.line2));
         }
         const Problem rise = generate(3, 2522, 29); // 3253.38
-        QVERIFY(check(rise, "3253.38009").goed);
-        QVERIFY(!check(rise, "3253.3802").goed);
-        QVERIFY(check(generate(5, 2522, 29), "29,0,1").goed);
+        QVERIFY(check(rise, "3253.38009").right);
+        QVERIFY(!check(rise, "3253.3802").right);
+        QVERIFY(check(generate(5, 2522, 29), "29,0,1").right);
     }
 
     // Per kind: the three lines (| between them); the ratio table of the
@@ -127,10 +127,10 @@ private slots:
         QFETCH(QStringList, wrong);
         for (const QStringList& a : {right, wrong}) {
             const run::Verdict b = check(o, a[0]);
-            QCOMPARE(b.goed, a == right);
-            QCOMPARE(b.fout, b.goed ? QString() : "nee, het is " + o.answerText);
-            QCOMPARE(b.historie, a[1]);
-            QCOMPARE(b.verslag.join("\r\n"), a[2]);
+            QCOMPARE(b.right, a == right);
+            QCOMPARE(b.feedback, b.right ? QString() : "nee, het is " + o.answerText);
+            QCOMPARE(b.history, a[1]);
+            QCOMPARE(b.log.join("\r\n"), a[2]);
         }
     }
 };

@@ -15,7 +15,7 @@ namespace {
 
 const QByteArray earlier = "Anna: (1-12-2026      9:00)\r\n\r\n 3 + 4 = 7   Goed\r\n";
 
-// The block of player "speler <n>" in the many-programs test.
+// The block of player "player <n>" in the many-programs test.
 QString blockOwner(int n)
 {
     return QStringLiteral("speler %1: (1-12-2026      9:00)\r\n\r\n").arg(n) +

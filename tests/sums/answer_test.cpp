@@ -44,9 +44,9 @@ private slots:
         for (int k = -99; k <= 99; ++k) {
             const Problem p = make(inTenths, -50, " + ", k + 50); // result k tenths
             const QString point = QString::number(k / 10.0, 'f', 1);
-            QVERIFY2(check(p, point, 1).goed, qPrintable(point));
-            QVERIFY2(check(p, QString(point).replace('.', ','), 1).goed, qPrintable(point));
-            QVERIFY2(!check(p, QString::number(k), 1).goed || k == 0, qPrintable(point));
+            QVERIFY2(check(p, point, 1).right, qPrintable(point));
+            QVERIFY2(check(p, QString(point).replace('.', ','), 1).right, qPrintable(point));
+            QVERIFY2(!check(p, QString::number(k), 1).right || k == 0, qPrintable(point));
         }
     }
 
@@ -98,11 +98,11 @@ private slots:
         QFETCH(QString, feedback);
         QFETCH(QString, line);
         const run::Verdict v = check(problem, typed, player);
-        QCOMPARE(v.goed, feedback.isEmpty());
-        if (!v.goed)
-            QCOMPARE(v.fout, feedback);
+        QCOMPARE(v.right, feedback.isEmpty());
+        if (!v.right)
+            QCOMPARE(v.feedback, feedback);
         if (!line.isEmpty())
-            QCOMPARE(v.verslag, QStringList{line});
+            QCOMPARE(v.log, QStringList{line});
     }
 };
 

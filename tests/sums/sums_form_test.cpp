@@ -52,20 +52,20 @@ private slots:
         choose(2, "An", "Bo", level, "Sommen");
         auto* f = open<SumsForm>("sommen");
         for (int nr = 1; nr <= 20; ++nr) {
-            QVERIFY(f->Timer1->fire());
-            type(f->tAntwoord1, answer(f->problem) + (nr % 3 ? "" : "1"));
-            QCOMPARE(f->lGoedzo1->caption().startsWith("Goedzo"), nr % 3 != 0);
+            QVERIFY(f->timer->fire());
+            type(f->answerBox1, answer(f->problem) + (nr % 3 ? "" : "1"));
+            QCOMPARE(f->feedbackLabel1->caption().startsWith("Goedzo"), nr % 3 != 0);
             const QStringList row1 = captions(f->problemRow1);
-            QVERIFY(f->Timer1->fire());
+            QVERIFY(f->timer->fire());
             QCOMPARE(captions(f->problemRow1), row1); // player 1's problem stays in view
-            QVERIFY(f->lGoedzo1->isVisible());
-            type(f->tAntwoord2, nr % 4 ? answer(f->problem) : "999");
-            QCOMPARE(f->lGoedzo2->caption().startsWith("Goedzo"), nr % 4 != 0);
-            QVERIFY(f->lGoedzo2->isVisible() && f->lGoedzo1->isHidden());
+            QVERIFY(f->feedbackLabel1->isVisible());
+            type(f->answerBox2, nr % 4 ? answer(f->problem) : "999");
+            QCOMPARE(f->feedbackLabel2->caption().startsWith("Goedzo"), nr % 4 != 0);
+            QVERIFY(f->feedbackLabel2->isVisible() && f->feedbackLabel1->isHidden());
         }
         QCOMPARE(s.messages.count(), 6 + 5); // the explanations, with an empty title
         QCOMPARE(s.messages.last().title, QString());
-        QVERIFY(f->Timer1->fire()); // closes the run
+        QVERIFY(f->timer->fire()); // closes the run
         QCOMPARE(s.messages.last().title, QString("Sommen"));
         const QString file = QString::fromUtf8(readFile(QString("oefset3_%1.txt").arg(level)));
         QVERIFY(file.endsWith("eindresultaat:  15 goed van de  20\r\n" + dashes + "\r\n"));
@@ -87,24 +87,24 @@ private slots:
         choose(2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
         auto* f = open<SumsForm>("sommen");
 
-        QVERIFY(f->Timer1->fire());
+        QVERIFY(f->timer->fire());
         QCOMPARE(captions(f->problemRow1), (QStringList{" -7", " x ", "(hidden)", " = ", "-21"}));
-        type(f->tAntwoord1, "-3");
-        QVERIFY(f->Timer1->fire());
+        type(f->answerBox1, "-3");
+        QVERIFY(f->timer->fire());
         QCOMPARE(captions(f->problemRow2), (QStringList{" -12", " x ", "(hidden)", " = ", " 24"}));
-        type(f->tAntwoord2, "-2");
+        type(f->answerBox2, "-2");
 
-        QVERIFY(f->Timer1->fire());
+        QVERIFY(f->timer->fire());
         QCOMPARE(captions(f->problemRow1),
                  (QStringList{" -4", " + ", "     3   x   -2", " = ", ""}));
-        type(f->tAntwoord1, "-10");
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord2, "2");
+        type(f->answerBox1, "-10");
+        QVERIFY(f->timer->fire());
+        type(f->answerBox2, "2");
 
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord1, "-20");
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();           // player 2's third problem stays unanswered
+        QVERIFY(f->timer->fire());
+        type(f->answerBox1, "-20");
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();          // player 2's third problem stays unanswered
         QCOMPARE(s.messages.count(), 4); // three explanations and the summary
         QCOMPARE(readFile("oefset3_4.txt"),
                  "An: (6-12-2026      10:15)\r\n\r\n"
@@ -126,10 +126,10 @@ private slots:
         results::setWriter([](QFile&, const QByteArray&) -> qint64 { return -1; });
         choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
         auto* f = open<SumsForm>("sommen");
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord1, "1");
-        QVERIFY(f->Timer1->fire());
-        f->bNaarmenu->click();
+        QVERIFY(f->timer->fire());
+        type(f->answerBox1, "1");
+        QVERIFY(f->timer->fire());
+        f->menuButton->click();
         results::setWriter({});
         QVERIFY(s.messages.count() >= 2);
         const ui::Message& told = s.messages.messages[s.messages.count() - 2];
@@ -148,13 +148,13 @@ private slots:
         Session s;
         choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
         auto* f = open<SumsForm>("sommen");
-        QVERIFY(f->Timer1->fire());
-        type(f->tAntwoord1, "0");
-        QVERIFY(f->Timer1->fire()); // the second number is asked: a longer line
-        const double y = f->Picture1->currentY;
-        type(f->tAntwoord1, "0 (dit weet ik echt niet)");
-        QCOMPARE(f->Picture1->currentY, y + 2 * f->Picture1->textHeight());
-        QVERIFY(f->ronde().speler(1).verslag.contains(
+        QVERIFY(f->timer->fire());
+        type(f->answerBox1, "0");
+        QVERIFY(f->timer->fire()); // the second number is asked: a longer line
+        const double y = f->historyArea1->currentY;
+        type(f->answerBox1, "0 (dit weet ik echt niet)");
+        QCOMPARE(f->historyArea1->currentY, y + 2 * f->historyArea1->textHeight());
+        QVERIFY(f->round().player(1).log.contains(
             "    Antw: 0 (dit weet ik echt niet)   Fout ,het is "));
     }
 };

@@ -179,20 +179,20 @@ bool AnswerLines::feed(QByteArrayView line)
 
 bool AnswerLines::feedGraphLine(QByteArrayView line)
 {
-    constexpr QByteArrayView functie("functie: ");
-    constexpr QByteArrayView invoer("invoer:");
+    constexpr QByteArrayView functionPrefix("functie: ");
+    constexpr QByteArrayView inputPrefix("invoer:");
     constexpr QByteArrayView further("       ");
-    if (line.startsWith(functie)) {
+    if (line.startsWith(functionPrefix)) {
         closeFunction();
         open_ = true;
-        function_ = line.sliced(functie.size()).toByteArray();
+        function_ = line.sliced(functionPrefix.size()).toByteArray();
         formula_.clear();
         attempts_ = 0;
         return true;
     }
     qsizetype skip = 0;
-    if (open_ && attempts_ == 0 && line.startsWith(invoer))
-        skip = invoer.size();
+    if (open_ && attempts_ == 0 && line.startsWith(inputPrefix))
+        skip = inputPrefix.size();
     else if (open_ && attempts_ > 0 && line.startsWith(further))
         skip = further.size();
     else

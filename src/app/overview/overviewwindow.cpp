@@ -53,7 +53,7 @@ QPushButton* button(const QString& text, const QString& what, QWidget* parent)
 OverviewWindow::OverviewWindow(QWidget* parent)
     : QWidget(parent), folderLabel(new QLabel(this)),
       bMap(button(QStringLiteral("Andere map…"), QStringLiteral("Andere map kiezen"), this)),
-      tNaam(new QLineEdit(this)), cOefening(new QComboBox(this)),
+      nameFilter(new QLineEdit(this)), exerciseFilter(new QComboBox(this)),
       dVan(dateEdit(QStringLiteral("Vanaf datum"), this)),
       dTot(dateEdit(QStringLiteral("Tot en met datum"), this)),
       bCsv(button(QStringLiteral("CSV opslaan…"), QStringLiteral("Tabel opslaan als CSV"), this)),
@@ -63,9 +63,9 @@ OverviewWindow::OverviewWindow(QWidget* parent)
       sorted(new QSortFilterProxyModel(this))
 {
     setWindowTitle(QStringLiteral("Telkompas overzicht"));
-    tNaam->setPlaceholderText(QStringLiteral("Naam"));
-    tNaam->setAccessibleName(QStringLiteral("Zoek op naam"));
-    cOefening->setAccessibleName(QStringLiteral("Oefening"));
+    nameFilter->setPlaceholderText(QStringLiteral("Naam"));
+    nameFilter->setAccessibleName(QStringLiteral("Zoek op naam"));
+    exerciseFilter->setAccessibleName(QStringLiteral("Oefening"));
     progress->setAccessibleName(QStringLiteral("Voortgang van het lezen"));
     status->setAccessibleName(QStringLiteral("Stand van het lezen"));
     status->setWordWrap(true);
@@ -160,8 +160,8 @@ QWidget* OverviewWindow::makeFilterBar()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(tNaam, 2);
-    row->addWidget(cOefening, 2);
+    row->addWidget(nameFilter, 2);
+    row->addWidget(exerciseFilter, 2);
     row->addWidget(new QLabel(QStringLiteral("van"), bar));
     row->addWidget(dVan);
     row->addWidget(new QLabel(QStringLiteral("tot en met"), bar));
@@ -169,8 +169,8 @@ QWidget* OverviewWindow::makeFilterBar()
     row->addStretch(1);
     row->addWidget(bCsv);
     row->addWidget(bPdf);
-    connect(tNaam, &QLineEdit::textChanged, this, &OverviewWindow::applyFilters);
-    connect(cOefening, &QComboBox::currentIndexChanged, this, &OverviewWindow::applyFilters);
+    connect(nameFilter, &QLineEdit::textChanged, this, &OverviewWindow::applyFilters);
+    connect(exerciseFilter, &QComboBox::currentIndexChanged, this, &OverviewWindow::applyFilters);
     connect(dVan, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
     connect(dTot, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
     return bar;
@@ -178,19 +178,19 @@ QWidget* OverviewWindow::makeFilterBar()
 
 void OverviewWindow::fillExercises()
 {
-    cOefening->addItem(QStringLiteral("Alle oefeningen"), 0);
+    exerciseFilter->addItem(QStringLiteral("Alle oefeningen"), 0);
     for (int option = 1; option <= optionCount; ++option) {
-        cOefening->addItem(exerciseName(option), option * 100);
+        exerciseFilter->addItem(exerciseName(option), option * 100);
         for (int level = 1; level <= levelCount(option) && option > 1; ++level)
-            cOefening->addItem(QStringLiteral("    ") + exerciseLevelName(option, level),
-                               option * 100 + level);
+            exerciseFilter->addItem(QStringLiteral("    ") + exerciseLevelName(option, level),
+                                    option * 100 + level);
     }
 }
 
 void OverviewWindow::applyFilters()
 {
-    const int exercise = cOefening->currentData().toInt();
-    filter.setName(tNaam->text());
+    const int exercise = exerciseFilter->currentData().toInt();
+    filter.setName(nameFilter->text());
     filter.setExercise(exercise / 100, exercise % 100);
     filter.setDates(dVan->date() == noDate ? QDate() : dVan->date(),
                     dTot->date() == noDate ? QDate() : dTot->date());

@@ -45,8 +45,8 @@ public:
 
     QLabel* folderLabel;
     QPushButton* bMap;
-    QLineEdit* tNaam;
-    QComboBox* cOefening;
+    QLineEdit* nameFilter;
+    QComboBox* exerciseFilter;
     QDateEdit* dVan;
     QDateEdit* dTot;
     QPushButton* bCsv;

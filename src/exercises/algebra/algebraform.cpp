@@ -55,19 +55,19 @@ AlgebraForm::AlgebraForm(const Member& member, const run::Session& session,
     QFont large = font();
     large.setPointSizeF(11);
     for (int player = 1; player <= 2; ++player) {
-        const int x = links(player);
+        const int x = left(player);
         auto* label =
-            new ui::Label(this, instruction, x, opgaveTop - 40, columnWidth, instructionHeight);
+            new ui::Label(this, instruction, x, problemTop - 40, columnWidth, instructionHeight);
         label->setWordWrap(true);
-        auto* problem = new ui::Label(this, QString(), x, opgaveTop + instructionHeight,
+        auto* problem = new ui::Label(this, QString(), x, problemTop + instructionHeight,
                                       columnWidth, lineHeight);
         problem->setFont(large);
         problem->setKind(ui::kindProblem);
         label->setKind(ui::kindPrompt);
-        const int answerTop = opgaveTop + instructionHeight + lineHeight + 100;
+        const int answerTop = problemTop + instructionHeight + lineHeight + 100;
         auto* answer = new ui::Label(this, QStringLiteral("Antw:"), x, answerTop, answerLabelWidth,
                                      lineHeight);
-        ui::TextBox* box = tAntwoord(player);
+        ui::TextBox* box = answerBox(player);
         ui::setGeometryTw(box, x + answerLabelWidth, answerTop, columnWidth - answerLabelWidth,
                           lineHeight);
         box->setFont(large);
@@ -79,20 +79,20 @@ AlgebraForm::AlgebraForm(const Member& member, const run::Session& session,
     }
 }
 
-void AlgebraForm::nieuweRun()
+void AlgebraForm::startRun()
 {
     problemLabel1->clear();
     problemLabel2->clear();
     // The picture areas start with a hint on typing powers instead of the
     // bare name.
-    Picture1->clear();
-    Picture1->print(fitted(1, hint(session().naam(1), 'x', 'p')));
-    if (tweeSpelers()) {
-        Picture2->clear();
-        Picture2->print(fitted(2, hint(session().naam(2), 'a', 't')));
+    historyArea1->clear();
+    historyArea1->print(fitted(1, hint(session().name(1), 'x', 'p')));
+    if (twoPlayers()) {
+        historyArea2->clear();
+        historyArea2->print(fitted(2, hint(session().name(2), 'a', 't')));
     }
-    instructionLabel2->setVisible(tweeSpelers());
-    answerLabel2->setVisible(tweeSpelers());
+    instructionLabel2->setVisible(twoPlayers());
+    answerLabel2->setVisible(twoPlayers());
 }
 
 void AlgebraForm::showProblem(int player, const QString& text)
@@ -100,7 +100,7 @@ void AlgebraForm::showProblem(int player, const QString& text)
     problemLabel(player)->setCaption(text);
 }
 
-QString AlgebraForm::opgaveZin(int player) const
+QString AlgebraForm::problemSentence(int player) const
 {
     const ui::Label* instruction = player == 1 ? instructionLabel1 : instructionLabel2;
     QString sentence = instruction->caption().simplified();
@@ -113,15 +113,15 @@ QString AlgebraForm::opgaveZin(int player) const
 run::Verdict AlgebraForm::verdict(int player, bool right, const QString& given, const QString& text,
                                   const QString& answer)
 {
-    tAntwoord(player)->setText(given);
+    answerBox(player)->setText(given);
     run::Verdict v = right ? algebra::rightVerdict(text, given, player)
                            : algebra::wrongVerdict(text, given, answer);
-    v.historie = fitted(player, v.historie);
+    v.history = fitted(player, v.history);
     return v;
 }
 
 QString AlgebraForm::fitted(int player, const QString& text) const
 {
-    const ui::PictureBox* p = picture(player);
+    const ui::PictureBox* p = historyArea(player);
     return wrapped(text, QFontMetricsF(p->font()), p->width() - 4);
 }

@@ -25,8 +25,8 @@ public:
     }
 
 protected:
-    void nieuweRun() override;
-    QString opgaveZin(int player) const override;
+    void startRun() override;
+    QString problemSentence(int player) const override;
     // Shows a new problem on the player's side.
     void showProblem(int player, const QString& text);
     // The verdict for the framework, after writing the answer as it now

@@ -10,20 +10,20 @@ BracketsForm::BracketsForm(const run::Session& session)
 {
 }
 
-void BracketsForm::maakopgave(int player)
+void BracketsForm::generate(int player)
 {
-    problems_[player - 1] = brackets::generate(niveau(), opgaveNr(), common::random());
+    problems_[player - 1] = brackets::generate(level(), problemNumber(), common::random());
     showProblem(player, problem(player).text);
 }
 
-run::Verdict BracketsForm::beoordeel(int player)
+run::Verdict BracketsForm::check(int player)
 {
     const brackets::Problem& o = problem(player);
-    const brackets::Checked u = brackets::check(o, tAntwoord(player)->text());
+    const brackets::Checked u = brackets::check(o, answerBox(player)->text());
     return verdict(player, u.right, u.given, o.text, o.answer);
 }
 
-void BracketsForm::uitleg(int player)
+void BracketsForm::explain(int player)
 {
     ui::messageBox(brackets::explanationTitle, brackets::explain(problem(player)));
 }

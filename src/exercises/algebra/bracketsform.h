@@ -14,9 +14,9 @@ public:
     const brackets::Problem& problem(int player) const { return problems_[player - 1]; }
 
 protected:
-    void maakopgave(int player) override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
+    void generate(int player) override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
 
 private:
     brackets::Problem problems_[2];

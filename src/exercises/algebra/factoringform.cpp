@@ -8,33 +8,33 @@ FactoringForm::FactoringForm(const run::Session& session)
 {
 }
 
-void FactoringForm::maakopgave(int player)
+void FactoringForm::generate(int player)
 {
-    problems_[player - 1] = factoring::generate(niveau(), opgaveNr(), common::random());
+    problems_[player - 1] = factoring::generate(level(), problemNumber(), common::random());
     showProblem(player, problem(player).text);
 }
 
-run::Verdict FactoringForm::beoordeel(int player)
+run::Verdict FactoringForm::check(int player)
 {
     const factoring::Problem& o = problem(player);
-    const factoring::Checked u = factoring::check(o, tAntwoord(player)->text());
+    const factoring::Checked u = factoring::check(o, answerBox(player)->text());
     better_ = u.better;
     return verdict(player, u.right, u.given, o.text, o.answer);
 }
 
-void FactoringForm::uitleg(int player)
+void FactoringForm::explain(int player)
 {
     const factoring::Problem& o = problem(player);
     ui::messageBox(factoring::explanationTitle(o), factoring::explain(o));
 }
 
-void FactoringForm::naBeoordeling(int player)
+void FactoringForm::afterCheck(int player)
 {
     if (!better_)
         return;
     // Right, but the minus belonged in front of the brackets.
     const factoring::Problem& o = problem(player);
     ui::messageBox(factoring::betterTitle, factoring::betterMessage(o));
-    picture(player)->print(fitted(player, factoring::betterLine(o)));
-    schrijf(player, factoring::betterLine(o));
+    historyArea(player)->print(fitted(player, factoring::betterLine(o)));
+    writeLine(player, factoring::betterLine(o));
 }

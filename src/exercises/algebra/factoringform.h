@@ -14,10 +14,10 @@ public:
     const factoring::Problem& problem(int player) const { return problems_[player - 1]; }
 
 protected:
-    void maakopgave(int player) override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
-    void naBeoordeling(int player) override;
+    void generate(int player) override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
+    void afterCheck(int player) override;
 
 private:
     factoring::Problem problems_[2];

@@ -31,7 +31,7 @@ QColor backColour(int player)
 } // namespace
 
 AnglesForm::AnglesForm(const run::Session& session)
-    : ui::Form(QStringLiteral("hoeken")), session_(session.voor(QStringLiteral("hoeken")))
+    : ui::Form(QStringLiteral("hoeken")), session_(session.forExercise(QStringLiteral("hoeken")))
 {
     setSizeTw(formWidth, formHeight);
     QFont f = font();
@@ -68,8 +68,8 @@ AnglesForm::AnglesForm(const run::Session& session)
 void AnglesForm::activate()
 {
     setCaption(QStringLiteral("Hoeken raden "));
-    end_ = run::Einde();
-    game = angles::Game(session_.aantalSpelers);
+    end_ = run::RunEnd();
+    game = angles::Game(session_.playerCount);
 
     showPrompt(1);
     promptLabel->show();
@@ -99,7 +99,7 @@ void AnglesForm::drawAngle()
 void AnglesForm::showPrompt(int player)
 {
     promptLabel->setColours(textColour(player), backColour(player));
-    promptLabel->setCaption(angles::prompt(session_.naam(player)));
+    promptLabel->setCaption(angles::prompt(session_.name(player)));
 }
 
 void AnglesForm::takeGuess()
@@ -118,7 +118,7 @@ void AnglesForm::takeGuess()
         answerBox->hide();
         promptLabel->hide();
     }
-    pointsLabel->setCaption(angles::pointsText(game, session_.naam(1), session_.naam(2)));
+    pointsLabel->setCaption(angles::pointsText(game, session_.name(1), session_.name(2)));
     pointsLabel->show();
     answerLabel->hide();
     menuButton->setEnabled(false);
@@ -163,7 +163,7 @@ void AnglesForm::endGame()
     timer->setEnabled(false);
     // The game keeps no results file: the end writes none.
     exercises::closeRun(*this, session_, {}, QStringLiteral("Hoeken raden"),
-               angles::endText(game, session_.naam(1), session_.naam(2)));
+                        angles::endText(game, session_.name(1), session_.name(2)));
 }
 
 bool AnglesForm::closeRequested()

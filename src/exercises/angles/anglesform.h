@@ -4,7 +4,7 @@
 // answer is shown. New angles follow until a player has 100 points.
 
 #include "exercises/angles/game.h"
-#include "run/einde.h"
+#include "run/end.h"
 #include "run/session.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -28,7 +28,7 @@ public:
     ui::Timer* timer;
 
     angles::Game game;
-    bool closed() const { return end_.afgesloten(); }
+    bool closed() const { return end_.closed(); }
 
     // Circle of the angles, in the drawing area's units (0..1000 both ways).
     static constexpr double centreX = 500;
@@ -48,5 +48,5 @@ private:
     void tick();
 
     const run::Session session_;
-    run::Einde end_;
+    run::RunEnd end_;
 };

@@ -1,6 +1,6 @@
 #include "runend.h"
 
-#include "run/einde.h"
+#include "run/end.h"
 #include "run/resultsfile.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"

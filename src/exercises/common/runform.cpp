@@ -15,8 +15,8 @@ namespace {
 const QString CR = QStringLiteral("\r");
 
 constexpr int halfWidth = 3400;
-constexpr int vulinTop = 120;
-constexpr int goedzoTop = 1900;
+constexpr int promptTop = 120;
+constexpr int feedbackTop = 1900;
 constexpr int pictureTop = 2320;
 constexpr int pictureHeight = 3000;
 constexpr int buttonTop = 5480;
@@ -24,176 +24,176 @@ constexpr int rowHeight = 330;
 } // namespace
 
 RunForm::RunForm(const Member& member, const run::Session& session)
-    : ui::Form(member.formName), member_(member), session_(session.voor(member.formName))
+    : ui::Form(member.formName), member_(member), session_(session.forExercise(member.formName))
 {
     setSizeTw(member.windowWidth2, member.windowHeight);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
-    maakSpelerhelft(1);
-    maakSpelerhelft(2);
-    bNaarmenu = new ui::Button(this, QStringLiteral("Naar menu"), linksSpeler1, buttonTop,
-                               member.buttonWidth2, 400);
-    bNaarmenu->setAccessibleName(QStringLiteral("Naar menu"));
-    bNaarmenu->onClick = [this] { sluitRun(); };
-    Timer1 = new ui::Timer(this, 2000);
-    Timer1->onTick = [this] { tick(); };
+    makePlayerHalf(1);
+    makePlayerHalf(2);
+    menuButton = new ui::Button(this, QStringLiteral("Naar menu"), leftPlayer1, buttonTop,
+                                member.buttonWidth2, 400);
+    menuButton->setAccessibleName(QStringLiteral("Naar menu"));
+    menuButton->onClick = [this] { endRun(); };
+    timer = new ui::Timer(this, 2000);
+    timer->onTick = [this] { tick(); };
 }
 
-void RunForm::maakSpelerhelft(int speler)
+void RunForm::makePlayerHalf(int player)
 {
-    const int left = links(speler);
-    auto* pic = new ui::PictureBox(this, left, pictureTop, halfWidth, pictureHeight);
+    const int x = left(player);
+    auto* pic = new ui::PictureBox(this, x, pictureTop, halfWidth, pictureHeight);
     pic->setKeepNewestInView(true);
     QFont pf = pic->font();
     pf.setPointSizeF(9);
     pic->setFont(pf);
-    auto* vulin = new ui::Label(
-        this, speler == 1 ? QStringLiteral(" vul in !") : QStringLiteral("naam2, vul in !"), left,
-        vulinTop, halfWidth, rowHeight);
-    vulin->setColours(Qt::white, ui::colour(1));
-    vulin->setKind(ui::kindPrompt);
-    auto* goedzo = new ui::Label(this, QStringLiteral("Goed zo, naam%1").arg(speler), left,
-                                 goedzoTop, halfWidth, rowHeight);
-    goedzo->setColours(Qt::black, ui::colour(12).lighter(170));
-    goedzo->setKind(ui::kindFeedback);
-    auto* box = new ui::TextBox(this, left + 1800, opgaveTop + 600, 1200, rowHeight);
-    box->setAccessibleName(QStringLiteral("Antwoord van speler %1").arg(speler));
-    pic->setAccessibleName(QStringLiteral("Gegeven antwoorden van speler %1").arg(speler));
-    box->onEnter = [this, speler] { beantwoord(speler); };
-    (speler == 1 ? Picture1 : Picture2) = pic;
-    (speler == 1 ? lVulin1 : lVulin2) = vulin;
-    (speler == 1 ? lGoedzo1 : lGoedzo2) = goedzo;
-    (speler == 1 ? tAntwoord1 : tAntwoord2) = box;
+    auto* prompt = new ui::Label(
+        this, player == 1 ? QStringLiteral(" vul in !") : QStringLiteral("naam2, vul in !"), x,
+        promptTop, halfWidth, rowHeight);
+    prompt->setColours(Qt::white, ui::colour(1));
+    prompt->setKind(ui::kindPrompt);
+    auto* feedback = new ui::Label(this, QStringLiteral("Goed zo, naam%1").arg(player), x,
+                                   feedbackTop, halfWidth, rowHeight);
+    feedback->setColours(Qt::black, ui::colour(12).lighter(170));
+    feedback->setKind(ui::kindFeedback);
+    auto* box = new ui::TextBox(this, x + 1800, problemTop + 600, 1200, rowHeight);
+    box->setAccessibleName(QStringLiteral("Antwoord van speler %1").arg(player));
+    pic->setAccessibleName(QStringLiteral("Gegeven antwoorden van speler %1").arg(player));
+    box->onEnter = [this, player] { answered(player); };
+    (player == 1 ? historyArea1 : historyArea2) = pic;
+    (player == 1 ? promptLabel1 : promptLabel2) = prompt;
+    (player == 1 ? feedbackLabel1 : feedbackLabel2) = feedback;
+    (player == 1 ? answerBox1 : answerBox2) = box;
 }
 
 void RunForm::activate()
 {
     const run::Session& s = session_;
-    setCaption(member_.captionWithChoice ? member_.captionPrefix + s.keuzeTitel
+    setCaption(member_.captionWithChoice ? member_.captionPrefix + s.choiceCaption
                                          : member_.captionPrefix);
-    einde_ = run::Einde();
-    Picture1->clear();
-    Picture2->clear();
+    end_ = run::RunEnd();
+    historyArea1->clear();
+    historyArea2->clear();
     // Problems per run and the levels on the mixed level are the catalogue's.
     const catalogue::Exercise* e = catalogue::find(member_.formName);
     Q_ASSERT(e);
-    ronde_.emplace(s, catalogue::problemsPerRun(*e, s.niveau),
+    round_.emplace(s, catalogue::problemsPerRun(*e, s.level),
                    [e](int nr) { return catalogue::mixedLevelOfProblem(*e, nr); });
 
-    lVulin1->setCaption(QStringLiteral(" Let op ") + s.naam(1) + QStringLiteral(" !"));
-    lVulin1->show();
-    lGoedzo1->hide();
-    lGoedzo2->hide();
-    lVulin2->hide();
-    tAntwoord2->hide();
-    Picture2->hide();
-    tAntwoord1->show();
-    tAntwoord1->clear();
-    tAntwoord1->setEnabled(false);
+    promptLabel1->setCaption(QStringLiteral(" Let op ") + s.name(1) + QStringLiteral(" !"));
+    promptLabel1->show();
+    feedbackLabel1->hide();
+    feedbackLabel2->hide();
+    promptLabel2->hide();
+    answerBox2->hide();
+    historyArea2->hide();
+    answerBox1->show();
+    answerBox1->clear();
+    answerBox1->setEnabled(false);
 
-    Picture1->print(QStringLiteral(" ") + s.naam(1) + QStringLiteral(":") + CR);
-    const bool twee = tweeSpelers();
-    if (twee) {
-        Picture2->print(QStringLiteral(" ") + s.naam(2) + QStringLiteral(":") + CR);
-        Picture2->show();
+    historyArea1->print(QStringLiteral(" ") + s.name(1) + QStringLiteral(":") + CR);
+    const bool two = twoPlayers();
+    if (two) {
+        historyArea2->print(QStringLiteral(" ") + s.name(2) + QStringLiteral(":") + CR);
+        historyArea2->show();
     }
-    ui::setWidthTw(bNaarmenu, twee ? member_.buttonWidth2 : member_.buttonWidth1);
-    setWidthTw(twee ? member_.windowWidth2 : member_.windowWidth1);
+    ui::setWidthTw(menuButton, two ? member_.buttonWidth2 : member_.buttonWidth1);
+    setWidthTw(two ? member_.windowWidth2 : member_.windowWidth1);
 
     common::random().randomize();
-    Timer1->setEnabled(true);
-    bNaarmenu->setEnabled(false);
-    nieuweRun();
+    timer->setEnabled(true);
+    menuButton->setEnabled(false);
+    startRun();
 }
 
-void RunForm::toonAntwoordvak(int speler)
+void RunForm::showAnswerBox(int player)
 {
-    ui::TextBox* box = tAntwoord(speler);
+    ui::TextBox* box = answerBox(player);
     box->show();
     box->setEnabled(true);
     box->clear();
-    ui::focusForAnswer(box, opgaveZin(speler));
+    ui::focusForAnswer(box, problemSentence(player));
 }
 
 void RunForm::tick()
 {
-    if (einde_.afgesloten())
+    if (end_.closed())
         return;
-    switch (ronde_->volgende()) {
-    case run::Ronde::Stap::Speler2:
-        geefBeurt(2);
-        lVulin1->hide();
+    switch (round_->next()) {
+    case run::Round::Step::Player2:
+        giveTurn(2);
+        promptLabel1->hide();
         break;
-    case run::Ronde::Stap::Speler1:
-        geefBeurt(1);
-        lVulin2->hide();
+    case run::Round::Step::Player1:
+        giveTurn(1);
+        promptLabel2->hide();
         break;
-    case run::Ronde::Stap::Einde:
-        sluitRun();
+    case run::Round::Step::End:
+        endRun();
         break;
     }
 }
 
 // Shows the player's new problem and waits for the answer.
-void RunForm::geefBeurt(int speler)
+void RunForm::giveTurn(int player)
 {
-    maakopgave(speler);
-    toonAntwoordvak(speler);
-    starttijd_ = common::clock().seconds();
-    lVulin(speler)->show();
-    lVulin(speler)->setCaption(QStringLiteral(" ") + session_.naam(speler) +
-                               QStringLiteral("  vul in ! (nr. ") + Str(opgaveNr()) +
-                               QStringLiteral(")"));
-    lGoedzo(speler)->hide();
-    Timer1->setEnabled(false);
-    bNaarmenu->setEnabled(true);
+    generate(player);
+    showAnswerBox(player);
+    startTime_ = common::clock().seconds();
+    promptLabel(player)->show();
+    promptLabel(player)->setCaption(QStringLiteral(" ") + session_.name(player) +
+                                    QStringLiteral("  vul in ! (nr. ") + Str(problemNumber()) +
+                                    QStringLiteral(")"));
+    feedbackLabel(player)->hide();
+    timer->setEnabled(false);
+    menuButton->setEnabled(true);
 }
 
-void RunForm::beantwoord(int speler)
+void RunForm::answered(int player)
 {
-    if (einde_.afgesloten() || Timer1->isEnabled() || geenAntwoord(speler))
+    if (end_.closed() || timer->isEnabled() || noAnswer(player))
         return;
-    ronde_->beantwoord(speler, starttijd_, common::clock().seconds());
+    round_->recordAnswer(player, startTime_, common::clock().seconds());
 
-    lGoedzo(speler)->show();
-    tAntwoord(speler)->setEnabled(false);
-    lVulin(speler)->hide();
-    bNaarmenu->setEnabled(false);
+    feedbackLabel(player)->show();
+    answerBox(player)->setEnabled(false);
+    promptLabel(player)->hide();
+    menuButton->setEnabled(false);
 
-    const run::Verdict oordeel = beoordeel(speler);
-    ronde_->telGoed(speler, oordeel);
-    if (oordeel.goed) {
-        lGoedzo(speler)->setCaption(QStringLiteral("Goedzo ") + session_.naam(speler) +
-                                    QStringLiteral("!   ") + Str(ronde_->speler(speler).score) +
-                                    QStringLiteral(" g"));
-        picture(speler)->print(oordeel.historie);
+    const run::Verdict verdict = check(player);
+    round_->countRight(player, verdict);
+    if (verdict.right) {
+        feedbackLabel(player)->setCaption(QStringLiteral("Goedzo ") + session_.name(player) +
+                                          QStringLiteral("!   ") +
+                                          Str(round_->player(player).score) + QStringLiteral(" g"));
+        historyArea(player)->print(verdict.history);
     } else {
-        lGoedzo(speler)->setCaption(oordeel.fout);
-        picture(speler)->print(oordeel.historie);
-        uitleg(speler);
+        feedbackLabel(player)->setCaption(verdict.feedback);
+        historyArea(player)->print(verdict.history);
+        explain(player);
     }
-    for (const QString& regel : oordeel.verslag)
-        ronde_->schrijf(speler, regel);
-    naBeoordeling(speler);
-    if (einde_.afgesloten())
+    for (const QString& line : verdict.log)
+        round_->writeLine(player, line);
+    afterCheck(player);
+    if (end_.closed())
         return; // the window was closed while the explanation was open
-    Timer1->setEnabled(true);
-    ronde_->beurtVoorbij(speler);
+    timer->setEnabled(true);
+    round_->endTurn(player);
 }
 
-void RunForm::sluitRun()
+void RunForm::endRun()
 {
-    if (!ronde_ || !einde_.begin())
+    if (!round_ || !end_.begin())
         return;
-    Timer1->setEnabled(false);
-    ronde_->sluit();
-    exercises::closeRun(*this, session_, ronde_->spelers(), member_.summaryTitle,
-                        run::samenvatting(ronde_->spelers(), tweeSpelers()));
+    timer->setEnabled(false);
+    round_->close();
+    exercises::closeRun(*this, session_, round_->players(), member_.summaryTitle,
+                        run::summary(round_->players(), twoPlayers()));
 }
 
 bool RunForm::closeRequested()
 {
-    sluitRun();
+    endRun();
     return true;
 }

@@ -15,22 +15,22 @@ run::Verdict checkLinear(const Equation& v, int player, const QString& typed)
     const float x = solution(v);
     const QString answer = v.letter + QStringLiteral(" = ") + typed;
     run::Verdict verdict;
-    verdict.goed = readAnswer(typed) == x;
-    if (verdict.goed) {
-        verdict.historie =
+    verdict.right = readAnswer(typed) == x;
+    if (verdict.right) {
+        verdict.history =
             logText(v) + QStringLiteral("      ") + answer + QStringLiteral("   Goed");
-        verdict.verslag = {verdict.historie};
+        verdict.log = {verdict.history};
         return verdict;
     }
     const QString right = StrSingle(x);
-    verdict.fout = QStringLiteral("nee, het is ") + right;
+    verdict.feedback = QStringLiteral("nee, het is ") + right;
     const QString begin = logText(v) + QStringLiteral("    ") + answer;
     if (player == 1) {
-        verdict.historie = begin + QStringLiteral("  Fout ,het is ") + right;
-        verdict.verslag = {begin + QStringLiteral("        Fout ,het is ") + right};
+        verdict.history = begin + QStringLiteral("  Fout ,het is ") + right;
+        verdict.log = {begin + QStringLiteral("        Fout ,het is ") + right};
     } else {
-        verdict.historie = begin + QStringLiteral(" Fout ,het is ") + right;
-        verdict.verslag = {begin + QStringLiteral("       Fout ,het is ") + right};
+        verdict.history = begin + QStringLiteral(" Fout ,het is ") + right;
+        verdict.log = {begin + QStringLiteral("       Fout ,het is ") + right};
     }
     return verdict;
 }
@@ -45,27 +45,26 @@ run::Verdict checkQuadratic(const Equation& v, int player, const QString& first,
     const QString answer = L + QStringLiteral(" = ") + first + QStringLiteral(" of ") + L +
                            QStringLiteral(" = ") + second;
     run::Verdict verdict;
-    verdict.goed = (s.s1 == x1 && s.s2 == x2) || (s.s2 == x1 && s.s1 == x2);
-    if (verdict.goed) {
+    verdict.right = (s.s1 == x1 && s.s2 == x2) || (s.s2 == x1 && s.s1 == x2);
+    if (verdict.right) {
         if (player == 1) {
-            verdict.historie =
+            verdict.history =
                 logText(v) + QString(10, QLatin1Char(' ')) + answer + QStringLiteral("    Goed");
-            verdict.verslag = {logText(v) + QString(10, QLatin1Char(' ')) + answer +
-                               QStringLiteral("   Goed")};
+            verdict.log = {logText(v) + QString(10, QLatin1Char(' ')) + answer +
+                           QStringLiteral("   Goed")};
         } else {
-            verdict.historie =
-                logText(v) + QStringLiteral("    ") + answer + QStringLiteral("Goed");
-            verdict.verslag = {verdict.historie};
+            verdict.history = logText(v) + QStringLiteral("    ") + answer + QStringLiteral("Goed");
+            verdict.log = {verdict.history};
         }
         return verdict;
     }
     const QString right = L + QStringLiteral(" = ") + StrSingle(s.s1) + QStringLiteral(" of ") + L +
                           QStringLiteral(" = ") + StrSingle(s.s2);
-    verdict.fout = QStringLiteral("nee, ") + right;
+    verdict.feedback = QStringLiteral("nee, ") + right;
     const QString begin = logText(v) + QStringLiteral("   ") + answer;
-    verdict.historie = begin + QChar(13) + QStringLiteral("Fout, het is ") + right;
+    verdict.history = begin + QChar(13) + QStringLiteral("Fout, het is ") + right;
     const QString spacing = player == 1 ? QStringLiteral("        ") : QStringLiteral("       ");
-    verdict.verslag = {begin + spacing + QStringLiteral("Fout, het is ") + right};
+    verdict.log = {begin + spacing + QStringLiteral("Fout, het is ") + right};
     return verdict;
 }
 

@@ -13,7 +13,7 @@ using equations::Equation;
 
 namespace {
 // Rows of a player's half, in twips.
-constexpr int headerTop = RunForm::opgaveTop + 20;
+constexpr int headerTop = RunForm::problemTop + 20;
 constexpr int equationTop = headerTop + 320;
 constexpr int fractionHeight = 660;
 constexpr int answerTop = equationTop + fractionHeight + 10;
@@ -48,7 +48,7 @@ EquationsForm::EquationsForm(const run::Session& session)
     QFont large = font();
     large.setPointSizeF(largeFontSize);
     for (int player = 1; player <= 2; ++player) {
-        const int x = links(player);
+        const int x = left(player);
         auto* header = new ui::Label(this, QStringLiteral("Vergelijking:"), x, headerTop, halfWidth,
                                      rowHeight);
         auto* equation = new ui::Label(
@@ -69,7 +69,7 @@ EquationsForm::EquationsForm(const run::Session& session)
         fraction->setAccessibleName(QStringLiteral("Vergelijking van speler %1").arg(player));
         equation->setKind(ui::kindProblem);
 
-        tAntwoord(player)->onEnter = [this, player] { enterInFirstBox(player); };
+        answerBox(player)->onEnter = [this, player] { enterInFirstBox(player); };
         second->onEnter = [this, player] { enterInSecondBox(player); };
         if (player == 1) {
             headerLabel1 = header, equationLabel1 = equation, fractionArea1 = fraction,
@@ -93,7 +93,7 @@ EquationsForm::Side EquationsForm::side(int player) const
             letterLabel2, orLetterLabel2, secondAnswerBox2};
 }
 
-void EquationsForm::nieuweRun()
+void EquationsForm::startRun()
 {
     // Nothing to see until the first equation comes.
     for (int player = 1; player <= 2; ++player) {
@@ -104,11 +104,11 @@ void EquationsForm::nieuweRun()
     }
 }
 
-void EquationsForm::maakopgave(int player)
+void EquationsForm::generate(int player)
 {
-    const int level = niveau();
+    const int level = RunForm::level();
     Equation& v = player == 1 ? equation1 : equation2;
-    v = equations::generate(level, opgaveNr(), common::random());
+    v = equations::generate(level, problemNumber(), common::random());
 
     const Side k = side(player);
     k.header->setCaption(level == 3 || level == 4 ? QStringLiteral("Verg:")
@@ -138,7 +138,7 @@ void EquationsForm::showEquation(int player, const Equation& v)
     k.fraction->setAccessibleDescription(equations::spoken(v));
 }
 
-QString EquationsForm::opgaveZin(int player) const
+QString EquationsForm::problemSentence(int player) const
 {
     const Equation& v = equationOf(player);
     const Side k = side(player);
@@ -151,20 +151,20 @@ QString EquationsForm::opgaveZin(int player) const
 void EquationsForm::layOutAnswerRow(int player, bool twoBoxes)
 {
     const Side k = side(player);
-    int x = links(player);
+    int x = left(player);
     ui::setGeometryTw(k.solution, x, answerTop, twoBoxes ? headerShortWidth : headerWidth,
                       rowHeight);
     x += twoBoxes ? headerShortWidth : headerWidth;
     ui::setGeometryTw(k.letter, x, answerTop, letterWidth, rowHeight);
     x += letterWidth;
-    ui::setGeometryTw(tAntwoord(player), x, answerTop, twoBoxes ? boxShortWidth : boxWidth,
+    ui::setGeometryTw(answerBox(player), x, answerTop, twoBoxes ? boxShortWidth : boxWidth,
                       rowHeight);
     x += boxShortWidth;
     ui::setGeometryTw(k.orLetter, x, answerTop, orWidth, rowHeight);
     ui::setGeometryTw(k.second, x + orWidth, answerTop, boxShortWidth, rowHeight);
 }
 
-void EquationsForm::toonAntwoordvak(int player)
+void EquationsForm::showAnswerBox(int player)
 {
     const bool twoBoxes = equationOf(player).isQuadratic();
     const Side k = side(player);
@@ -173,7 +173,7 @@ void EquationsForm::toonAntwoordvak(int player)
     k.second->setVisible(twoBoxes);
     k.second->setEnabled(true);
     k.second->clear();
-    RunForm::toonAntwoordvak(player); // the first box gets the focus
+    RunForm::showAnswerBox(player); // the first box gets the focus
 }
 
 // At the quadratic levels Enter in the first box only moves on to the second.
@@ -182,31 +182,31 @@ void EquationsForm::enterInFirstBox(int player)
     if (equationOf(player).isQuadratic())
         side(player).second->setFocus();
     else
-        beantwoord(player);
+        answered(player);
 }
 
 // Enter in the second box answers both; an empty first box reads as 0.
 void EquationsForm::enterInSecondBox(int player)
 {
-    beantwoord(player);
+    answered(player);
 }
 
 // Enter is ignored only while every box of the player is empty.
-bool EquationsForm::geenAntwoord(int player) const
+bool EquationsForm::noAnswer(int player) const
 {
     const Side k = side(player);
-    return tAntwoord(player)->text().isEmpty() &&
+    return answerBox(player)->text().isEmpty() &&
            (k.second->isHidden() || k.second->text().isEmpty());
 }
 
-run::Verdict EquationsForm::beoordeel(int player)
+run::Verdict EquationsForm::check(int player)
 {
     // The run has disabled the first box; the second goes with it.
     const Side k = side(player);
     k.second->setEnabled(false);
     run::Verdict v =
-        equations::check(equationOf(player), player, tAntwoord(player)->text(), k.second->text());
-    v.historie = historyLine(player, v.historie);
+        equations::check(equationOf(player), player, answerBox(player)->text(), k.second->text());
+    v.history = historyLine(player, v.history);
     return v;
 }
 
@@ -215,14 +215,14 @@ run::Verdict EquationsForm::beoordeel(int player)
 QString EquationsForm::historyLine(int player, const QString& line) const
 {
     const QString equation = equations::logText(equationOf(player));
-    const ui::PictureBox* pic = picture(player);
+    const ui::PictureBox* pic = historyArea(player);
     const QString first = line.section(QChar(13), 0, 0);
     if (pic->textWidth(first) <= ui::widthTw(pic) || !line.startsWith(equation))
         return line;
     return equation + QChar(13) + line.mid(equation.size());
 }
 
-void EquationsForm::uitleg(int player)
+void EquationsForm::explain(int player)
 {
     const equations::Explanation u = equations::explain(equationOf(player));
     ui::messageBox(u.title, u.text);

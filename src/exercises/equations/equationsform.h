@@ -40,13 +40,13 @@ public:
     }
 
 protected:
-    void nieuweRun() override;
-    void maakopgave(int player) override;
-    void toonAntwoordvak(int player) override;
-    bool geenAntwoord(int player) const override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
-    QString opgaveZin(int player) const override;
+    void startRun() override;
+    void generate(int player) override;
+    void showAnswerBox(int player) override;
+    bool noAnswer(int player) const override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
+    QString problemSentence(int player) const override;
 
 private:
     struct Side {

@@ -16,14 +16,13 @@ int functionsPerRun()
     return catalogue::find(u"grafieken")->problemsPerRun;
 }
 
-Game::Game(const run::Session& session)
-    : twoPlayers(session.tweeSpelers()), mixed(session.doorElkaar())
+Game::Game(const run::Session& session) : twoPlayers(session.twoPlayers()), mixed(session.mixed())
 {
     for (int i = 0; i < 2; ++i)
-        players[i].naam = session.namen[i];
-    players[0].verslag = results::header(session.naam(1));
+        players[i].name = session.names[i];
+    players[0].log = results::header(session.name(1));
     if (twoPlayers)
-        players[1].verslag = results::header(session.naam(2));
+        players[1].log = results::header(session.name(2));
 }
 
 void Game::play(const Problem& f)
@@ -39,9 +38,9 @@ bool Game::input(const QString& formula, const QString& begin)
     if (over || formula.trimmed().isEmpty() || formula == previousInput)
         return false; // the same answer twice in a row counts once
     previousInput = formula;
-    QString& log = current().verslag;
+    QString& log = current().log;
     if (attempt == 0) {
-        ++current().count;
+        ++current().answered;
         log += CRLF + QStringLiteral("functie: ") + begin + targetFormula + CRLF +
                QStringLiteral("invoer:") + results::oneLine(formula);
     } else {
@@ -61,7 +60,7 @@ void Game::checked(bool isRight)
     }
     points = std::int16_t(points + pointsForAttempt(attempt));
     current().score += points;
-    current().verslag += QStringLiteral("   ") + common::Str(points) + QStringLiteral(" pt.");
+    current().log += QStringLiteral("   ") + common::Str(points) + QStringLiteral(" pt.");
 }
 
 void Game::again()

@@ -51,7 +51,7 @@ struct Game {
     int helpPage = 0; // the help page to show next or shown, 1 or 2; 0 outside the help
 
     run::Player& current() { return players[turn - 1]; }
-    const QString& currentName() const { return players[turn - 1].naam; }
+    const QString& currentName() const { return players[turn - 1].name; }
     // The player who gets the next function.
     int nextPlayer() const { return twoPlayers && turn == 1 ? 2 : 1; }
 

@@ -38,7 +38,8 @@ void copyColours(ui::Label* target, const ui::Label* source)
 } // namespace
 
 GraphsForm::GraphsForm(const run::Session& session)
-    : ui::Form(QStringLiteral("grafieken")), session_(session.voor(QStringLiteral("grafieken")))
+    : ui::Form(QStringLiteral("grafieken")),
+      session_(session.forExercise(QStringLiteral("grafieken")))
 {
     setSizeTw(windowWidth, windowHeight);
     QFont f = font();
@@ -96,19 +97,19 @@ GraphsForm::GraphsForm(const run::Session& session)
 void GraphsForm::activate()
 {
     const run::Session& m = session_;
-    setCaption(title + QStringLiteral("    ") + m.keuzeTitel);
-    end_ = run::Einde();
+    setCaption(title + QStringLiteral("    ") + m.choiceCaption);
+    end_ = run::RunEnd();
     game = Game(m);
     nextButton->setEnabled(false);
     coverLabel->hide();
     graphArea->show();
 
     // On the mixed level the first kind is drawn here, for player 1.
-    const int firstKind = game.mixed ? firstMixedKind(game.used[0], common::random()) : m.niveau;
+    const int firstKind = game.mixed ? firstMixedKind(game.used[0], common::random()) : m.level;
     play(generate(firstKind, game.mixed, game.used[0], common::random()));
 
     copyColours(promptLabel, promptColours1);
-    promptLabel->setCaption(QStringLiteral("Vul in, ") + m.naam(1) + QStringLiteral(" !"));
+    promptLabel->setCaption(QStringLiteral("Vul in, ") + m.name(1) + QStringLiteral(" !"));
     updateScore();
     answerBox->setEnabled(true);
     answerBox->clear();
@@ -196,7 +197,7 @@ void GraphsForm::newProblem()
     const int nextPlayer = game.nextPlayer();
     common::random().randomize();
     const Problem f =
-        generate(session_.niveau, game.mixed, game.used[nextPlayer - 1], common::random());
+        generate(session_.level, game.mixed, game.used[nextPlayer - 1], common::random());
     if (!game.next()) {
         endRun();
         return;
@@ -292,7 +293,7 @@ void GraphsForm::showHelpPage()
     const Axes saved = axes;
     axes = Axes{1, 1, QLatin1Char('x'), QLatin1Char('y')};
 
-    const HelpPage& page = chooseHelpPage(session_.niveau, game.mixed, game.helpPage);
+    const HelpPage& page = chooseHelpPage(session_.level, game.mixed, game.helpPage);
     graphArea->clear();
     const auto drawHelpAxes = page.layout == HelpLayout::Left ? drawHelpAxesLeft : drawHelpAxesTop;
     graphArea->paint([&](ui::UserPainter& p) { drawHelpAxes(p, axes); });
@@ -323,8 +324,8 @@ void GraphsForm::endRun()
         return;
     run::Players& players = game.players;
     const QString text = graphs::summary(players[0], game.twoPlayers ? &players[1] : nullptr);
-    players[0].verslag += graphs::endResult(players[0]);
+    players[0].log += graphs::endResult(players[0]);
     if (game.twoPlayers)
-        players[1].verslag += graphs::endResult(players[1]);
+        players[1].log += graphs::endResult(players[1]);
     exercises::closeRun(*this, session_, players, title, text);
 }

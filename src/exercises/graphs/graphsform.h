@@ -9,7 +9,7 @@
 #include "game.h"
 #include "generator.h"
 #include "rows.h"
-#include "run/einde.h"
+#include "run/end.h"
 #include "run/player.h"
 #include "run/session.h"
 #include "ui/controls.h"
@@ -43,7 +43,7 @@ public:
     // Run state.
     graphs::Game game;
     graphs::Rows targetRows{};
-    bool closed() const { return end_.afgesloten(); }
+    bool closed() const { return end_.closed(); }
 
     // Plot state.
     QString formula;
@@ -81,6 +81,6 @@ private:
     QString targetDescription_, answerDescription_;
 
     const run::Session session_;
-    run::Einde end_;
+    run::RunEnd end_;
     graphs::Reading reading_;
 };

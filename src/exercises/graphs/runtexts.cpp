@@ -16,14 +16,14 @@ const QString CRLF = QStringLiteral("\r\n");
 
 int percent(const Player& s)
 {
-    return int(std::floor(10.0 * s.score / s.count));
+    return int(std::floor(10.0 * s.score / s.answered));
 }
 
 QString playerBlock(const Player& s)
 {
-    QString t = s.naam + ":" + CR + "Je hebt " + Str(s.count) + " functies gehad." + CR +
+    QString t = s.name + ":" + CR + "Je hebt " + Str(s.answered) + " functies gehad." + CR +
                 "Je hebt " + Str(s.score) + " punten gehaald." + CR;
-    if (s.count > 0)
+    if (s.answered > 0)
         t += "Dat is " + Str(percent(s)) + " procent!";
     return t + CR + QString(45, QLatin1Char('_'));
 }
@@ -38,9 +38,9 @@ int pointsForAttempt(int attempt)
 
 QString scoreText(const Player& first, const Player* second)
 {
-    QString t = first.naam + ": " + Str(first.score) + " punten uit " + Str(first.count) + CR;
+    QString t = first.name + ": " + Str(first.score) + " punten uit " + Str(first.answered) + CR;
     if (second)
-        t += second->naam + ":" + Str(second->score) + " punten uit " + Str(second->count);
+        t += second->name + ":" + Str(second->score) + " punten uit " + Str(second->answered);
     return t;
 }
 
@@ -50,8 +50,8 @@ QString summary(const Player& first, const Player* second)
     if (!second)
         return t;
     t += CR + CR + playerBlock(*second) + CR + CR;
-    if (const int w = run::winnaarOpPunten(first, *second))
-        t += (w == 1 ? first : *second).naam + " heeft gewonnen !";
+    if (const int w = run::winnerOnPoints(first, *second))
+        t += (w == 1 ? first : *second).name + " heeft gewonnen !";
     else
         t += QStringLiteral("Jullie zijn gelijk geeindigd !");
     return t;
@@ -59,8 +59,8 @@ QString summary(const Player& first, const Player* second)
 
 QString endResult(const Player& s)
 {
-    QString t = CRLF + CRLF + "eindresultaat: " + Str(s.score) + " punten uit " + Str(s.count);
-    if (s.count > 0)
+    QString t = CRLF + CRLF + "eindresultaat: " + Str(s.score) + " punten uit " + Str(s.answered);
+    if (s.answered > 0)
         t += CRLF + "Dat is " + Str(percent(s)) + " procent";
     return t;
 }

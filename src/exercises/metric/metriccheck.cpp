@@ -20,14 +20,14 @@ run::Verdict check(const Problem& problem, const QString& typed)
     const QString answerWithUnit = problem.answerText + QLatin1Char(' ') + problem.toUnit;
 
     run::Verdict verdict;
-    verdict.goed = isRight(problem.answer, common::Val(t));
-    if (verdict.goed) {
-        verdict.historie = question + QStringLiteral("   Goed");
-        verdict.verslag = {verdict.historie};
+    verdict.right = isRight(problem.answer, common::Val(t));
+    if (verdict.right) {
+        verdict.history = question + QStringLiteral("   Goed");
+        verdict.log = {verdict.history};
     } else {
-        verdict.fout = QStringLiteral("nee, het is ") + problem.answerText;
-        verdict.historie = question + QChar(13) + QStringLiteral(" Fout ,het is ") + answerWithUnit;
-        verdict.verslag = {question + QStringLiteral("       Fout ,het is ") + answerWithUnit};
+        verdict.feedback = QStringLiteral("nee, het is ") + problem.answerText;
+        verdict.history = question + QChar(13) + QStringLiteral(" Fout ,het is ") + answerWithUnit;
+        verdict.log = {question + QStringLiteral("       Fout ,het is ") + answerWithUnit};
     }
     return verdict;
 }

@@ -18,8 +18,8 @@ MetricForm::MetricForm(const run::Session& session)
     QFont big = font();
     big.setPointSizeF(13);
     for (int player = 1; player <= 2; ++player) {
-        const int x = links(player);
-        const int top = opgaveTop + 150;
+        const int x = left(player);
+        const int top = problemTop + 150;
         auto* number = new ui::Label(this, QStringLiteral("200 "), x + 400, top, 1500, lineHeight);
         auto* fromUnit =
             new ui::Label(this, QStringLiteral(" dam"), x + 1950, top, 1200, lineHeight);
@@ -31,7 +31,7 @@ MetricForm::MetricForm(const run::Session& session)
         number->setKind(ui::kindProblem);
         for (QLabel* l : {number, fromUnit, equals, toUnit})
             l->setFont(big);
-        ui::TextBox* box = tAntwoord(player);
+        ui::TextBox* box = answerBox(player);
         ui::setGeometryTw(box, x + 400, top + lineHeight + 120, 1500, lineHeight);
         box->setFont(big);
         box->setAlignment(Qt::AlignRight);
@@ -45,7 +45,7 @@ MetricForm::MetricForm(const run::Session& session)
     }
 }
 
-void MetricForm::nieuweRun()
+void MetricForm::startRun()
 {
     // Nothing to see until the first problem comes.
     for (QLabel* l : {numberLabel1, fromUnitLabel1, equalsLabel1, toUnitLabel1, numberLabel2,
@@ -53,9 +53,9 @@ void MetricForm::nieuweRun()
         l->hide();
 }
 
-void MetricForm::maakopgave(int player)
+void MetricForm::generate(int player)
 {
-    problem = metric::generate(niveau(), common::random());
+    problem = metric::generate(level(), common::random());
     const bool first = player == 1;
     ui::Label* number = first ? numberLabel1 : numberLabel2;
     ui::Label* fromUnit = first ? fromUnitLabel1 : fromUnitLabel2;
@@ -68,17 +68,17 @@ void MetricForm::maakopgave(int player)
     number->setAccessibleName(metric::spoken(problem)); // the number reads the whole problem
 }
 
-QString MetricForm::opgaveZin(int) const
+QString MetricForm::problemSentence(int) const
 {
     return metric::spoken(problem);
 }
 
-run::Verdict MetricForm::beoordeel(int player)
+run::Verdict MetricForm::check(int player)
 {
-    return metric::check(problem, tAntwoord(player)->text());
+    return metric::check(problem, answerBox(player)->text());
 }
 
-void MetricForm::uitleg(int)
+void MetricForm::explain(int)
 {
     ui::messageBox(QStringLiteral("metriek"), metric::explain(problem));
 }

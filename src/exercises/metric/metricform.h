@@ -24,9 +24,9 @@ public:
     metric::Problem problem;
 
 protected:
-    void maakopgave(int player) override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
-    void nieuweRun() override;
-    QString opgaveZin(int player) const override;
+    void generate(int player) override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
+    void startRun() override;
+    QString problemSentence(int player) const override;
 };

@@ -69,25 +69,25 @@ run::Verdict check(const Problem& o, const QString& typed)
 {
     const QString t = common::commaToPoint(typed);
     run::Verdict verdict;
-    verdict.goed = std::fabs(common::Val(t) - o.answer) < 0.0001;
-    const Question v = question(o, verdict.goed);
+    verdict.right = std::fabs(common::Val(t) - o.answer) < 0.0001;
+    const Question v = question(o, verdict.right);
 
     QString answerPart;
-    if (verdict.goed) {
+    if (verdict.right) {
         answerPart = t + QLatin1Char(' ') +
                      (o.kind == 5 ? QStringLiteral("    Goed") : QStringLiteral("   Goed"));
     } else {
-        verdict.fout = QStringLiteral("nee, het is ") + o.answerText;
+        verdict.feedback = QStringLiteral("nee, het is ") + o.answerText;
         answerPart = (o.kind == 1 || o.kind == 3 ? t : t + QLatin1Char(' ')) +
                      QStringLiteral("     Fout ,het is ") + o.answerText +
                      (o.kind == 3 ? QStringLiteral(" ") : QString());
     }
     // The history line always keeps the answer on a line of its own.
     const QString historyAnswer =
-        verdict.goed ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : answerPart;
-    verdict.historie = v.historyLine + cr + historyAnswer;
-    verdict.verslag = logOnTwoLines(o.kind, verdict.goed) ? QStringList{v.resultsLine, answerPart}
-                                                          : QStringList{v.resultsLine + answerPart};
+        verdict.right ? t + QLatin1Char(' ') + QStringLiteral("   Goed") : answerPart;
+    verdict.history = v.historyLine + cr + historyAnswer;
+    verdict.log = logOnTwoLines(o.kind, verdict.right) ? QStringList{v.resultsLine, answerPart}
+                                                       : QStringList{v.resultsLine + answerPart};
     return verdict;
 }
 

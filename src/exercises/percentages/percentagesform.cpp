@@ -15,7 +15,7 @@ const QString calculatorReminder = QStringLiteral("    Pak je rekenmachine erbij
 
 int lineTop(int line)
 {
-    return RunForm::opgaveTop + line * (lineHeight + 20);
+    return RunForm::problemTop + line * (lineHeight + 20);
 }
 
 // The history lines of this exercise are long: the history areas take a font
@@ -25,9 +25,8 @@ void fitHistoryFont(ui::PictureBox* picture)
     QStringList lines;
     for (int kind = 1; kind <= 5; ++kind) {
         const percentages::Problem o = percentages::generate(kind, 3999, 31);
-        lines += percentages::check(o, o.answerText.trimmed()).historie.split(QChar(13));
-        lines +=
-            percentages::check(o, o.answerText + QStringLiteral("1")).historie.split(QChar(13));
+        lines += percentages::check(o, o.answerText.trimmed()).history.split(QChar(13));
+        lines += percentages::check(o, o.answerText + QStringLiteral("1")).history.split(QChar(13));
     }
     QFont font = picture->font();
     font.setStretch(QFont::SemiCondensed); // used where the system has such a face
@@ -51,11 +50,11 @@ PercentagesForm::PercentagesForm(const run::Session& session)
     for (int player = 1; player <= 2; ++player) {
         std::array<ui::Label*, 3> r{};
         for (int i = 0; i < 3; ++i)
-            r[i] = new ui::Label(this, QString(), links(player), lineTop(i), lineWidth, lineHeight);
-        ui::setGeometryTw(tAntwoord(player), problem.answerLeft(player), lineTop(2),
+            r[i] = new ui::Label(this, QString(), left(player), lineTop(i), lineWidth, lineHeight);
+        ui::setGeometryTw(answerBox(player), problem.answerLeft(player), lineTop(2),
                           problem.answerWidth, lineHeight);
-        tAntwoord(player)->setAlignment(Qt::AlignRight);
-        fitHistoryFont(picture(player));
+        answerBox(player)->setAlignment(Qt::AlignRight);
+        fitHistoryFont(historyArea(player));
         if (player == 1) {
             player1Line1 = r[0], player1Line2 = r[1], player1Line3 = r[2];
         } else {
@@ -71,7 +70,7 @@ std::array<ui::Label*, 3> PercentagesForm::lines(int player) const
     return {player2Line1, player2Line2, player2Line3};
 }
 
-void PercentagesForm::nieuweRun()
+void PercentagesForm::startRun()
 {
     for (int player = 1; player <= 2; ++player)
         for (ui::Label* l : lines(player))
@@ -79,10 +78,10 @@ void PercentagesForm::nieuweRun()
     player1Line1->setCaption(calculatorReminder);
 }
 
-void PercentagesForm::maakopgave(int player)
+void PercentagesForm::generate(int player)
 {
-    const int kind = player == 1 ? percentages::kindOfPlayer1(opgaveNr())
-                                 : percentages::kindOfPlayer2(opgaveNr());
+    const int kind = player == 1 ? percentages::kindOfPlayer1(problemNumber())
+                                 : percentages::kindOfPlayer2(problemNumber());
     problem = percentages::generate(kind, common::random());
 
     const auto r = lines(player);
@@ -92,21 +91,21 @@ void PercentagesForm::maakopgave(int player)
     for (ui::Label* l : r)
         l->setKind(ui::kindProblem);
     ui::setWidthTw(r[2], problem.line3Width);
-    ui::setGeometryTw(tAntwoord(player), problem.answerLeft(player), lineTop(2),
+    ui::setGeometryTw(answerBox(player), problem.answerLeft(player), lineTop(2),
                       problem.answerWidth, lineHeight);
 }
 
-QString PercentagesForm::opgaveZin(int) const
+QString PercentagesForm::problemSentence(int) const
 {
     return percentages::spoken(problem);
 }
 
-run::Verdict PercentagesForm::beoordeel(int player)
+run::Verdict PercentagesForm::check(int player)
 {
-    return percentages::check(problem, tAntwoord(player)->text());
+    return percentages::check(problem, answerBox(player)->text());
 }
 
-void PercentagesForm::uitleg(int player)
+void PercentagesForm::explain(int player)
 {
     const auto r = lines(player);
     ui::messageBox(

@@ -27,9 +27,9 @@ public:
     std::array<ui::Label*, 3> lines(int player) const;
 
 protected:
-    void nieuweRun() override;
-    void maakopgave(int player) override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
-    QString opgaveZin(int player) const override;
+    void startRun() override;
+    void generate(int player) override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
+    QString problemSentence(int player) const override;
 };

@@ -31,21 +31,21 @@ run::Verdict check(const Problem& p, const QString& typed, int player)
     QString line;
     QString wrongText;
     if (p.mode.secondHidden) {
-        v.goed = typedValue == p.number2;
+        v.right = typedValue == p.number2;
         right = Str(p.number2);
         line =
             l[0] + l[1] + QStringLiteral(" .... = ") + l[4] + QStringLiteral("    Antw: ") + typed;
         wrongText = QStringLiteral("   Fout ,het is ");
     } else {
-        v.goed = p.mode.tenths ? typedValue * 10 == p.result() : typedValue == p.result();
+        v.right = p.mode.tenths ? typedValue * 10 == p.result() : typedValue == p.result();
         right = expectedText(p);
         line = l[0] + l[1] + l[2] + QStringLiteral(" = ") + typed;
         wrongText =
             player == 2 ? QStringLiteral("   Fout ,het is ") : QStringLiteral("   Fout, het is ");
     }
-    v.fout = QStringLiteral("nee, het is ") + right;
-    v.historie = v.goed ? line + QStringLiteral("   Goed") : line + wrongText + right;
-    v.verslag = {v.historie};
+    v.feedback = QStringLiteral("nee, het is ") + right;
+    v.history = v.right ? line + QStringLiteral("   Goed") : line + wrongText + right;
+    v.log = {v.history};
     return v;
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int rowTop = RunForm::opgaveTop + 420;
+constexpr int rowTop = RunForm::problemTop + 420;
 constexpr int rowHeight = 450;
 constexpr int historyMargin = 60;
 
@@ -39,7 +39,7 @@ SumsForm::SumsForm(const run::Session& session) : RunForm(member(QStringLiteral(
             row[i]->setAlignment(align[i] | Qt::AlignVCenter);
             row[i]->setKind(i == 0 ? ui::kindProblem : QStringLiteral("Deel van de opgave"));
         }
-        ui::TextBox* box = tAntwoord(player);
+        ui::TextBox* box = answerBox(player);
         box->setFont(big);
         ui::setGeometryTw(box, standard.label4Left + shift, rowTop, standard.answerWidth,
                           rowHeight);
@@ -47,7 +47,7 @@ SumsForm::SumsForm(const run::Session& session) : RunForm(member(QStringLiteral(
     }
 }
 
-void SumsForm::nieuweRun()
+void SumsForm::startRun()
 {
     for (int player = 1; player <= 2; ++player)
         for (ui::Label* l : problemRow(player)) {
@@ -55,12 +55,12 @@ void SumsForm::nieuweRun()
             l->setVisible(player == 1);
         }
     // No box until the first problem says where it goes.
-    tAntwoord1->hide();
+    answerBox1->hide();
 }
 
-void SumsForm::maakopgave(int player)
+void SumsForm::generate(int player)
 {
-    problem = sums::generate(niveau(), opgaveNr(), common::random());
+    problem = sums::generate(level(), problemNumber(), common::random());
     showProblem(player);
 }
 
@@ -79,23 +79,23 @@ void SumsForm::showProblem(int player)
     ui::setLeftTw(row[3], r.label3Left + shift);
     ui::setLeftTw(row[4], r.label4Left + shift);
     ui::setWidthTw(row[4], r.label4Width);
-    ui::TextBox* box = tAntwoord(player);
+    ui::TextBox* box = answerBox(player);
     ui::setLeftTw(box, r.answerLeft + shift);
     ui::setWidthTw(box, r.answerWidth);
     // The first label reads the whole problem.
     row[0]->setAccessibleName(sums::spoken(r));
 }
 
-QString SumsForm::opgaveZin(int) const
+QString SumsForm::problemSentence(int) const
 {
     return sums::spoken(problem.row);
 }
 
-run::Verdict SumsForm::beoordeel(int player)
+run::Verdict SumsForm::check(int player)
 {
-    lGoedzo(3 - player)->hide(); // only the answering player's feedback shows
-    run::Verdict v = sums::check(problem, tAntwoord(player)->text(), player);
-    v.historie = fittedHistory(v, picture(player));
+    feedbackLabel(3 - player)->hide(); // only the answering player's feedback shows
+    run::Verdict v = sums::check(problem, answerBox(player)->text(), player);
+    v.history = fittedHistory(v, historyArea(player));
     return v;
 }
 
@@ -104,13 +104,13 @@ run::Verdict SumsForm::beoordeel(int player)
 QString SumsForm::fittedHistory(const run::Verdict& v, const ui::PictureBox* area)
 {
     const qsizetype at =
-        v.historie.lastIndexOf(v.goed ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
-    if (at <= 0 || area->textWidth(v.historie) <= ui::widthTw(area) - historyMargin)
-        return v.historie;
-    return v.historie.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.historie.mid(at);
+        v.history.lastIndexOf(v.right ? QStringLiteral("   Goed") : QStringLiteral("   Fout"));
+    if (at <= 0 || area->textWidth(v.history) <= ui::widthTw(area) - historyMargin)
+        return v.history;
+    return v.history.left(at) + QLatin1Char('\r') + QStringLiteral("    ") + v.history.mid(at);
 }
 
-void SumsForm::uitleg(int)
+void SumsForm::explain(int)
 {
     ui::messageBox(QString(), sums::explain(problem));
 }

@@ -22,11 +22,11 @@ public:
     sums::Problem problem;
 
 protected:
-    void nieuweRun() override;
-    void maakopgave(int player) override;
-    run::Verdict beoordeel(int player) override;
-    void uitleg(int player) override;
-    QString opgaveZin(int player) const override;
+    void startRun() override;
+    void generate(int player) override;
+    run::Verdict check(int player) override;
+    void explain(int player) override;
+    QString problemSentence(int player) const override;
 
 private:
     std::array<ui::Label*, 5>& problemRow(int player)

@@ -1,23 +1,23 @@
-#include "einde.h"
+#include "end.h"
 
 #include "run/resultsfile.h"
 
 namespace run {
 
-bool Einde::begin()
+bool RunEnd::begin()
 {
-    if (afgesloten_)
+    if (closed_)
         return false;
-    afgesloten_ = true;
+    closed_ = true;
     return true;
 }
 
 SaveResult saveResults(const Session& session, const Players& players)
 {
     SaveResult result;
-    result.fileName = session.resultatenBestand();
+    result.fileName = session.resultsFile();
     if (!result.fileName.isEmpty())
-        result.saved = results::append(result.fileName, players[0].verslag, players[1].verslag);
+        result.saved = results::append(result.fileName, players[0].log, players[1].log);
     return result;
 }
 

@@ -8,17 +8,17 @@
 #include <QString>
 #include <cstdint>
 
-struct Module1 {
-    int aantalSpelers = 1;
-    std::int16_t niveau = 1;
-    QString naam1;
-    QString naam2;
-    QString keuzeTitel;
-    QString oefening; // form name of the chosen exercise
+struct MenuChoices {
+    int playerCount = 1;
+    std::int16_t level = 1;
+    QString name1;
+    QString name2;
+    QString choiceCaption;
+    QString exercise; // form name of the chosen exercise
 
     // The session of a run opened now.
     run::Session session() const;
 };
 
 // The one instance.
-Module1& module1();
+MenuChoices& menuChoices();

@@ -1,4 +1,4 @@
-#include "bekijken.h"
+#include "viewerform.h"
 
 #include "exercises/catalogue.h"
 #include "run/resultsfile.h"
@@ -133,7 +133,7 @@ constexpr int labelLeft = 120;
 constexpr int infoLeft = 5760;
 } // namespace
 
-Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
+ViewerForm::ViewerForm() : ui::Form(QStringLiteral("bekijken"))
 {
     setCaption(QStringLiteral("Gegeven antwoorden bekijken"));
     setSizeTw(12900, 5910);
@@ -141,12 +141,12 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
     f.setPointSizeF(10);
     setFont(f);
 
-    lHoofdmenu = new ui::Label(this, QStringLiteral("Welke antwoorden wil je bekijken ?"),
-                               labelLeft, 300, 5500, 450);
+    headingLabel = new ui::Label(this, QStringLiteral("Welke antwoorden wil je bekijken ?"),
+                                 labelLeft, 300, 5500, 450);
     QFont hf = font();
     hf.setPointSizeF(13);
     hf.setBold(true);
-    lHoofdmenu->setFont(hf);
+    headingLabel->setFont(hf);
 
     // The grid buttons are narrow: a condensed face keeps "Door elkaar" clear
     // of the edges.
@@ -189,7 +189,7 @@ Bekijken::Bekijken() : ui::Form(QStringLiteral("bekijken"))
     };
 }
 
-void Bekijken::activate()
+void ViewerForm::activate()
 {
     for (ui::Button* b : menu)
         b->setMarked(false);
@@ -199,7 +199,7 @@ void Bekijken::activate()
     }
 }
 
-void Bekijken::menuClick(int index)
+void ViewerForm::menuClick(int index)
 {
     if (index == 0) {
         backToMenu();
@@ -212,14 +212,14 @@ void Bekijken::menuClick(int index)
     loader.load(viewer::fileFor(index));
 }
 
-void Bekijken::backToMenu()
+void ViewerForm::backToMenu()
 {
     auto& forms = ui::FormRegistry::instance();
     forms.show(QStringLiteral("wismenu"));
     forms.unload(this);
 }
 
-bool Bekijken::closeRequested()
+bool ViewerForm::closeRequested()
 {
     backToMenu();
     return true;

@@ -11,14 +11,14 @@
 
 namespace run {
 
-class Einde {
+class RunEnd {
 public:
-    bool afgesloten() const { return afgesloten_; }
+    bool closed() const { return closed_; }
     // Call first thing when closing: false when the run was closed already.
     bool begin();
 
 private:
-    bool afgesloten_ = false;
+    bool closed_ = false;
 };
 
 struct SaveResult {

@@ -17,10 +17,10 @@ class HeldEnterGuard;
 #include <cstdint>
 #include <functional>
 
-class Wismenu : public ui::Form {
+class MenuForm : public ui::Form {
     Q_OBJECT
 public:
-    Wismenu();
+    MenuForm();
 
     // Every time the menu becomes the program's form: back to the main menu.
     void activate() override;
@@ -28,7 +28,7 @@ public:
     // Turns a stored display line into its text: the character at 1-based
     // position i has the code of the stored character minus i.
     static QString decodeLine(const QString& stored);
-    // The two lines printed on Picture2: line A ("© " and the decoded second
+    // The two lines printed on pictureArea: line A ("© " and the decoded second
     // stored line) and line B (the decoded first stored line).
     static QString lineA();
     static QString lineB();
@@ -36,26 +36,26 @@ public:
     // Ends the program ("Stoppen"). Tests put a recorder in its place.
     static std::function<void()> stopProgram;
 
-    ui::PictureBox* Picture1;
-    ui::Label* lHoofdmenu;
+    ui::PictureBox* titleArea;
+    ui::Label* headingLabel;
     std::array<ui::Button*, 8> menu;
-    ui::PictureBox* Picture2;
+    ui::PictureBox* pictureArea;
     ui::TextArea* tInfo;
-    ui::Label* Lhoeveel;
-    std::array<ui::OptionButton*, 2> Option1;
-    ui::Label* Lnaam1;
-    ui::TextBox* Tnaam1;
-    ui::Label* Lnaam2;
-    ui::TextBox* Tnaam2;
-    ui::Button* OK;
-    ui::Label* Label1;
+    ui::Label* playerCountLabel;
+    std::array<ui::OptionButton*, 2> playerOptions;
+    ui::Label* nameLabel1;
+    ui::TextBox* nameBox1;
+    ui::Label* nameLabel2;
+    ui::TextBox* nameBox2;
+    ui::Button* okButton;
+    ui::Label* hintLabel;
 
     // 0 on the main menu, 1 in a submenu.
-    std::int16_t menuDiepte = 0;
+    std::int16_t menuDepth = 0;
     // The main button whose submenu is open; 0 on the main menu.
-    int hoofdkeuze = 0;
-    // The exercise code of the chosen item: 7 x hoofdkeuze + index + 1.
-    int opgaveKeuze = 0;
+    int mainChoice = 0;
+    // The exercise code of the chosen item: 7 x mainChoice + index + 1.
+    int exerciseChoice = 0;
 
 private:
     void makeChoiceControls();
@@ -72,6 +72,6 @@ private:
     void hideNameControls();
     void unmarkAll();
     void setButtonCaption(int index, const QString& caption);
-    void drawPicture2();
+    void drawPictureArea();
     void drawTitle();
 };

@@ -28,15 +28,15 @@ QPoint gridPosition(int index);
 
 } // namespace viewer
 
-class Bekijken : public ui::Form {
+class ViewerForm : public ui::Form {
     Q_OBJECT
 public:
-    Bekijken();
+    ViewerForm();
 
     void activate() override;
     bool closeRequested() override;
 
-    ui::Label* lHoofdmenu;
+    ui::Label* headingLabel;
     std::vector<ui::Label*> rowLabel; // beside the first row of an exercise
     std::vector<ui::Button*> menu;
     ui::LineView* tInfo;
