@@ -19,7 +19,7 @@ struct Session {
     int mixedLevel = 0;
 
     bool twoPlayers() const { return playerCount == 2; }
-    // player is 1 or 2.
+    // `player` is 1 or 2.
     const QString& name(int player) const { return names[player - 1]; }
     // The chosen level is the one that mixes the others.
     bool mixed() const;
