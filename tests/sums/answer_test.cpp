@@ -64,9 +64,6 @@ private slots:
         QTest::newRow("result asked: player 1 writes 'Fout, het'")
             << s << "-7" << 1 << "nee, het is  7"
             << " -5 +   12 = -7   Fout, het is  7";
-        QTest::newRow("result asked: player 2 writes 'Fout ,het'")
-            << s << "-7" << 2 << "nee, het is  7"
-            << " -5 +   12 = -7   Fout ,het is  7";
         QTest::newRow("tenths: single precision shown without leading zero")
             << make(inTenths, -12, " + ", 17) << "5" << 1 << "nee, het is  .5"
             << " -1.2 +   1.7 = 5   Fout, het is  .5";
@@ -75,9 +72,6 @@ private slots:
             << " -14 +  .... = -20    Antw: -6   Goed";
         QTest::newRow("product asked") << product(-7, -3) << "-21" << 1 << "nee, het is  21"
                                        << " -7 x  -3 = -21   Fout, het is  21";
-        QTest::newRow("three terms: left to right is wrong")
-            << threeTerms(-4, 1, 3, 2, -2, -10) << "2" << 1 << "nee, het is -10"
-            << " -4 +      3   x   -2 = 2   Fout, het is -10";
     }
     void verdicts()
     {
