@@ -273,7 +273,6 @@ private slots:
         };
         row("factor 2 left inside", 0, "x(6x+15)", false, false);
         row("not factored", 0, "6x^2+15x", false, false);
-        row("positive factor where negative was meant", 1, "3(-2x-5)", true, true);
         row("right numbers but nothing factored out", 1, "-3*2x-3*5", false, false);
         row("blanks around a leading minus", 1, "  -3(2x+5) ", true, false);
         row("kind 4 right numbers, no brackets", 7, "2*2x^2+2*3", false, false);

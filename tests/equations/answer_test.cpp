@@ -66,8 +66,6 @@ private slots:
                                                << "nee, het is  .25" << lin + " Fout ,het is  .25";
         QTest::newRow("quadratic player 1 right") << make(expanded) << 1 << "-2|3" << QString()
                                                   << quad + "          x = -2 of x = 3    Goed";
-        QTest::newRow("quadratic player 2 right")
-            << make(expanded) << 2 << "-2|3" << QString() << quad + "    x = -2 of x = 3Goed";
         QTest::newRow("quadratic wrong")
             << make(expanded) << 1 << "3|"
             << "nee, " + right << quad + "   x = 3 of x = \rFout, het is " + right;

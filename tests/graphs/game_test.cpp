@@ -80,7 +80,6 @@ private slots:
         QTest::addColumn<int>("stage");
         QTest::addColumn<int>("helpPage");
         QTest::newRow("help: cover, two pages") << "hpl" << int(Stage::LastHelpPage) << 2;
-        QTest::newRow("help: one page") << "hl" << int(Stage::LastHelpPage) << 1;
         QTest::newRow("back from the help") << "fhplb" << int(Stage::Playing) << 0;
         QTest::newRow("third wrong answer: help") << "fnfnf" << int(Stage::Playing) << 0;
         QTest::newRow("fourth: the answer") << "fnfnfnf" << int(Stage::AnswerOffered) << 0;

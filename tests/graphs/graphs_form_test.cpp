@@ -66,7 +66,6 @@ private slots:
         Session s;
         choose(1, "Anna", "", 1, "Lijnen niveau 1");
         auto* f = open<GraphsForm>("grafieken");
-        QCOMPARE(f->caption(), QString("Functies raden    Lijnen niveau 1"));
         QVERIFY(!f->nextButton->isEnabled());
         const QString given = f->game.targetFormula;
         QString log = "Anna: (6-12-2026      10:15)" + CRLF + CRLF +
@@ -84,7 +83,6 @@ private slots:
         QCOMPARE(f->rows, f->targetRows);              // the answer's curve is gone
         QTest::keyClick(f->answerBox, Qt::Key_Return); // the same answer again
         answer(f, "  ");                               // blanks alone, as an empty box
-        QVERIFY(f->answerBox->isEnabled());
         answer(f, "31,5"); // a decimal comma becomes a point: only the first
         click(f->nextButton);
         answer(f, "31,5,5");

@@ -86,7 +86,6 @@ private slots:
         row("number before bracket multiplies", "2(x-4)", "2 x 4 - *");
         row("bracket after bracket multiplies", "(x+1)(x-1)", "x 1 + x 1 - *");
         row("number before pi", "2pi", "2 pi *");
-        row("letter before pi", "xpi", "x pi *");
         row("leading minus", "-x", "-1 x *");
         row("minus before a power", "-x^2", "-1 x 2 ^ *");
         row("minus after a power sign", "2^-x", "2 -1 ^ x *");

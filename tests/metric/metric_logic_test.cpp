@@ -100,53 +100,46 @@ private slots:
     // "" for edges the sweep cannot see, none for pairs of units refused.
     void explanations_data()
     {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("g");
-        QTest::addColumn<int>("e");
+        QTest::addColumn<QList<int>>("draws"); // level, from, to, g, e as script() takes them
         QTest::addColumn<QString>("sentence");
         // clang-format off
-        QTest::newRow("lengths, whole text") << 1 << 1 << 4 << 25 << 0
+        QTest::newRow("lengths, whole text") << QList<int>{1, 1, 4, 25, 0}
             << " 25 mm = ........... m" + cr + cr + cr + "mm      cm      dm      m      dam      hm      km" + cr + QString(39, '_') + cr + cr
                + "Van   mm   naar   m   is  3 stapjes naar rechts," + cr + "dus delen door  1000 (de komma  3 naar links," + cr
                + "zet eerst een komma achter het getal)" + cr + cr + "Het antwoord is :  0.025";
-        QTest::newRow("right, one step, point") << 1 << 2 << 3 << 25 << 1
+        QTest::newRow("right, one step, point") << QList<int>{1, 2, 3, 25, 1}
             << "1 stapje naar rechts," + cr + "dus delen door  10 (de komma  1 naar links," + cr + "vul het getal voor aan met nullen)";
-        QTest::newRow("left, whole number") << 1 << 7 << 4 << 25 << 0
+        QTest::newRow("left, whole number") << QList<int>{1, 7, 4, 25, 0}
             << "dus vermenigvuldigen met  1000 (de komma  3 naar rechts," + cr + "zet eerst een komma achter het getal en vul aan met nullen)";
-        QTest::newRow("left, point, ends in 0") << 1 << 3 << 1 << 25 << 1
+        QTest::newRow("left, point, ends in 0") << QList<int>{1, 3, 1, 25, 1}
             << "(de komma  2 naar rechts," + cr + "vul het getal achter eerst aan met nullen)";
-        QTest::newRow("left, point, no 0") << 1 << 3 << 2 << 255 << 2
+        QTest::newRow("left, point, no 0") << QList<int>{1, 3, 2, 255, 2}
             << "1 stapje naar links," + cr + "dus vermenigvuldigen met  10 (de komma  1 naar rechts)" + cr;
-        QTest::newRow("area right, are") << 2 << 8 << 6 << 25 << 1
+        QTest::newRow("area right, are") << QList<int>{2, 8, 6, 25, 1}
             << "1 are = 1 dam²" + line49 + "Van   are   naar   hm²   is  1 stapje naar rechts." + cr + "Elk stapje telt voor 100, dus delen door  100";
-        QTest::newRow("area left, ha") << 2 << 9 << 4 << 3 << 0
+        QTest::newRow("area left, ha") << QList<int>{2, 9, 4, 3, 0}
             << "1 ha = 100 are = 100 dam² = 1 hm²" + line49 + "Van   ha   naar   m²   is  2 stapjes naar links." + cr + "Elk stapje telt voor 100, dus vermenigvuldigen met  10000";
-        QTest::newRow("area left, ca") << 2 << 5 << 10 << 15 << 1
+        QTest::newRow("area left, ca") << QList<int>{2, 5, 10, 15, 1}
             << "1 ca = 0.01 are = 0.01 dam² = 1 m²";
-        QTest::newRow("volume from cl") << 3 << 6 << 2 << 25 << 0
+        QTest::newRow("volume from cl") << QList<int>{3, 6, 2, 25, 0}
             << "Dan nog delen door 100 omdat 1 cl = 0.01 dm³";
-        QTest::newRow("answer of nine characters: 10 km in mm") << 1 << 7 << 1 << 10 << 0 << QString("");
-        QTest::newRow("small answer in fixed form") << 1 << 1 << 7 << 1 << 0 << QString("");
-        QTest::newRow("ha with km2") << 2 << 9 << 7 << 25 << 0 << QString();
-        QTest::newRow("ca with dam2") << 2 << 10 << 5 << 25 << 0 << QString("");
-        QTest::newRow("liter with m3") << 3 << 5 << 4 << 25 << 0 << QString("");
-        QTest::newRow("ml with dm3") << 3 << 7 << 3 << 25 << 0 << QString();
-        QTest::newRow("volume to cl") << 3 << 2 << 6 << 5 << 0
+        QTest::newRow("answer of nine characters: 10 km in mm") << QList<int>{1, 7, 1, 10, 0} << QString("");
+        QTest::newRow("small answer in fixed form") << QList<int>{1, 1, 7, 1, 0} << QString("");
+        QTest::newRow("ha with km2") << QList<int>{2, 9, 7, 25, 0} << QString();
+        QTest::newRow("ca with dam2") << QList<int>{2, 10, 5, 25, 0} << QString("");
+        QTest::newRow("liter with m3") << QList<int>{3, 5, 4, 25, 0} << QString("");
+        QTest::newRow("ml with dm3") << QList<int>{3, 7, 3, 25, 0} << QString();
+        QTest::newRow("volume to cl") << QList<int>{3, 2, 6, 5, 0}
             << "(de komma  3 naar links, zet eerst een komma achter het getal)" + cr + "Dan nog vermenigvuldigen met 100 omdat 1 dm³ = 100 cl";
         // clang-format on
     }
     void explanations()
     {
-        QFETCH(int, level);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, g);
-        QFETCH(int, e);
+        QFETCH(QList<int>, draws);
         QFETCH(QString, sentence);
+        const int level = draws[0];
         ScriptedRandom r;
-        script(r, level, from, to, g, e);
+        script(r, level, draws[1], draws[2], draws[3], draws[4]);
         script(r, level, 2, 1, 25, 0); // a fit problem to fall back on
         const Problem o = generate(level, r);
         QCOMPARE(int(r.used()), sentence.isNull() ? 8 : 4);
