@@ -299,6 +299,29 @@ private slots:
                  QStringList{"Cor|Metriek: oppervlakten|2|2|100,0|100,0|6-12-2026 10:15"});
     }
 
+    // A check of the folder followed before, still reading when another is
+    // followed, tells nothing of it.
+    void theFollowerForgetsTheFolderBefore()
+    {
+        QTemporaryDir other;
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "5-12-2026", 1, 1)));
+        FolderFollower follower;
+        QSignalSpy updated(&follower, &FolderFollower::updated);
+        follower.follow(dir.path(), readFolder(dir.path()));
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        follower.check();
+        follower.follow(other.path(), readFolder(other.path()));
+        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "6-12-2026", 1, 1)),
+                          true);
+        QTRY_VERIFY_WITH_TIMEOUT(!updated.isEmpty(), 20000);
+        QTest::qWait(1500);
+        for (const QList<QVariant>& signal : updated)
+            for (const FileUpdate& u : signal[0].value<QList<FileUpdate>>())
+                for (const Record& r : u.read.records)
+                    QCOMPARE(r.name, QString("Cor"));
+    }
+
     // The program ends when the window is closed while a large file is read,
     // not when the file has been read.
     void closingDuringAReadEndsTheProgram()
