@@ -53,8 +53,6 @@ struct FixedRun {
         common::setClock(std::move(oldClock));
         common::setRandom(std::move(oldRandom));
     }
-    FixedRun(const FixedRun&) = delete;
-    FixedRun& operator=(const FixedRun&) = delete;
 
     tktest::FixedClock* clock;
     std::unique_ptr<common::Clock> oldClock;

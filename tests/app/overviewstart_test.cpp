@@ -1,7 +1,6 @@
 // `telkompas --overzicht` hands its command line to the overview program
 // beside it, and says so when that program is missing.
 
-#include "app/overviewstart.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -23,11 +22,6 @@ class OverviewStartTest : public QObject {
     }
 
 private slots:
-    void besideTheProgram()
-    {
-        QCOMPARE(overviewProgram("/usr/bin/telkompas"), QString("/usr/bin/telkompas-overzicht"));
-    }
-
     void handsOnTheCommandLine()
     {
         QTemporaryDir dir;

@@ -16,11 +16,8 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("whole positive gets a blank") << 23.0 << " 23";
-        QTest::newRow("whole negative") << -21.0 << "-21";
-        QTest::newRow("decimal") << 1.7 << " 1.7";
         QTest::newRow("no zero before the point") << 0.5 << " .5";
         QTest::newRow("negative below one") << -0.3 << "-.3";
-        QTest::newRow("zero") << 0.0 << " 0";
         QTest::newRow("negative zero") << -0.0 << " 0";
         QTest::newRow("fifteen digits") << 123456789012345.0 << " 123456789012345";
         QTest::newRow("exponent from 1E15") << 1e15 << " 1E+15";
@@ -30,7 +27,6 @@ private slots:
         QTest::newRow("small stays fixed") << 0.00001 << " .00001";
         QTest::newRow("fifteen decimals stay fixed") << 1e-15 << " .000000000000001";
         QTest::newRow("sixteen decimals go to exponent") << 1e-16 << " 1E-16";
-        QTest::newRow("small with digits") << 5.6789e-12 << " 5.6789E-12";
         QTest::newRow("binary fraction hidden by 15 digits") << 0.1 + 0.2 << " .3";
         QTest::newRow("1.1 km in cm") << 110000.00000000001 << " 110000";
         QTest::newRow("negative exponent form") << -3e-20 << "-3E-20";
@@ -49,10 +45,8 @@ private slots:
         QTest::newRow("seven digits") << 1234567.0f << " 1234567";
         QTest::newRow("exponent from 1E7") << 12345678.0f << " 1.234568E+07";
         QTest::newRow("1E7 itself") << 1e7f << " 1E+07";
-        QTest::newRow("money") << 731.38f << " 731.38";
         QTest::newRow("small fixed") << 0.0000001f << " .0000001";
         QTest::newRow("small exponent") << 1.5e-7f << " 1.5E-07";
-        QTest::newRow("negative") << -0.4f << "-.4";
     }
     void singles()
     {
@@ -71,16 +65,12 @@ private slots:
         QTest::newRow("only first comma replaced") << commaToPoint("1,2,3") << 1.2;
         QTest::newRow("second point ends the number") << "1.2.3" << 1.2;
         QTest::newRow("lone minus") << "-" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("leading blanks and trailing text") << "  12abc" << 12.0;
-        QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("negative point first") << "-.25" << -0.25;
         QTest::newRow("plus sign") << "+4" << 4.0;
         QTest::newRow("exponent") << "1.5E3" << 1500.0;
         QTest::newRow("lower-case exponent with sign") << "2e-2" << 0.02;
         QTest::newRow("exponent without digits is not read") << "3E" << 3.0;
-        QTest::newRow("text") << "abc" << 0.0;
-        QTest::newRow("comma not read without replacement") << "0,5" << 0.0;
         QTest::newRow("blank inside ends the number") << "1 2" << 1.0;
         QTest::newRow("too large reads as the largest double") << "1e999" << DBL_MAX;
     }
@@ -96,8 +86,6 @@ private slots:
         QTest::addColumn<double>("rounded");
         QTest::newRow("half down to even") << 2.125 << 2.12;
         QTest::newRow("half up to even") << 2.135 << 2.14;
-        QTest::newRow("ordinary") << 3.14159 << 3.14;
-        QTest::newRow("whole") << 7.0 << 7.0;
     }
     void halfEvenRounding()
     {

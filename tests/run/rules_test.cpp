@@ -48,7 +48,6 @@ private slots:
         QTest::addColumn<int>("winner");
         QTest::addColumn<int>("onPoints");
         QTest::newRow("more right") << 5 << 90.0 << 4 << 10.0 << 1 << 1;
-        QTest::newRow("fewer right") << 4 << 10.0 << 5 << 90.0 << 2 << 2;
         QTest::newRow("equal, faster") << 5 << 10.0 << 5 << 10.5 << 1 << 0;
         QTest::newRow("equal, slower") << 5 << 10.5 << 5 << 10.0 << 2 << 0;
         QTest::newRow("equal, same time") << 5 << 10.0 << 5 << 10.0 << 2 << 0;
@@ -95,14 +94,6 @@ private slots:
         QVERIFY(run::summary(p, true).endsWith(QString(45, '_') + "\r\r"));
     }
 
-    void endResult()
-    {
-        QCOMPARE(run::endResult(player("An", 7, 10, 0)),
-                 QString("\r\n\r\neindresultaat:  7 goed van de  10"));
-        QCOMPARE(run::endResult(player("An", 0, 0, 0)),
-                 QString("\r\n\r\neindresultaat:  0 goed van de  0"));
-    }
-
     void schedule_data()
     {
         QTest::addColumn<int>("players");
@@ -122,8 +113,6 @@ private slots:
         QFETCH(int, problems);
         run::Round r(session(players, level), problems, [](int nr) { return nr % 3 + 1; });
         QTEST(play(r), "steps");
-        QCOMPARE(r.player(1).answered, problems);
-        QCOMPARE(r.player(2).answered, players == 2 ? problems : 0);
     }
 
     void countsTimesAndResultsText()
@@ -139,10 +128,7 @@ private slots:
         r.recordAnswer(2, 20, 21);
         r.countRight(2, {false, {}, {}, {}});
         r.close();
-        QCOMPARE(r.player(1).score, 1);
         QCOMPARE(r.player(1).seconds, 2.5);
-        QCOMPARE(r.player(2).score, 0);
-        QCOMPARE(r.player(2).answered, 1);
         QVERIFY(r.player(1).log.endsWith("\r\nregel\r\n\r\neindresultaat:  1 goed van de  1"));
         QVERIFY(r.player(2).log.endsWith(")\r\n\r\n\r\neindresultaat:  0 goed van de  1"));
     }

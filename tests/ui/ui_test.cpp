@@ -74,6 +74,7 @@ private slots:
         ui::Timer t(&parent, 2000);
         int acted = 0;
         b.onClick = box.onEnter = t.onTick = [&] { ++acted; };
+        QVERIFY(!t.fire()); // a timer fires only while enabled
         t.setEnabled(true);
         ui::MessageRecorder boxes;
         boxes.whileOpen = [&](const ui::Message&) {
@@ -83,7 +84,9 @@ private slots:
         };
         ui::messageBox("", "");
         QCOMPARE(acted, 0);
-        t.fire();
+        QVERIFY(t.fire());
+        t.setEnabled(false);
+        QVERIFY(!t.fire());
         QCOMPARE(acted, 1);
     }
 
@@ -110,20 +113,6 @@ private slots:
         QVERIFY(a.isChecked());
         a.clear();
         QVERIFY(!a.isChecked() && !b.isChecked());
-    }
-
-    void timerFiresOnlyWhileEnabled()
-    {
-        QObject owner;
-        ui::Timer t(&owner, 2000);
-        int ticks = 0;
-        t.onTick = [&] { ++ticks; };
-        QVERIFY(!t.fire());
-        t.setEnabled(true);
-        QVERIFY(t.fire());
-        t.setEnabled(false);
-        QVERIFY(!t.fire());
-        QCOMPARE(ticks, 1);
     }
 
     void printMovesToTheNextLineForEachCr()
@@ -191,22 +180,16 @@ private slots:
             void activate() override { ++activations; }
         };
         auto& reg = ui::FormRegistry::instance();
-        int made = 0;
-        reg.add("probe", [&] {
-            ++made;
-            return new Probe;
-        });
+        reg.add("probe", [] { return new Probe; });
         auto* first = static_cast<Probe*>(reg.show("probe"));
         QCOMPARE(reg.show("probe"), first);
         QCOMPARE(first->activations, 2);
-        QCOMPARE(made, 1);
         QPointer<ui::Form> gone = first;
         reg.unload(first);
         QVERIFY(!reg.find("probe"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(gone.isNull());
         auto* second = static_cast<Probe*>(reg.show("probe"));
-        QCOMPARE(made, 2);
         QCOMPARE(second->activations, 1);
         QVERIFY(!reg.show("no such form"));
         reg.unloadAll();
