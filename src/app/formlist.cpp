@@ -13,6 +13,7 @@ ui::FormRegistry::Factory exerciseFactory(const QString& id)
         if (const catalogue::Exercise* e = catalogue::find(id)) {
             session.exercise = id;
             session.resultsNumber = e->resultsNumber;
+            session.level = catalogue::resultsLevel(*e, session.level);
             session.mixedLevel = e->mixedLevel;
         }
         return catalogue::makeForm(id, session);

@@ -115,7 +115,8 @@ QString caption(int index)
 QString fileFor(int index)
 {
     const Place p = placeOf(index);
-    return results::fileName(exercises()[std::size_t(p.group)]->resultsNumber, p.level);
+    const catalogue::Exercise& e = *exercises()[std::size_t(p.group)];
+    return results::fileName(e.resultsNumber, catalogue::resultsLevel(e, p.level));
 }
 
 QPoint gridPosition(int index)

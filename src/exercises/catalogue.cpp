@@ -9,23 +9,25 @@ std::vector<Exercise> table()
 {
     return {
         {.id = "hoeken", .menu = 0, .firstButton = 0, .menuCaption = "Hoeken raden         ",
-         .problemsPerRun = 0},
+         .problemsPerRun = 0, .caption = "Hoeken raden "},
         {.id = "procenten", .menu = 0, .firstButton = 2, .menuCaption = "Procenten            ",
-         .resultsNumber = 1, .name = "Procenten"},
+         .resultsNumber = 1, .caption = "procenten", .name = "Procenten",
+         .answerLine = AnswerLine::AfterQuestion},
         {.id = "metriek", .menu = 1,
          .levels = {{"Lengten", "lengten", "lengten"},
                     {"Oppervlakten", "Oppervl", "oppervlakten"},
                     {"Inhouden", "Inhoud", "inhouden"},
                     {"Door elkaar", "Door elkaar", "door elkaar"}},
          .resultsNumber = 2, .mixedLevel = 4, .mixedCycle = 3,
-         .name = "Metriek", .viewerRow = "Metriek:"},
+         .caption = "metriek", .name = "Metriek", .viewerRow = "Metriek:"},
         {.id = "sommen", .menu = 2,
          .levels = {{"Optellen/aftr. niveau 1", "Opt/aftr 1", "optellen/aftrekken 1"},
                     {"Optellen/aftr. niveau 2", "Opt/aftr 2", "optellen/aftrekken 2"},
                     {"Opt/aftr/verm. niveau 1", "O/a/verm 1", "opt/aftr/verm 1"},
                     {"Opt/aftr/verm. niveau 2", "O/a/verm 2", "opt/aftr/verm 2"}},
          .penAndPaperAbove = 3, .resultsNumber = 3, .problemsPerRun = 20,
-         .name = "Sommen", .viewerRow = "Sommen:"},
+         .caption = "Sommen", .name = "Sommen", .viewerRow = "Sommen:",
+         .answerLine = AnswerLine::AfterAnswerMark},
         {.id = "haakjes", .menu = 3,
          .levels = {{"Eén stel haakjes niveau 1", "Eén stel 1", "één stel 1"},
                     {"Eén stel haakjes niveau 2", "Eén stel 2", "één stel 2"},
@@ -33,14 +35,15 @@ std::vector<Exercise> table()
                     {"Twee stellen haakjes niv 2", "Twee stel 2", "twee stellen 2"},
                     {"Soorten door elkaar", "Door elkaar", "door elkaar"}},
          .penAndPaperAbove = 1, .resultsNumber = 4, .mixedLevel = 5, .mixedCycle = 4,
-         .name = "Haakjes", .viewerRow = "Haakjes:"},
+         .caption = "Haakjes wegwerken", .name = "Haakjes", .viewerRow = "Haakjes:"},
         {.id = "ontbinden", .menu = 4,
          .levels = {{"Tweetermen ontbinden", "Eenterm", "tweetermen"},
                     {"Drietermen ontbinden niv 1", "Tweeterm 1", "drietermen 1"},
                     {"Drietermen ontbinden niv 2", "Tweeterm 2", "drietermen 2"},
                     {"Soorten door elkaar", "Door elkaar", "door elkaar"}},
          .penAndPaperAbove = 2, .resultsNumber = 5, .mixedLevel = 4, .mixedCycle = 3,
-         .name = "Ontbinden", .viewerRow = "Ontbinden:"},
+         .caption = "Ontbinden", .name = "Ontbinden", .viewerRow = "Ontbinden:",
+         .betterAfterRight = true},
         {.id = "vergelijkingen", .menu = 5,
          .levels = {{"Bordjesmanier niv. 1 ", "Bordjes 1", "bordjes 1", 20},
                     {"Bordjesmanier niv. 2 ", "Bordjes 2", "bordjes 2", 20},
@@ -50,7 +53,8 @@ std::vector<Exercise> table()
                     {"Kwadr. verg. niveau 2", "Kwadr 2", "kwadratisch 2"},
                     {"Soorten door elkaar  ", "Door elkaar", "door elkaar"}},
          .penAndPaperAbove = 0, .resultsNumber = 6, .mixedLevel = 7, .mixedCycle = 6,
-         .name = "Vergelijkingen", .viewerRow = "Vergel. :"},
+         .caption = "Vergelijkingen", .name = "Vergelijkingen", .viewerRow = "Vergel. :",
+         .answerLine = AnswerLine::FromLetter},
         // The mixed level draws kinds the player has not had yet (graphs/generator).
         {.id = "grafieken", .menu = 6,
          .levels = {{"Lijnen niveau 1", "Lijnen 1", "lijnen 1"},
@@ -61,7 +65,8 @@ std::vector<Exercise> table()
                     {"Wortelfuncties ", "Wortels", "wortels"},
                     {"Soorten door elkaar", "Door elkaar", "door elkaar"}},
          .resultsNumber = 7, .mixedLevel = 7, .pointsPerProblem = 10,
-         .name = "Functies", .viewerRow = "Functies :"},
+         .caption = "Functies raden", .name = "Functies", .viewerRow = "Functies :",
+         .answerLine = AnswerLine::Formulas},
     };
 }
 // clang-format on
@@ -96,6 +101,22 @@ int resultsNumberCount()
     for (const Exercise& e : exercises())
         n = std::max(n, e.resultsNumber);
     return n;
+}
+
+int resultsLevel(const Exercise& e, int level)
+{
+    return e.levels.empty() ? 0 : level;
+}
+
+QString caption(const Exercise& e, const QString& choiceCaption)
+{
+    const QString own = QString::fromUtf8(e.caption);
+    return e.levels.empty() ? own : own + QStringLiteral("    ") + choiceCaption;
+}
+
+QString summaryTitle(const Exercise& e)
+{
+    return QString::fromUtf8(e.caption).trimmed();
 }
 
 int problemsPerRun(const Exercise& e, int level)

@@ -41,8 +41,8 @@ QStringList splitLines(QByteArrayView bytes)
 
 QString fileName(int option, int level)
 {
-    if (option == 1)
-        return inFolder(QStringLiteral("oefset1.txt"));
+    if (level == 0)
+        return inFolder(QStringLiteral("oefset%1.txt").arg(option));
     return inFolder(QStringLiteral("oefset%1_%2.txt").arg(option).arg(std::abs(level)));
 }
 

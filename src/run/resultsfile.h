@@ -16,7 +16,8 @@ class QFile;
 
 namespace results {
 
-// "oefset" + option + "_" + level + ".txt"; option 1 (percentages) has no level.
+// "oefset" + option + "_" + level + ".txt"; "oefset" + option + ".txt" for level 0,
+// an exercise without levels.
 // In the results folder when one was set at start-up (run/resultsfolder.h).
 QString fileName(int option, int level);
 

@@ -138,7 +138,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("file");
-        QTest::newRow("percentages: no level") << 1 << 3 << "oefset1.txt";
+        QTest::newRow("no level") << 1 << 0 << "oefset1.txt";
         QTest::newRow("a level") << 2 << 4 << "oefset2_4.txt";
         QTest::newRow("none") << 0 << 1 << "";
     }

@@ -33,19 +33,21 @@ qsizetype wrongAt(QByteArrayView line)
 
 // Where the typed answer starts in what comes before the verdict, and where
 // the problem ends: the exercise decides what the program put first.
-void splitHead(int option, QByteArrayView head, qsizetype& problemEnd, qsizetype& givenStart)
+void splitHead(catalogue::AnswerLine layout, QByteArrayView head, qsizetype& problemEnd,
+               qsizetype& givenStart)
 {
+    using enum catalogue::AnswerLine;
     problemEnd = head.size();
     givenStart = head.size();
     qsizetype at = -1;
-    switch (option) {
-    case 1: // "oud = 40   nieuw = 50 Perc. prijsverhoging ?     20"
+    switch (layout) {
+    case AfterQuestion: // "oud = 40   nieuw = 50 Perc. prijsverhoging ?     20"
         if ((at = head.indexOf('?')) >= 0) {
             problemEnd = at + 1;
             givenStart = at + 1;
         }
         return;
-    case 3: // " -7 x  .... = -21    Antw: -3": the number asked for
+    case AfterAnswerMark: // " -7 x  .... = -21    Antw: -3": the number asked for
         at = head.indexOf(" = ");
         if (at >= 0 && head.first(at).endsWith(" ....") && (at = head.indexOf("Antw:", at)) >= 0) {
             problemEnd = at;
@@ -53,7 +55,7 @@ void splitHead(int option, QByteArrayView head, qsizetype& problemEnd, qsizetype
             return;
         }
         break;
-    case 6: // " 3x + 5 =  17    x = 5": the answer starts at its letter
+    case FromLetter: // " 3x + 5 =  17    x = 5": the answer starts at its letter
         if (const qsizetype eq = head.indexOf('='); eq >= 0)
             at = head.indexOf(" = ", eq + 1);
         if (at >= 1) {
@@ -135,16 +137,24 @@ bool takeBackPoints(Record& r, int excess)
 }
 } // namespace
 
+AnswerLines::AnswerLines(int option, Record* record) : record_(record)
+{
+    if (const catalogue::Exercise* e = catalogue::withResultsNumber(option)) {
+        layout_ = e->answerLine;
+        betterAfterRight_ = e->betterAfterRight;
+    }
+}
+
 bool AnswerLines::add(QByteArrayView problem, QByteArrayView head, QByteArrayView correct,
                       bool right)
 {
-    noteAllowed_ = right && option_ == 5;
+    noteAllowed_ = right && betterAfterRight_;
     return record_->addAnswer(problem.trimmed(), head.trimmed(), correct.trimmed(), {}, right);
 }
 
 bool AnswerLines::feed(QByteArrayView line)
 {
-    if (option_ == 7)
+    if (layout_ == catalogue::AnswerLine::Formulas)
         return feedGraphLine(line);
     if (line.startsWith(betterMark)) {
         const bool ok = noteAllowed_ && record_->addNote(line);
@@ -162,7 +172,7 @@ bool AnswerLines::feed(QByteArrayView line)
         return ok;
     }
     if (!right && wrong < 0) {
-        if (option_ != 1 || !body.endsWith('?'))
+        if (layout_ != catalogue::AnswerLine::AfterQuestion || !body.endsWith('?'))
             return false;
         pending_ = body.toByteArray();
         noteAllowed_ = false;
@@ -171,7 +181,7 @@ bool AnswerLines::feed(QByteArrayView line)
     const QByteArrayView head = right ? body.chopped(rightMark.size()) : line.first(wrong);
     qsizetype problemEnd = 0;
     qsizetype givenStart = 0;
-    splitHead(option_, head, problemEnd, givenStart);
+    splitHead(layout_, head, problemEnd, givenStart);
     const QByteArrayView correct =
         right ? QByteArrayView() : line.sliced(wrong + wrongMarks[0].size());
     return add(head.first(problemEnd), head.sliced(givenStart), correct, right);
@@ -225,16 +235,17 @@ bool AnswerLines::finish(int score, int count)
     closeFunction();
     if (!record_ || !pending_.isEmpty() || record_->answerCount() != count)
         return false;
+    const bool points = layout_ == catalogue::AnswerLine::Formulas;
     qint64 total = 0;
     for (qsizetype i = 0; i < record_->answerCount(); ++i) {
-        if (option_ == 7)
+        if (points)
             total += std::max(record_->points(i), 0);
         else
             total += record_->right(i);
     }
     if (total == score)
         return true;
-    return option_ == 7 && total > score && takeBackPoints(*record_, int(total - score));
+    return points && total > score && takeBackPoints(*record_, int(total - score));
 }
 
 } // namespace overview

@@ -19,6 +19,7 @@
 // where the part's end result says otherwise, the fewest readings are turned
 // round that make the answers agree with it.
 
+#include "exercises/catalogue.h"
 #include "record.h"
 
 #include <QByteArray>
@@ -29,7 +30,7 @@ namespace overview {
 class AnswerLines {
 public:
     // Adds the answers to record, an exercise's (option's) part.
-    AnswerLines(int option, Record* record) : option_(option), record_(record) {}
+    AnswerLines(int option, Record* record);
 
     // False when the line is no answer line.
     bool feed(QByteArrayView line);
@@ -41,7 +42,8 @@ private:
     bool feedGraphLine(QByteArrayView line);
     void closeFunction();
     bool add(QByteArrayView problem, QByteArrayView head, QByteArrayView correct, bool right);
-    int option_;
+    catalogue::AnswerLine layout_ = catalogue::AnswerLine::AfterEquals;
+    bool betterAfterRight_ = false;
     Record* record_;
     QByteArray pending_; // percentages: a problem on a line of its own
     bool noteAllowed_ = false;

@@ -26,8 +26,8 @@ QList<QStringList> answerRows(const Record& run)
 
 QString runTitle(const Record& run)
 {
-    const QString what = run.option == 7 ? QStringLiteral("%1 punten uit %2 functies")
-                                         : QStringLiteral("%1 van de %2 goed");
+    const QString what = scoredInPoints(run.option) ? QStringLiteral("%1 punten uit %2 functies")
+                                                    : QStringLiteral("%1 van de %2 goed");
     return run.name + QStringLiteral(", ") + exerciseLevelName(run.option, run.level) +
            QStringLiteral(", ") + run.whenText() + QStringLiteral(": ") +
            what.arg(run.score).arg(run.count);

@@ -142,11 +142,12 @@ void BlockParser::startPart(QByteArrayView header)
 void BlockParser::endPart(QByteArrayView line)
 {
     Record& r = found_.last();
-    if (!parseEnd(line, kind_.option == 7, r.score, r.count) || !answers_.finish(r.score, r.count))
+    if (!parseEnd(line, scoredInPoints(kind_.option), r.score, r.count) ||
+        !answers_.finish(r.score, r.count))
         return fail(line);
     parseHeader(headers_[found_.size() - 1], r.name, r.dateText, r.timeText);
     state_ = State::AfterEnd;
-    percentLine_ = kind_.option == 7;
+    percentLine_ = scoredInPoints(kind_.option);
 }
 
 // The block read so far cannot be read; a header here may start a new one.

@@ -1,6 +1,6 @@
 #pragma once
 // Which exercise and level a results file holds, from its name
-// ("oefset" option "_" level ".txt"; "oefset1.txt" for the percentages),
+// ("oefset" option "_" level ".txt"; "oefset" option ".txt" without levels),
 // and the names the overview shows for them.
 
 #include "exercises/catalogue.h"

@@ -181,7 +181,8 @@ void OverviewWindow::fillExercises()
     exerciseFilter->addItem(QStringLiteral("Alle oefeningen"), 0);
     for (int option = 1; option <= optionCount; ++option) {
         exerciseFilter->addItem(exerciseName(option), option * 100);
-        for (int level = 1; level <= levelCount(option) && option > 1; ++level)
+        const std::size_t levels = catalogue::withResultsNumber(option)->levels.size();
+        for (int level = 1; level <= int(levels); ++level)
             exerciseFilter->addItem(QStringLiteral("    ") + exerciseLevelName(option, level),
                                     option * 100 + level);
     }

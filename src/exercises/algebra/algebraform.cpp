@@ -48,9 +48,8 @@ QString wrapped(const QString& text, const QFontMetricsF& fm, double maxWidth)
 
 } // namespace
 
-AlgebraForm::AlgebraForm(const Member& member, const run::Session& session,
-                         const QString& instruction)
-    : RunForm(member, session)
+AlgebraForm::AlgebraForm(const char* id, const run::Session& session, const QString& instruction)
+    : RunForm(id, session)
 {
     QFont large = font();
     large.setPointSizeF(11);

@@ -10,7 +10,7 @@
 class AlgebraForm : public RunForm {
     Q_OBJECT
 public:
-    AlgebraForm(const Member& member, const run::Session& session, const QString& instruction);
+    AlgebraForm(const char* id, const run::Session& session, const QString& instruction);
 
     ui::Label* problemLabel1;
     ui::Label* problemLabel2;

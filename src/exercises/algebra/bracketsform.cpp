@@ -4,7 +4,7 @@
 #include "ui/messagebox.h"
 
 BracketsForm::BracketsForm(const run::Session& session)
-    : AlgebraForm(member(QStringLiteral("haakjes")), session,
+    : AlgebraForm("haakjes", session,
                   QStringLiteral(" Werk de haakjes weg en schrijf      het antwoord zo kort "
                                  "mogelijk "))
 {

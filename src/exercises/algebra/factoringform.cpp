@@ -4,7 +4,7 @@
 #include "ui/messagebox.h"
 
 FactoringForm::FactoringForm(const run::Session& session)
-    : AlgebraForm(member(QStringLiteral("ontbinden")), session, QStringLiteral("Ontbind:"))
+    : AlgebraForm("ontbinden", session, QStringLiteral("Ontbind:"))
 {
 }
 

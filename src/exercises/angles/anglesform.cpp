@@ -2,6 +2,7 @@
 
 #include "common/random.h"
 #include "drawing.h"
+#include "exercises/catalogue.h"
 #include "exercises/common/runend.h"
 #include "ui/accessible.h"
 #include "ui/twips.h"
@@ -67,7 +68,7 @@ AnglesForm::AnglesForm(const run::Session& session)
 
 void AnglesForm::activate()
 {
-    setCaption(QStringLiteral("Hoeken raden "));
+    setCaption(catalogue::caption(*catalogue::find(u"hoeken"), {}));
     end_ = run::RunEnd();
     game = angles::Game(session_.playerCount);
 
@@ -162,7 +163,7 @@ void AnglesForm::endGame()
         return;
     timer->setEnabled(false);
     // The game keeps no results file: the end writes none.
-    exercises::closeRun(*this, session_, {}, QStringLiteral("Hoeken raden"),
+    exercises::closeRun(*this, session_, {}, catalogue::summaryTitle(*catalogue::find(u"hoeken")),
                         angles::endText(game, session_.name(1), session_.name(2)));
 }
 

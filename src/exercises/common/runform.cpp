@@ -23,17 +23,18 @@ constexpr int buttonTop = 5480;
 constexpr int rowHeight = 330;
 } // namespace
 
-RunForm::RunForm(const Member& member, const run::Session& session)
-    : ui::Form(member.formName), member_(member), session_(session.forExercise(member.formName))
+RunForm::RunForm(const char* id, const run::Session& session, const RunLayout& layout)
+    : ui::Form(QString::fromLatin1(id)), exercise_(*catalogue::find(QString::fromLatin1(id))),
+      layout_(layout), session_(session.forExercise(QString::fromLatin1(id)))
 {
-    setSizeTw(member.windowWidth2, member.windowHeight);
+    setSizeTw(layout.windowWidth2, layout.windowHeight);
     QFont f = font();
     f.setPointSizeF(10);
     setFont(f);
     makePlayerHalf(1);
     makePlayerHalf(2);
     menuButton = new ui::Button(this, QStringLiteral("Naar menu"), leftPlayer1, buttonTop,
-                                member.buttonWidth2, 400);
+                                layout.buttonWidth2, 400);
     menuButton->setAccessibleName(QStringLiteral("Naar menu"));
     menuButton->onClick = [this] { endRun(); };
     timer = new ui::Timer(this, 2000);
@@ -70,14 +71,12 @@ void RunForm::makePlayerHalf(int player)
 void RunForm::activate()
 {
     const run::Session& s = session_;
-    setCaption(member_.captionWithChoice ? member_.captionPrefix + s.choiceCaption
-                                         : member_.captionPrefix);
+    setCaption(catalogue::caption(exercise_, s.choiceCaption));
     end_ = run::RunEnd();
     historyArea1->clear();
     historyArea2->clear();
     // Problems per run and the levels on the mixed level are the catalogue's.
-    const catalogue::Exercise* e = catalogue::find(member_.formName);
-    Q_ASSERT(e);
+    const catalogue::Exercise* e = &exercise_;
     round_.emplace(s, catalogue::problemsPerRun(*e, s.level),
                    [e](int nr) { return catalogue::mixedLevelOfProblem(*e, nr); });
 
@@ -98,8 +97,8 @@ void RunForm::activate()
         historyArea2->print(QStringLiteral(" ") + s.name(2) + QStringLiteral(":") + CR);
         historyArea2->show();
     }
-    ui::setWidthTw(menuButton, two ? member_.buttonWidth2 : member_.buttonWidth1);
-    setWidthTw(two ? member_.windowWidth2 : member_.windowWidth1);
+    ui::setWidthTw(menuButton, two ? layout_.buttonWidth2 : layout_.buttonWidth1);
+    setWidthTw(two ? layout_.windowWidth2 : layout_.windowWidth1);
 
     common::random().randomize();
     timer->setEnabled(true);
@@ -188,7 +187,7 @@ void RunForm::endRun()
         return;
     timer->setEnabled(false);
     round_->close();
-    exercises::closeRun(*this, session_, round_->players(), member_.summaryTitle,
+    exercises::closeRun(*this, session_, round_->players(), catalogue::summaryTitle(exercise_),
                         run::summary(round_->players(), twoPlayers()));
 }
 

@@ -12,6 +12,7 @@
 // answer check (check) and its explanation (uitleg), plus the few numbers
 // of its row in the members table.
 
+#include "exercises/catalogue.h"
 #include "run/end.h"
 #include "run/round.h"
 #include "run/session.h"
@@ -24,25 +25,20 @@
 #include <array>
 #include <optional>
 
+// Sizes of a run form in twips; the defaults are those of most members.
+struct RunLayout {
+    int windowWidth1 = 4000; // one player
+    int windowWidth2 = 7620; // two players
+    int buttonWidth1 = 3600;
+    int buttonWidth2 = 7250;
+    int windowHeight = 6100;
+};
+
 class RunForm : public ui::Form {
     Q_OBJECT
 public:
-    // How a member differs as far as the run sees it.
-    struct Member {
-        QString formName;              // "metriek"
-        QString captionPrefix;         // "metriek    ", followed by choiceCaption
-        bool captionWithChoice = true; // false: the caption is the prefix alone
-        QString summaryTitle;          // title of the summary box
-        int windowWidth1 = 4000;       // one player
-        int windowWidth2 = 7620;       // two players
-        int buttonWidth1 = 3600;
-        int buttonWidth2 = 7250;
-        int windowHeight = 6100;
-    };
-
-    RunForm(const Member& member, const run::Session& session);
-    // The row of the members table for a form name.
-    static const Member& member(const QString& formName);
+    // The member of that name in the catalogue ("metriek").
+    RunForm(const char* id, const run::Session& session, const RunLayout& layout = {});
 
     void activate() override;
     bool closeRequested() override;
@@ -122,7 +118,8 @@ protected:
     // Adds a line to the player's results text.
     void writeLine(int player, const QString& line) { round_->writeLine(player, line); }
 
-    const Member member_;
+    const catalogue::Exercise& exercise_;
+    const RunLayout layout_;
 
 private:
     void makePlayerHalf(int player);

@@ -349,8 +349,8 @@ QString answerPrompt(const Equation& v)
 
 QString operatorText(const Equation& v, int factor)
 {
-    const bool kort = v.level == 6 || v.isBracketForm();
-    if (kort)
+    const bool brief = v.level == 6 || v.isBracketForm();
+    if (brief)
         return factor > 0 ? QStringLiteral("+") : QStringLiteral("-");
     return factor > 0 ? QStringLiteral(" + ") : QStringLiteral(" - ");
 }

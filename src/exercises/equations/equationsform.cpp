@@ -42,8 +42,7 @@ void showFitting(ui::Label* label, const QString& text)
 }
 } // namespace
 
-EquationsForm::EquationsForm(const run::Session& session)
-    : RunForm(member(QStringLiteral("vergelijkingen")), session)
+EquationsForm::EquationsForm(const run::Session& session) : RunForm("vergelijkingen", session)
 {
     QFont large = font();
     large.setPointSizeF(largeFontSize);

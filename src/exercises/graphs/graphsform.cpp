@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "common/random.h"
 #include "cover.h"
+#include "exercises/catalogue.h"
 #include "exercises/common/runend.h"
 #include "helppages.h"
 #include "runtexts.h"
@@ -13,7 +14,6 @@ using namespace graphs;
 
 namespace {
 
-const QString title = QStringLiteral("Functies raden");
 const QString helpCaption = QStringLiteral("Hulp");
 const QString continueCaption = QStringLiteral("Verder");
 const QString backCaption = QStringLiteral("Terug");
@@ -33,6 +33,11 @@ void copyColours(ui::Label* target, const ui::Label* source)
 {
     target->setColours(source->palette().color(QPalette::WindowText),
                        source->palette().color(QPalette::Window));
+}
+
+const catalogue::Exercise& exercise()
+{
+    return *catalogue::find(u"grafieken");
 }
 
 } // namespace
@@ -97,7 +102,7 @@ GraphsForm::GraphsForm(const run::Session& session)
 void GraphsForm::activate()
 {
     const run::Session& m = session_;
-    setCaption(title + QStringLiteral("    ") + m.choiceCaption);
+    setCaption(catalogue::caption(exercise(), m.choiceCaption));
     end_ = run::RunEnd();
     game = Game(m);
     nextButton->setEnabled(false);
@@ -327,5 +332,5 @@ void GraphsForm::endRun()
     players[0].log += graphs::endResult(players[0]);
     if (game.twoPlayers)
         players[1].log += graphs::endResult(players[1]);
-    exercises::closeRun(*this, session_, players, title, text);
+    exercises::closeRun(*this, session_, players, catalogue::summaryTitle(exercise()), text);
 }

@@ -12,8 +12,7 @@ namespace {
 constexpr int lineHeight = 420;
 } // namespace
 
-MetricForm::MetricForm(const run::Session& session)
-    : RunForm(member(QStringLiteral("metriek")), session)
+MetricForm::MetricForm(const run::Session& session) : RunForm("metriek", session)
 {
     QFont big = font();
     big.setPointSizeF(13);

@@ -44,8 +44,7 @@ void fitHistoryFont(ui::PictureBox* picture)
 
 } // namespace
 
-PercentagesForm::PercentagesForm(const run::Session& session)
-    : RunForm(member(QStringLiteral("procenten")), session)
+PercentagesForm::PercentagesForm(const run::Session& session) : RunForm("procenten", session)
 {
     for (int player = 1; player <= 2; ++player) {
         std::array<ui::Label*, 3> r{};

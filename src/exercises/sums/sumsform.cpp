@@ -17,7 +17,11 @@ constexpr int historyMargin = 60;
 
 } // namespace
 
-SumsForm::SumsForm(const run::Session& session) : RunForm(member(QStringLiteral("sommen")), session)
+// The sums form is a little narrower than the other members.
+SumsForm::SumsForm(const run::Session& session)
+    : RunForm(
+          "sommen", session,
+          {.windowWidth1 = 4000, .windowWidth2 = 7590, .buttonWidth1 = 3500, .buttonWidth2 = 7125})
 {
     QFont big = font();
     big.setPointSizeF(11);
