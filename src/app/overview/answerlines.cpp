@@ -1,6 +1,7 @@
 #include "answerlines.h"
 
 #include <array>
+#include <cstring>
 
 namespace overview {
 
@@ -22,13 +23,22 @@ QByteArrayView trimmedRight(QByteArrayView text)
 }
 
 // Where the verdict "Fout ..." starts: the last mark, as the right answer
-// after it is the program's own; -1 when there is none.
+// after it is the program's own; -1 when there is none. Looks back from one
+// "F" to the one before it, so a long line costs one pass.
 qsizetype wrongAt(QByteArrayView line)
 {
-    qsizetype at = -1;
-    for (const auto mark : wrongMarks)
-        at = std::max(at, line.lastIndexOf(mark));
-    return at;
+    qsizetype end = line.size();
+    while (end > 0) {
+        const void* f = memrchr(line.data(), 'F', std::size_t(end));
+        if (!f)
+            return -1;
+        end = static_cast<const char*>(f) - line.data();
+        const QByteArrayView rest = line.sliced(end);
+        for (const auto mark : wrongMarks)
+            if (rest.startsWith(mark))
+                return end;
+    }
+    return -1;
 }
 
 // Where the typed answer starts in what comes before the verdict, and where

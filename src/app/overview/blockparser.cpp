@@ -80,8 +80,10 @@ bool parseEnd(QByteArrayView line, bool graphs, int& score, int& count)
 // is after it.
 bool findHeader(QByteArrayView line, qsizetype& open, qsizetype& gap)
 {
+    if (!line.endsWith(')'))
+        return false;
     open = line.lastIndexOf(": (");
-    if (open < 0 || !line.endsWith(')'))
+    if (open < 0)
         return false;
     const QByteArrayView inside = line.sliced(open + 3).chopped(1);
     gap = inside.indexOf("  ");
