@@ -2,7 +2,9 @@
 // two pupils through its real form: the caption and prompts, Enter on an
 // empty box, turns, the problems per run and the levels on the mixed level,
 // the summary box, the results block in the results folder read back by the
-// class overview, and the viewer's button for the file. Each exercise's own
+// class overview, and the viewer's button for the file. A screen reader can
+// read what the first problems, their feedback and explanations and the
+// summary show. Each exercise's own
 // texts and results lines are in its own folder's tests.
 #include "app/formlist.h"
 #include "app/menuform.h"
@@ -14,6 +16,7 @@
 #include "exercises/catalogue.h"
 #include "exercises/equations/equationsform.h"
 #include "exercises/metric/metricform.h"
+#include "exposed.h"
 #include "run/resultsfolder.h"
 #include "rundriver.h"
 #include "testmain.h"
@@ -174,6 +177,9 @@ private slots:
                     QVERIFY(f->menuButton->isEnabled() && f->promptLabel(3 - p)->isHidden());
                     if (mixed)
                         QCOMPARE(problemLevel(f, p), (nr + p - 2) % k.cycle + 1);
+                    const bool look = harvest && nr <= 4; // a fraction by the fourth
+                    if (look)
+                        CHECK_EXPOSED(f, s.messages);
                     if (nr == 1) { // Enter on an empty box changes nothing
                         QTest::keyClick(f->answerBox(p), Qt::Key_Return);
                         QVERIFY(f->answerBox(p)->isEnabled() && f->feedbackLabel(p)->isHidden());
@@ -186,6 +192,8 @@ private slots:
                     for (int i = 0; i < pieces.size(); ++i) // a second box after the first
                         type(openBoxes(f).value(i), pieces[i]);
                     QVERIFY(!f->answerBox(p)->isEnabled() && !f->menuButton->isEnabled());
+                    if (look)
+                        CHECK_EXPOSED(f, s.messages);
                     const QString feedback = f->feedbackLabel(p)->caption();
                     QVERIFY2(feedback.startsWith("Goedzo") == good, qPrintable(feedback));
                     score[p - 1] += good;
@@ -200,6 +208,8 @@ private slots:
             QVERIFY(s.messages.last().text.startsWith(
                 QString("An:\rJe had er %1 goed van de %2 in ")
                     .arg(common::Str(score[0]), common::Str(count))));
+            if (harvest)
+                CHECK_EXPOSED(f, s.messages);
             flushUnloads();
             QVERIFY(!ui::FormRegistry::instance().find(id) && m->isVisible());
             f = nullptr;
