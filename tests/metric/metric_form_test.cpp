@@ -92,8 +92,6 @@ private slots:
         QTest::keyClick(f->answerBox1, Qt::Key_Return);
         QCOMPARE(f->feedbackLabel1->caption(), QString("Goedzo An\r\nB!    1 g"));
         QVERIFY(f->timer->fire());
-        QCOMPARE(f->promptLabel2->caption(), QString(" Bo  vul in ! (nr.  1)"));
-        QVERIFY(f->promptLabel1->isHidden());
         s.clock->advance(50);
         f->menuButton->click();
         QCOMPARE(s.messages.count(), 1);
@@ -162,7 +160,9 @@ private slots:
             QCOMPARE(s.messages.messages[0].title,
                      QString(folder == here ? "metriek" : "Telkompas"));
             if (folder == dir.path()) {
-                QVERIFY(s.messages.messages[0].text.contains("oefset2_1.txt"));
+                QCOMPARE(s.messages.messages[0].text,
+                         QString("Je antwoorden konden niet worden opgeslagen in het bestand "
+                                 "oefset2_1.txt.\rVraag je leraar om hulp."));
                 QCOMPARE(s.messages.messages[1].title, QString("metriek")); // the summary
             }
         }

@@ -1,7 +1,6 @@
 // The sums form played through as pupils play it.
 #include "exercises/sums/sumsform.h"
 #include "problems.h"
-#include "run/resultsfile.h"
 #include "rundriver.h"
 #include "scriptedrandom.h"
 #include "testmain.h"
@@ -78,28 +77,6 @@ private slots:
                  " -4 +      3   x   -2 = 2   Fout ,het is -10\r\n\r\n"
                  "eindresultaat:  1 goed van de  2\r\n" +
                      dashes + "\r\n");
-    }
-
-    // A block that cannot be saved: the pupils are told so before the summary.
-    void notSavedIsToldBeforeTheSummary()
-    {
-        Session s;
-        results::setWriter([](QFile&, const QByteArray&) -> qint64 { return -1; });
-        choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
-        auto* f = open<SumsForm>("sommen");
-        QVERIFY(f->timer->fire());
-        type(f->answerBox1, "1");
-        QVERIFY(f->timer->fire());
-        f->menuButton->click();
-        results::setWriter({});
-        QVERIFY(s.messages.count() >= 2);
-        const ui::Message& told = s.messages.messages[s.messages.count() - 2];
-        QCOMPARE(told.title, QString("Telkompas"));
-        QCOMPARE(told.text, "Je antwoorden konden niet worden opgeslagen in het bestand " +
-                                results::fileName(3, 1) + "." + QChar(13) +
-                                "Vraag je leraar om hulp.");
-        QCOMPARE(s.messages.last().title, QString("Sommen"));
-        QVERIFY(readFile(results::fileName(3, 1)).isEmpty());
     }
 
     // On screen a line too wide for the history area breaks before its
