@@ -2,10 +2,10 @@
 // two pupils through its real form: the caption and prompts, Enter on an
 // empty box, turns, the problems per run and the levels on the mixed level,
 // the summary box, the results block in the results folder read back by the
-// class overview, and the viewer's button for the file. A screen reader can
-// read what the first problems, their feedback and explanations and the
-// summary show. Each exercise's own
-// texts and results lines are in its own folder's tests.
+// class overview, and the viewer's button for the file; and that a screen
+// reader can read what the form shows at the start, on the first problems
+// with their feedback and explanations, and in the summary. Each exercise's
+// own texts and results lines are in its own folder's tests.
 #include "app/formlist.h"
 #include "app/menuform.h"
 #include "app/overview/folderreader.h"
@@ -168,6 +168,8 @@ private slots:
             QCOMPARE(f->caption(), k.caption + (level ? choice : QString()));
             QCOMPARE(f->promptLabel1->caption(), QString(" Let op An !"));
             QVERIFY(!f->menuButton->isEnabled() && f->historyArea2->isVisible());
+            if (harvest)
+                CHECK_EXPOSED(f, s.messages);
             int score[2] = {0, 0};
             for (int nr = 1; nr <= count; ++nr) {
                 for (int p = 1; p <= 2; ++p) {
