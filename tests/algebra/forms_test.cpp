@@ -30,24 +30,6 @@ std::unique_ptr<tktest::ScriptedRandom> draws(std::initializer_list<int> kn)
     return r;
 }
 
-// Three mixed problems per player answered "x": level.kind of each problem,
-// player 1's then player 2's.
-template <class F> QString mixed(const QString& name, int level)
-{
-    Session s(std::make_unique<common::SeededRandom>(4));
-    choose(2, "An", "Bo", level, "Soorten door elkaar");
-    auto* f = open<F>(name);
-    QString levels[2];
-    for (int number = 1; number <= 3; ++number)
-        for (int player : {1, 2}) {
-            f->timer->fire();
-            levels[player - 1] +=
-                QString("%1.%2 ").arg(f->problem(player).level).arg(f->problem(player).kind);
-            type(player == 1 ? f->answerBox1 : f->answerBox2, "x");
-        }
-    return levels[0] + "/ " + levels[1];
-}
-
 } // namespace
 
 class AlgebraFormTest : public QObject {
@@ -119,14 +101,6 @@ private slots:
         QCOMPARE(readFile("oefset5_1.txt"),
                  block(" -6x² -  15x          = 3x(-2x-5)   Goed\r\n maar beter is: -3x( 2x +  5)",
                        1, 1, "  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)", 0));
-    }
-
-    // Player 1's problem k takes its level from counter k - 1, player 2's
-    // from counter k.
-    void mixedRuns()
-    {
-        QCOMPARE(mixed<BracketsForm>("haakjes", 5), QString("1.2 2.3 3.1 / 2.2 3.1 4.4 "));
-        QCOMPARE(mixed<FactoringForm>("ontbinden", 4), QString("1.2 2.1 3.3 / 2.1 3.2 1.4 "));
     }
 };
 

@@ -115,24 +115,6 @@ private slots:
         QTEST(play(r), "steps");
     }
 
-    void countsTimesAndResultsText()
-    {
-        run::Round r(session(2), 10, {});
-        QVERIFY(r.player(1).log.endsWith(")\r\n"));
-        r.next();
-        r.recordAnswer(1, 10, 12.5);
-        r.countRight(1, {true, {}, {}, {}});
-        r.writeLine(1, "regel");
-        r.endTurn(1);
-        QCOMPARE(r.next(), run::Round::Step::Player2);
-        r.recordAnswer(2, 20, 21);
-        r.countRight(2, {false, {}, {}, {}});
-        r.close();
-        QCOMPARE(r.player(1).seconds, 2.5);
-        QVERIFY(r.player(1).log.endsWith("\r\nregel\r\n\r\neindresultaat:  1 goed van de  1"));
-        QVERIFY(r.player(2).log.endsWith(")\r\n\r\n\r\neindresultaat:  0 goed van de  1"));
-    }
-
     void resultsFileOfASession_data()
     {
         QTest::addColumn<int>("number");
