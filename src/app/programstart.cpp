@@ -1,0 +1,38 @@
+#include "programstart.h"
+
+#include "app/formlist.h"
+#include "app/overviewstart.h"
+#include "app/sessionend.h"
+#include "run/commandline.h"
+#include "run/resultsfolder.h"
+#include "ui/appsetup.h"
+#include "ui/form.h"
+#include "ui/formregistry.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int runPupilsProgram(int argc, char** argv, const std::function<void(QWidget*)>& menuShown)
+{
+    FontWarmUp fonts;
+    QApplication app(argc, argv);
+    fonts.finish();
+    setUpApplication(app);
+    const StartOptions start = parseStartOptions(QApplication::arguments().mid(1),
+                                                 qEnvironmentVariable("TELKOMPAS_RESULTATEN"));
+    if (!start.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(start.error));
+        return 2;
+    }
+    if (start.overview)
+        return startOverview(argv);
+    results::setFolder(start.resultsFolder);
+    registerForms();
+    endRunsWhenStopped(app);
+    ui::Form* menu = ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
+    if (menu && menuShown)
+        menuShown(menu);
+    const int code = app.exec();
+    ui::FormRegistry::instance().unloadAll();
+    return code;
+}
