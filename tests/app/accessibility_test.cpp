@@ -172,7 +172,8 @@ private slots:
         CHECK_EXPOSED(f, s.messages);
         f->describeButton->click();
         f->nextButton->click();
-        for (int page = 0; page < 6 && f->helpButton->caption() != QStringLiteral("Terug"); ++page) {
+        for (int page = 0; page < 6 && f->helpButton->caption() != QStringLiteral("Terug");
+             ++page) {
             f->helpButton->click(); // the cover, then the help pages
             CHECK_EXPOSED(f, s.messages);
         }
@@ -212,9 +213,9 @@ private slots:
             act(m->menu[choice], QAccessibleActionInterface::pressAction());
             CHECK_EXPOSED(m, s.messages);
             act(m->menu[0], QAccessibleActionInterface::pressAction());
-            act(m->playerOptions[1], QAccessibleActionInterface::toggleAction());
-            QVERIFY(m->nameBox2->isVisibleTo(m));
-            QVERIFY(QAccessible::queryAccessibleInterface(m->playerOptions[1])->state().checked);
+            act(m->playerOptions()[1], QAccessibleActionInterface::toggleAction());
+            QVERIFY(m->nameBox2()->isVisibleTo(m));
+            QVERIFY(QAccessible::queryAccessibleInterface(m->playerOptions()[1])->state().checked);
             CHECK_EXPOSED(m, s.messages);
             m->activate();
         }
