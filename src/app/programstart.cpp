@@ -16,7 +16,6 @@ int runPupilsProgram(int argc, char** argv, const std::function<void(QWidget*)>&
 {
     FontWarmUp fonts;
     QApplication app(argc, argv);
-    fonts.finish();
     setUpApplication(app);
     const StartOptions start = parseStartOptions(QApplication::arguments().mid(1),
                                                  qEnvironmentVariable("TELKOMPAS_RESULTATEN"));
@@ -29,6 +28,9 @@ int runPupilsProgram(int argc, char** argv, const std::function<void(QWidget*)>&
     results::setFolder(start.resultsFolder);
     registerForms();
     endRunsWhenStopped(app);
+    // Everything above goes on while the font configuration is read; the
+    // menu is the first to draw text.
+    fonts.finish();
     ui::Form* menu = ui::FormRegistry::instance().show(QStringLiteral("wismenu"));
     if (menu && menuShown)
         menuShown(menu);
