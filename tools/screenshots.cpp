@@ -85,9 +85,9 @@ void menuScenes()
     menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
     menu->menu[1]->click();
     menu->menu[0]->click();
-    menu->playerOptions[1]->click();
-    QTest::keyClicks(menu->nameBox1, QStringLiteral("Anna"));
-    QTest::keyClicks(menu->nameBox2, QStringLiteral("Bram"));
+    menu->playerOptions()[1]->click();
+    QTest::keyClicks(menu->nameBox1(), QStringLiteral("Anna"));
+    QTest::keyClicks(menu->nameBox2(), QStringLiteral("Bram"));
     save(menu, QStringLiteral("menu-namen"));
     menu = qobject_cast<MenuForm*>(show(QStringLiteral("wismenu")));
     menu->menu[7]->click();
@@ -156,7 +156,8 @@ void graphsScene()
     auto* f = qobject_cast<GraphsForm*>(show(QStringLiteral("grafieken")));
     save(f, QStringLiteral("grafieken-start"));
     const QString v = f->axes.variable;
-    answer(f->answerBox, v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
+    answer(f->answerBox,
+           v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
     save(f, QStringLiteral("grafieken"));
     for (int page = 1; page <= 3; ++page) {
         f->helpButton->click();

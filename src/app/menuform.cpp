@@ -107,61 +107,77 @@ MenuForm::MenuForm() : ui::Form(QStringLiteral("wismenu"))
     pictureArea = new ui::PictureBox(this, pictureLeft, pictureTop, pictureWidth, pictureHeight);
     pictureArea->setForeColour(lineText);
     pictureArea->setAccessibleName(QStringLiteral("Telkompas, over het programma"));
+}
 
-    makeChoiceControls();
-
-    // Created last so that it lies over the name controls when it shows.
-    tInfo = new ui::TextArea(this);
-    tInfo->setAccessibleName(QStringLiteral("Informatie over het programma"));
-    QFont infoFont = font();
-    infoFont.setPointSizeF(9); // the longest lines fit without scrolling sideways
-    tInfo->setFont(infoFont);
-    tInfo->hide();
+MenuForm::ChoiceControls& MenuForm::choices()
+{
+    if (!choices_)
+        choices_ = makeChoiceControls();
+    return *choices_;
 }
 
 // The player count, the names, OK and the keyboard hint, in this order (the
-// order of the keyboard focus).
-void MenuForm::makeChoiceControls()
+// order of the keyboard focus), then the information text. They are made
+// after every other control, so that they lie over the picture area and come
+// after the menu buttons in the keyboard focus, and they start hidden.
+MenuForm::ChoiceControls MenuForm::makeChoiceControls()
 {
-    playerCountLabel = new ui::Label(this, QStringLiteral("  Ben je alleen of met twee ?"),
-                                     pictureLeft, rowTops[0], promptWidth, buttonHeight);
+    ChoiceControls c;
+    c.playerCountLabel = new ui::Label(this, QStringLiteral("  Ben je alleen of met twee ?"),
+                                       pictureLeft, rowTops[0], promptWidth, buttonHeight);
     for (int i = 0; i < 2; ++i) {
-        playerOptions[i] = new ui::OptionButton(this, QString::number(i + 1), boxLeft + 800 * i,
-                                                rowTops[0], 700, buttonHeight);
-        playerOptions[i]->onClick = [this, i] { optionClick(i); };
-        playerOptions[i]->setAccessibleDescription(QStringLiteral("Aantal spelers: %1").arg(i + 1));
+        ui::OptionButton* option = new ui::OptionButton(
+            this, QString::number(i + 1), boxLeft + 800 * i, rowTops[0], 700, buttonHeight);
+        option->onClick = [this, i] { optionClick(i); };
+        option->setAccessibleDescription(QStringLiteral("Aantal spelers: %1").arg(i + 1));
+        c.playerOptions[i] = option;
     }
-    playerOptions[0]->setAccessibleName(QStringLiteral("Alleen, één speler"));
-    playerOptions[1]->setAccessibleName(QStringLiteral("Met twee spelers"));
+    c.playerOptions[0]->setAccessibleName(QStringLiteral("Alleen, één speler"));
+    c.playerOptions[1]->setAccessibleName(QStringLiteral("Met twee spelers"));
 
-    nameLabel1 = new ui::Label(this, QStringLiteral("  Hoe heet je ?"), pictureLeft, rowTops[1],
-                               promptWidth, buttonHeight);
-    nameBox1 = new ui::TextBox(this, boxLeft, rowTops[1], boxWidth, buttonHeight);
-    nameBox1->setAccessibleName(QStringLiteral("Je naam"));
-    nameLabel1->setBuddy(nameBox1);
-    nameLabel2 = new ui::Label(this, QStringLiteral("  Wie zit rechts ?"), pictureLeft, rowTops[2],
-                               promptWidth, buttonHeight);
-    nameBox2 = new ui::TextBox(this, boxLeft, rowTops[2], boxWidth, buttonHeight);
-    nameBox2->setAccessibleName(QStringLiteral("Naam van de speler rechts"));
-    nameLabel2->setBuddy(nameBox2);
-    nameBox1->onEnter = [this] {
+    c.nameLabel1 = new ui::Label(this, QStringLiteral("  Hoe heet je ?"), pictureLeft, rowTops[1],
+                                 promptWidth, buttonHeight);
+    c.nameBox1 = new ui::TextBox(this, boxLeft, rowTops[1], boxWidth, buttonHeight);
+    c.nameBox1->setAccessibleName(QStringLiteral("Je naam"));
+    c.nameLabel1->setBuddy(c.nameBox1);
+    c.nameLabel2 = new ui::Label(this, QStringLiteral("  Wie zit rechts ?"), pictureLeft,
+                                 rowTops[2], promptWidth, buttonHeight);
+    c.nameBox2 = new ui::TextBox(this, boxLeft, rowTops[2], boxWidth, buttonHeight);
+    c.nameBox2->setAccessibleName(QStringLiteral("Naam van de speler rechts"));
+    c.nameLabel2->setBuddy(c.nameBox2);
+    c.nameBox1->onEnter = [this] {
         if (menuChoices().playerCount == 2)
-            nameBox2->setFocus();
+            nameBox2()->setFocus();
         else
-            okButton->setFocus();
+            okButton()->setFocus();
     };
-    nameBox2->onEnter = [this] { okButton->setFocus(); };
+    c.nameBox2->onEnter = [this] { okButton()->setFocus(); };
 
-    okButton = new ui::Button(this, QStringLiteral("OK"), boxLeft, rowTops[3], 1500, buttonHeight);
-    okButton->setAccessibleName(QStringLiteral("OK, begin met oefenen"));
-    okButton->onClick = [this] { okClick(); };
+    c.okButton =
+        new ui::Button(this, QStringLiteral("OK"), boxLeft, rowTops[3], 1500, buttonHeight);
+    c.okButton->setAccessibleName(QStringLiteral("OK, begin met oefenen"));
+    c.okButton->onClick = [this] { okClick(); };
 
-    hintLabel = new ui::Label(
+    c.hintLabel = new ui::Label(
         this,
         QStringLiteral(
             "Je hoeft de muis niet te gebruiken, druk na elk antwoord op de entertoets !"),
         leftEven, 4110, wideWidth, 600);
-    hintLabel->setWordWrap(true);
+    c.hintLabel->setWordWrap(true);
+
+    // Last, so that it lies over the name controls when it shows.
+    c.info = new ui::TextArea(this);
+    c.info->setAccessibleName(QStringLiteral("Informatie over het programma"));
+    QFont infoFont = font();
+    infoFont.setPointSizeF(9); // the longest lines fit without scrolling sideways
+    c.info->setFont(infoFont);
+    c.info->setGeometry(pictureArea->geometry());
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             c.hintLabel, c.nameLabel1, c.nameLabel2, c.playerCountLabel, c.playerOptions[0],
+             c.playerOptions[1], c.nameBox1, c.nameBox2, c.okButton, c.info})
+        w->hide();
+    return c;
 }
 
 void MenuForm::activate()
@@ -171,10 +187,12 @@ void MenuForm::activate()
     drawPictureArea();
     mainChoice = 0;
     menuDepth = 0;
-    hideNameControls();
+    if (choices_) {
+        hideNameControls();
+        choices_->info->setGeometry(pictureArea->geometry());
+        choices_->info->hide();
+    }
     unmarkAll();
-    tInfo->setGeometry(pictureArea->geometry());
-    tInfo->hide();
     drawTitle();
     showMainMenu(true);
 }
@@ -202,12 +220,21 @@ void MenuForm::drawTitle()
 
 void MenuForm::hideNameControls()
 {
+    if (!choices_)
+        return;
+    const ChoiceControls& c = *choices_;
     for (QWidget* w : std::initializer_list<QWidget*>{
-             hintLabel, nameLabel1, nameLabel2, playerCountLabel, playerOptions[0],
-             playerOptions[1], nameBox1, nameBox2, okButton})
+             c.hintLabel, c.nameLabel1, c.nameLabel2, c.playerCountLabel, c.playerOptions[0],
+             c.playerOptions[1], c.nameBox1, c.nameBox2, c.okButton})
         w->hide();
-    playerOptions[0]->clear();
-    playerOptions[1]->clear();
+    c.playerOptions[0]->clear();
+    c.playerOptions[1]->clear();
+}
+
+void MenuForm::hideInfo()
+{
+    if (choices_)
+        choices_->info->hide();
 }
 
 void MenuForm::unmarkAll()
@@ -237,7 +264,7 @@ void MenuForm::showMainMenu(bool afterActivation)
 void MenuForm::showSubmenu(int index)
 {
     pictureArea->show();
-    tInfo->hide();
+    hideInfo();
     menuDepth = 1;
     mainChoice = index;
     const Submenu& sub = submenu(index);
@@ -264,9 +291,10 @@ void MenuForm::showSubmenu(int index)
 void MenuForm::showInfo()
 {
     pictureArea->hide();
-    tInfo->setContents(infotext::text());
-    tInfo->show();
-    tInfo->raise();
+    ui::TextArea* info = tInfo();
+    info->setContents(infotext::text());
+    info->show();
+    info->raise();
 }
 
 void MenuForm::menuClick(int index)
@@ -303,16 +331,17 @@ void MenuForm::menuClick(int index)
         menuDepth = 0;
         mainChoice = 0;
         pictureArea->show();
-        tInfo->hide();
+        hideInfo();
         hideNameControls();
         showMainMenu(false);
     } else { // an exercise item
         exerciseChoice = exerciseCode(mainChoice, index);
         pictureArea->hide();
-        tInfo->hide();
-        playerCountLabel->show();
-        playerOptions[0]->show();
-        playerOptions[1]->show();
+        const ChoiceControls& c = choices();
+        c.info->hide();
+        c.playerCountLabel->show();
+        c.playerOptions[0]->show();
+        c.playerOptions[1]->show();
     }
 }
 
@@ -321,29 +350,30 @@ void MenuForm::optionClick(int index)
     const int players = index + 1;
     menuChoices().playerCount = players;
     pictureArea->hide();
-    nameLabel1->show();
-    nameBox1->show();
-    okButton->show();
-    hintLabel->show();
+    const ChoiceControls& c = choices();
+    c.nameLabel1->show();
+    c.nameBox1->show();
+    c.okButton->show();
+    c.hintLabel->show();
     if (players == 2) {
-        nameLabel2->show();
-        nameBox2->show();
-        nameLabel1->setCaption(QStringLiteral(" Wie zit links ?"));
-        nameBox1->setAccessibleName(QStringLiteral("Naam van de speler links"));
+        c.nameLabel2->show();
+        c.nameBox2->show();
+        c.nameLabel1->setCaption(QStringLiteral(" Wie zit links ?"));
+        c.nameBox1->setAccessibleName(QStringLiteral("Naam van de speler links"));
     } else {
-        nameLabel2->hide();
-        nameBox2->hide();
-        nameLabel1->setCaption(QStringLiteral(" Hoe heet je ?"));
-        nameBox1->setAccessibleName(QStringLiteral("Je naam"));
+        c.nameLabel2->hide();
+        c.nameBox2->hide();
+        c.nameLabel1->setCaption(QStringLiteral(" Hoe heet je ?"));
+        c.nameBox1->setAccessibleName(QStringLiteral("Je naam"));
     }
-    nameBox1->setFocus();
+    c.nameBox1->setFocus();
 }
 
 void MenuForm::okClick()
 {
     MenuChoices& m = menuChoices();
-    m.name1 = nameBox1->text();
-    m.name2 = nameBox2->text();
+    m.name1 = nameBox1()->text();
+    m.name2 = nameBox2()->text();
     const bool valid = !((m.playerCount == 1 && m.name1.isEmpty()) ||
                          (m.playerCount == 2 && (m.name1.isEmpty() || m.name2.isEmpty())));
     if (!valid)

@@ -16,6 +16,7 @@ class HeldEnterGuard;
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class MenuForm : public ui::Form {
     Q_OBJECT
@@ -40,15 +41,17 @@ public:
     ui::Label* headingLabel;
     std::array<ui::Button*, 8> menu;
     ui::PictureBox* pictureArea;
-    ui::TextArea* tInfo;
-    ui::Label* playerCountLabel;
-    std::array<ui::OptionButton*, 2> playerOptions;
-    ui::Label* nameLabel1;
-    ui::TextBox* nameBox1;
-    ui::Label* nameLabel2;
-    ui::TextBox* nameBox2;
-    ui::Button* okButton;
-    ui::Label* hintLabel;
+    // The controls that are hidden while the menu first shows: made the first
+    // time one of them is needed, so that the menu shows sooner.
+    ui::TextArea* tInfo() { return choices().info; }
+    ui::Label* playerCountLabel() { return choices().playerCountLabel; }
+    const std::array<ui::OptionButton*, 2>& playerOptions() { return choices().playerOptions; }
+    ui::Label* nameLabel1() { return choices().nameLabel1; }
+    ui::TextBox* nameBox1() { return choices().nameBox1; }
+    ui::Label* nameLabel2() { return choices().nameLabel2; }
+    ui::TextBox* nameBox2() { return choices().nameBox2; }
+    ui::Button* okButton() { return choices().okButton; }
+    ui::Label* hintLabel() { return choices().hintLabel; }
 
     // 0 on the main menu, 1 in a submenu.
     std::int16_t menuDepth = 0;
@@ -58,7 +61,20 @@ public:
     int exerciseChoice = 0;
 
 private:
-    void makeChoiceControls();
+    struct ChoiceControls {
+        ui::Label* playerCountLabel;
+        std::array<ui::OptionButton*, 2> playerOptions;
+        ui::Label* nameLabel1;
+        ui::TextBox* nameBox1;
+        ui::Label* nameLabel2;
+        ui::TextBox* nameBox2;
+        ui::Button* okButton;
+        ui::Label* hintLabel;
+        ui::TextArea* info;
+    };
+    std::optional<ChoiceControls> choices_;
+    ChoiceControls& choices();
+    ChoiceControls makeChoiceControls();
     // Enter still held from the run's last answer opens nothing here.
     ui::HeldEnterGuard* heldEnter;
 
@@ -69,6 +85,7 @@ private:
     void showMainMenu(bool afterActivation);
     void showSubmenu(int index);
     void showInfo();
+    void hideInfo();
     void hideNameControls();
     void unmarkAll();
     void setButtonCaption(int index, const QString& caption);

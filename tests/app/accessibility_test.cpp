@@ -73,9 +73,9 @@ private slots:
             act(m->menu[choice], QAccessibleActionInterface::pressAction());
             CHECK_EXPOSED(m, s.messages);
             act(m->menu[0], QAccessibleActionInterface::pressAction());
-            act(m->playerOptions[1], QAccessibleActionInterface::toggleAction());
-            QVERIFY(m->nameBox2->isVisibleTo(m));
-            QVERIFY(QAccessible::queryAccessibleInterface(m->playerOptions[1])->state().checked);
+            act(m->playerOptions()[1], QAccessibleActionInterface::toggleAction());
+            QVERIFY(m->nameBox2()->isVisibleTo(m));
+            QVERIFY(QAccessible::queryAccessibleInterface(m->playerOptions()[1])->state().checked);
             CHECK_EXPOSED(m, s.messages);
             m->activate();
         }

@@ -40,15 +40,15 @@ class MenuTest : public QObject {
     {
         click(m->menu[mainChoice]);
         click(m->menu[index]);
-        click(m->playerOptions[players - 1]);
+        click(m->playerOptions()[players - 1]);
     }
     // Starts the parabolas as Anna (and Bram), then comes back as an exercise does.
     void playParabolas(int players, const std::function<void(QWidget*)>& during = {})
     {
         pick(6, 2, players);
-        QTest::keyClicks(m->nameBox1, "Anna");
-        QTest::keyClicks(m->nameBox2, "Bram");
-        click(m->okButton);
+        QTest::keyClicks(m->nameBox1(), "Anna");
+        QTest::keyClicks(m->nameBox2(), "Bram");
+        click(m->okButton());
         QVERIFY(!m->isVisible());
         auto* exercise = reg.find("grafieken");
         if (during)
@@ -77,6 +77,9 @@ private slots:
     // At the start, and after "Terug naar hoofdmenu" of a submenu whose names were asked.
     void theMainMenuAtTheStartAndAfterBack()
     {
+        // The hidden text boxes are made when first needed, not at the start.
+        QVERIFY(m->findChildren<QLineEdit*>().isEmpty());
+        QVERIFY(m->findChildren<QPlainTextEdit*>().isEmpty());
         for (int back : {-1, 5}) {
             if (back > 0) {
                 pick(3, 0, 2);
@@ -86,9 +89,9 @@ private slots:
             QCOMPARE(m->headingLabel->caption(), QString("Hoofdmenu"));
             for (int i = 0; i < 8; ++i)
                 QVERIFY(m->menu[i]->isVisible() && !m->menu[i]->isMarked());
-            QVERIFY(m->pictureArea->isVisible() && !m->tInfo->isVisible());
-            for (QWidget* w :
-                 std::initializer_list<QWidget*>{m->playerCountLabel, m->nameBox1, m->okButton})
+            QVERIFY(m->pictureArea->isVisible() && !m->tInfo()->isVisible());
+            for (QWidget* w : std::initializer_list<QWidget*>{m->playerCountLabel(), m->nameBox1(),
+                                                              m->okButton()})
                 QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         }
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten      >"));
@@ -124,18 +127,18 @@ private slots:
         menuChoices().level = 9;
         click(m->menu[mainChoice]);
         m->menu[index]->click(); // a hidden one too
-        const bool item = m->playerCountLabel->isVisible();
-        QCOMPARE(m->menu[index]->isMarked(), item || m->tInfo->isVisible());
-        QString got = stops                   ? "stop"
-                      : reg.find("bekijken")  ? "viewer"
-                      : m->tInfo->isVisible() ? "info"
-                      : m->menuDepth == 0     ? "back"
-                                              : "-";
+        const bool item = m->playerCountLabel()->isVisible();
+        QCOMPARE(m->menu[index]->isMarked(), item || m->tInfo()->isVisible());
+        QString got = stops                     ? "stop"
+                      : reg.find("bekijken")    ? "viewer"
+                      : m->tInfo()->isVisible() ? "info"
+                      : m->menuDepth == 0       ? "back"
+                                                : "-";
         if (item) {
-            QVERIFY(!m->okButton->isVisible() && !m->pictureArea->isVisible());
-            click(m->playerOptions[0]);
-            QTest::keyClicks(m->nameBox1, "Anna");
-            click(m->okButton);
+            QVERIFY(!m->okButton()->isVisible() && !m->pictureArea->isVisible());
+            click(m->playerOptions()[0]);
+            QTest::keyClicks(m->nameBox1(), "Anna");
+            click(m->okButton());
             QVERIFY(opened.size() == 1 && !m->isVisible() && reg.find(opened[0].form)->isVisible());
             got = opened[0].form + QString::number(opened[0].level) + (boxes.count() ? "*" : "");
         }
@@ -147,14 +150,15 @@ private slots:
         QString expected = infotext::text();
         expected.replace("\r\n", "\n");
         click(m->menu[7]);
-        QVERIFY(m->tInfo->isVisible() && m->tInfo->isReadOnly() && !m->pictureArea->isVisible());
-        QCOMPARE(m->tInfo->contents(), expected);
+        QVERIFY(m->tInfo()->isVisible() && m->tInfo()->isReadOnly() &&
+                !m->pictureArea->isVisible());
+        QCOMPARE(m->tInfo()->contents(), expected);
         click(m->menu[7]);
-        QCOMPARE(m->tInfo->contents(), expected); // rebuilt, not appended
-        click(m->menu[4]);                        // a submenu takes the picture back
-        QVERIFY(!m->tInfo->isVisible() && m->pictureArea->isVisible());
+        QCOMPARE(m->tInfo()->contents(), expected); // rebuilt, not appended
+        click(m->menu[4]);                          // a submenu takes the picture back
+        QVERIFY(!m->tInfo()->isVisible() && m->pictureArea->isVisible());
         click(m->menu[7]);
-        QCOMPARE(m->tInfo->contents(), expected);
+        QCOMPARE(m->tInfo()->contents(), expected);
         QCOMPARE(m->mainChoice, 4);
     }
 
@@ -162,23 +166,23 @@ private slots:
     void playerCountAndEnterThroughTheNames()
     {
         pick(2, 0, 2);
-        QCOMPARE(m->nameLabel1->caption(), QString(" Wie zit links ?"));
-        QVERIFY(m->nameBox2->isVisible() && m->nameLabel2->isVisible() &&
-                m->hintLabel->isVisible());
-        QCOMPARE(m->focusWidget(), m->nameBox1);
-        QTest::keyClicks(m->nameBox1, "Anna");
-        QTest::keyClick(m->nameBox1, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->nameBox2);
-        QTest::keyClicks(m->nameBox2, "Bram");
-        QTest::keyClick(m->nameBox2, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->okButton);
-        click(m->playerOptions[0]);
-        QCOMPARE(m->nameLabel1->caption(), QString(" Hoe heet je ?"));
-        QVERIFY(m->nameBox1->isVisible() && !m->nameBox2->isVisible() &&
-                !m->nameLabel2->isVisible());
-        QTest::keyClick(m->nameBox1, Qt::Key_Return);
-        QCOMPARE(m->focusWidget(), m->okButton);
-        QTest::keyClick(m->okButton, Qt::Key_Return);
+        QCOMPARE(m->nameLabel1()->caption(), QString(" Wie zit links ?"));
+        QVERIFY(m->nameBox2()->isVisible() && m->nameLabel2()->isVisible() &&
+                m->hintLabel()->isVisible());
+        QCOMPARE(m->focusWidget(), m->nameBox1());
+        QTest::keyClicks(m->nameBox1(), "Anna");
+        QTest::keyClick(m->nameBox1(), Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->nameBox2());
+        QTest::keyClicks(m->nameBox2(), "Bram");
+        QTest::keyClick(m->nameBox2(), Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->okButton());
+        click(m->playerOptions()[0]);
+        QCOMPARE(m->nameLabel1()->caption(), QString(" Hoe heet je ?"));
+        QVERIFY(m->nameBox1()->isVisible() && !m->nameBox2()->isVisible() &&
+                !m->nameLabel2()->isVisible());
+        QTest::keyClick(m->nameBox1(), Qt::Key_Return);
+        QCOMPARE(m->focusWidget(), m->okButton());
+        QTest::keyClick(m->okButton(), Qt::Key_Return);
         QVERIFY(opened.size() == 1 && opened[0].form == "sommen");
     }
 
@@ -210,11 +214,11 @@ private slots:
             formShownDuringBox = reg.find("vergelijkingen") != nullptr;
         };
         pick(5, 0, 2); // equations always ask for pen and paper
-        QTest::keyClicks(m->nameBox1, name1);
-        QTest::keyClicks(m->nameBox2, name2);
-        click(m->playerOptions[players - 1]);
+        QTest::keyClicks(m->nameBox1(), name1);
+        QTest::keyClicks(m->nameBox2(), name2);
+        click(m->playerOptions()[players - 1]);
         menuChoices().level = 3;
-        click(m->okButton);
+        click(m->okButton());
         QCOMPARE(int(opened.size()), opens ? 1 : 0);
         QCOMPARE(boxes.count(), opens ? 1 : 0);
         QCOMPARE(menuChoices().name1, name1);
@@ -226,8 +230,8 @@ private slots:
             QVERIFY(!formShownDuringBox);
         } else {
             QCOMPARE(menuChoices().level, std::int16_t(3));
-            QVERIFY(m->okButton->isVisible() && m->nameBox1->isVisible());
-            QCOMPARE(m->nameBox2->isVisible(), players == 2);
+            QVERIFY(m->okButton()->isVisible() && m->nameBox1()->isVisible());
+            QCOMPARE(m->nameBox2()->isVisible(), players == 2);
         }
     }
 
@@ -235,9 +239,9 @@ private slots:
     {
         playParabolas(2);
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
-        QVERIFY(!m->nameBox1->isVisible() && !m->playerOptions[1]->isChecked());
-        QCOMPARE(m->nameBox1->text(), QString("Anna"));
-        QCOMPARE(m->nameBox2->text(), QString("Bram"));
+        QVERIFY(!m->nameBox1()->isVisible() && !m->playerOptions()[1]->isChecked());
+        QCOMPARE(m->nameBox1()->text(), QString("Anna"));
+        QCOMPARE(m->nameBox2()->text(), QString("Bram"));
         QCOMPARE(menuChoices().choiceCaption, QString("Parabolen      "));
     }
 
