@@ -6,6 +6,7 @@
 #include "app/overview/csvexport.h"
 #include "app/overview/folderreader.h"
 #include "app/overview/overviewwindow.h"
+#include "app/overview/problemsview.h"
 #include "app/overview/pupilchart.h"
 #include "run/commandline.h"
 #include "testmain.h"
@@ -203,6 +204,23 @@ private slots:
         QCOMPARE(g->index(0, ClassGlance::Stuck).data().toString(),
                  QString("Metriek: lengten sinds 5-12-2026"));
         QVERIFY(g->index(0, ClassGlance::FirstLevel).data().toString().endsWith(" vast"));
+    }
+
+    // The problems gone wrong at a level: their kind, the wrong answer given
+    // most, and the pupils with their answers when the kind is chosen.
+    void theProblemsViewListsWrongAnswers()
+    {
+        ProblemsView* p = w->problems;
+        p->levelChoice->setCurrentIndex(p->levelChoice->findText("Metriek: lengten"));
+        QCOMPARE(p->kinds->topLevelItemCount(), 1);
+        QTreeWidgetItem* kind = p->kinds->topLevelItem(0);
+        QCOMPARE(QStringList({kind->text(0), kind->text(1), kind->text(2), kind->text(3)}),
+                 QStringList({"km → cm", "7", "24", "110 cm (7×, bij 1.1 km)"}));
+        p->kinds->setCurrentItem(kind);
+        QCOMPARE(p->pupils->topLevelItemCount(), 7);
+        const QTreeWidgetItem* last = p->pupils->topLevelItem(6);
+        QCOMPARE(QStringList({last->text(0), last->text(1), last->text(2), last->text(3)}),
+                 QStringList({"Bram", "1.1 km", "110 cm", "110000 cm"}));
     }
 
     void theChartHasALinePerExerciseLevel()
