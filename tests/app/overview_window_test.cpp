@@ -190,9 +190,8 @@ private slots:
                  QString("Metriek: lengten: 71 % kans goed"));
         w->choosePupil("Anna");
         QCOMPARE(w->adviceLabel->text(),
-                 QString("Advies: verder oefenen met Metriek: lengten (71 % kans goed op "
-                         "Metriek: lengten); verder oefenen met Sommen: optellen/aftrekken 1 "
-                         "(te weinig gegevens)"));
+                 QString("Advies:\nverder oefenen met Metriek: lengten (71 % kans goed)\n"
+                         "verder oefenen met Sommen: optellen/aftrekken 1 (te weinig gegevens)"));
         w->onlyStuck->setChecked(true);
         QCOMPARE(g->rowCount(), 0);
         tktest::writeFile(dir.filePath("oefset2_1.txt"),

@@ -263,10 +263,12 @@ QStringList adviceLines(const Mastery& m, const QString& name)
     QStringList lines;
     for (const Advice& a : m.adviceOf(name)) {
         QString line = adviceText(a);
-        if (a.kind != Advice::TooFew)
-            line += QStringLiteral(" (") + QString::number(std::lround(100 * a.chance)) +
-                    QStringLiteral(" % kans goed op ") + exerciseLevelName(a.option, a.from) +
-                    QLatin1Char(')');
+        const QString chance = QString::number(std::lround(100 * a.chance)) + QStringLiteral(" %");
+        if (a.kind == Advice::Stay || a.kind == Advice::Mastered)
+            line += QStringLiteral(" (") + chance + QStringLiteral(" kans goed)");
+        else if (a.kind != Advice::TooFew)
+            line += QStringLiteral(" (") + chance + QStringLiteral(" kans goed op ") +
+                    exerciseLevelName(a.option, a.from) + QLatin1Char(')');
         lines << line;
     }
     return lines;

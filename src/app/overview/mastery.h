@@ -65,7 +65,8 @@ QString chanceText(const LevelMastery& level);
 // "door naar Metriek: inhouden", "terug naar Metriek: lengten", ...
 QString adviceText(const Advice& advice);
 // The pupil's advice, a line per exercise: "door naar Metriek: inhouden
-// (91 % kans goed op Metriek: oppervlakten)".
+// (91 % kans goed op Metriek: oppervlakten)", "verder oefenen met Metriek:
+// lengten (71 % kans goed)".
 QStringList adviceLines(const Mastery& m, const QString& name);
 
 } // namespace overview

@@ -321,7 +321,13 @@ void OverviewWindow::choosePupil(const QString& name)
     for (int r = 0; r < sorted->rowCount(); ++r) {
         if (sorted->index(r, ClassTable::Name).data().toString() == name) {
             table->setCurrentIndex(sorted->index(r, ClassTable::Name));
-            return;
+            break;
+        }
+    }
+    for (int r = 0; r < glanceSorted->rowCount(); ++r) {
+        if (glanceSorted->index(r, ClassGlance::Name).data().toString() == name) {
+            glanceView->setCurrentIndex(glanceSorted->index(r, ClassGlance::Name));
+            break;
         }
     }
 }
@@ -338,7 +344,7 @@ void OverviewWindow::showAdvice()
 {
     const QStringList lines = adviceLines(mastery.estimates(), pupil_);
     const QString text =
-        lines.isEmpty() ? QString() : QStringLiteral("Advies: ") + lines.join(QStringLiteral("; "));
+        lines.isEmpty() ? QString() : QStringLiteral("Advies:\n") + lines.join(QLatin1Char('\n'));
     adviceLabel->setText(text);
     adviceLabel->setAccessibleDescription(text);
 }

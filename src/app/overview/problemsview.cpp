@@ -83,9 +83,10 @@ void ProblemsView::showKinds()
             common << wrongAnswerText(w);
         auto* item = new QTreeWidgetItem(kinds, {k.kind, QString::number(k.wrong),
                                                  QString::number(k.answers),
-                                                 common.join(QStringLiteral("; "))});
-        item->setTextAlignment(1, Qt::AlignRight);
-        item->setTextAlignment(2, Qt::AlignRight);
+                                                 common.join(QLatin1Char('\n'))});
+        for (int c = 0; c < 4; ++c) // the wrong answers may take more than a line
+            item->setTextAlignment(c, (c == 1 || c == 2 ? Qt::AlignRight : Qt::AlignLeft) |
+                                          Qt::AlignTop);
         if (k.kind == kind)
             kinds->setCurrentItem(item);
     }
