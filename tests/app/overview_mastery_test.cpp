@@ -196,6 +196,38 @@ private slots:
             QCOMPARE(adviceText(*m.adviceOf("Anna", 2)), advice);
     }
 
+    void problemKinds_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("number"); // of the answer in its run
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("correct");
+        QTest::addColumn<QString>("kind");
+        // clang-format off
+        QTest::newRow("metric: the units") << 2 << 1 << 0 << "1.1 km" << "110000 cm" << "km → cm";
+        QTest::newRow("sums: operations and signs") << 3 << 4 << 0 << "-4 +      3   x   -2" << "-10" << "-n + n x -n";
+        QTest::newRow("sums: the number asked for") << 3 << 4 << 1 << "-7 x  .... = -21" << "3" << "-n x .... = -n";
+        QTest::newRow("percentages: the question") << 1 << 0 << 0 << "100 % = 40  Hoeveel % is 4 ?" << "10" << "n % = n Hoeveel % is n ?";
+        QTest::newRow("brackets: the form") << 4 << 1 << 0 << "3x(2x + 5)" << "6x²+15x" << "nx(nx + n)";
+        QTest::newRow("equations, mixed: the problem's level") << 6 << 7 << 8 << "3x + 5 =  17" << "4" << "weegschaal 1";
+        QTest::newRow("graphs: a parabola") << 7 << 7 << 0 << "y= 2(x-1)^2 + 3" << "" << "parabool";
+        QTest::newRow("graphs: a sine") << 7 << 7 << 0 << "y= 2sin(x)" << "" << "gonio";
+        // clang-format on
+    }
+    void problemKinds()
+    {
+        QFETCH(int, option);
+        QFETCH(int, level);
+        QFETCH(int, number);
+        Answer a;
+        QFETCH(QString, problem);
+        QFETCH(QString, correct);
+        a.problem = problem;
+        a.correct = correct;
+        QTEST(problemKind(option, level, number, a), "kind");
+    }
+
     // Two of three wrong answers are "7", the others each their own.
     void theWrongAnswerGivenMostIsReported()
     {

@@ -158,8 +158,9 @@ Mastery estimateMastery(const QList<const Record*>& records)
         rating.day = day;
         rating.seen = true;
         const qsizetype n = r->answerCount();
+        const bool inPoints = scoredInPoints(r->option); // as answeredRight, once per run
         for (qsizetype i = 0; i < n; ++i)
-            update(rating, level, answeredRight(*r, i));
+            update(rating, level, inPoints ? r->points(i) > 0 : r->right(i));
         LevelRuns& runs = p.levels[std::size_t(r->option)][std::size_t(r->level)];
         runs.played = true;
         runs.answers += int(n);
