@@ -15,8 +15,9 @@ namespace {
 int drawRows(QPainter& p, const ClassTable& table, const QString& pupil, int top, int width)
 {
     const int line = p.fontMetrics().height() * 5 / 4;
-    // The name is the heading; the advice follows below the rows.
-    const int columns = ClassTable::Chance;
+    // The name is the heading; the chance and the advice follow below the
+    // rows, a line per exercise.
+    const int columns = ClassTable::LastWhen;
     const int first = width * 3 / 10;
     const int step = (width - first) / (columns - 1);
     auto x = [&](int c) { return c == 1 ? 0 : first + (c - 2) * step; };
