@@ -8,6 +8,7 @@
 #include "app/menuform.h"
 #include "app/overview/answersview.h"
 #include "app/overview/overviewwindow.h"
+#include "app/overview/problemsview.h"
 #include "app/overview/pupilchart.h"
 #include "app/viewerform.h"
 #include "common/clock.h"
@@ -25,8 +26,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 
 namespace {
@@ -174,12 +177,22 @@ void viewerScene()
     ui::FormRegistry::instance().unloadAll();
 }
 
-// The class overview of a made-up class, one pupil and one of her runs chosen.
+// The class overview of a made-up class, one pupil and one of her runs
+// chosen; then the class at a glance and the problems it gets wrong.
 void overviewScene()
 {
     const QString folder = QDir::current().filePath(QStringLiteral("klas"));
     samples::writeClass(folder, {"Anna", "Bram", "Chaima", "Daan", "Eva", "Finn"},
                         {{2, 1}, {3, 2}, {6, 1}, {7, 1}}, 6);
+    QFile stuck(QDir(folder).filePath(samples::fileName(2, 1)));
+    if (stuck.open(QIODevice::Append)) // Gijs stays under 60 % on the metric lengths
+        for (int day = 0; day < 4; ++day)
+            stuck.write(
+                samples::block(samples::part(QStringLiteral("Gijs"),
+                                             QDateTime(QDate(2026, 11, 2 + 4 * day), QTime(11, 0)),
+                                             2, 10, 4 - day % 2),
+                               QString()));
+    stuck.close();
     overview::OverviewWindow w;
     w.open(folder);
     while (w.isReading())
@@ -191,6 +204,13 @@ void overviewScene()
     w.show();
     QTest::qWait(200);
     save(&w, QStringLiteral("overzicht"));
+    w.views->setCurrentIndex(1);
+    QTest::qWait(100);
+    save(&w, QStringLiteral("overzicht-klas"));
+    w.views->setCurrentIndex(2);
+    w.problems->kinds->setCurrentItem(w.problems->kinds->topLevelItem(0));
+    QTest::qWait(100);
+    save(&w, QStringLiteral("overzicht-fouten"));
 }
 
 } // namespace

@@ -6,16 +6,19 @@
 #include "app/overview/csvexport.h"
 #include "app/overview/folderreader.h"
 #include "app/overview/overviewwindow.h"
+#include "app/overview/problemsview.h"
 #include "app/overview/pupilchart.h"
 #include "run/commandline.h"
 #include "testmain.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -127,11 +130,16 @@ private slots:
 
     void theTableHasARowPerPupilAndExerciseLevel()
     {
+        const QString few = "te weinig gegevens|verder oefenen met ";
         QCOMPARE(rows(*w->sorted),
-                 (QStringList{"Anna|Metriek: lengten|2|20|90,0|90,0|4-12-2026 10:15",
-                              "Anna|Sommen: optellen/aftrekken 1|1|3|66,7|66,7|3-12-2026 10:15",
-                              "Bram|Metriek: lengten|1|4|75,0|75,0|4-12-2026 10:15",
-                              "Bram|Sommen: optellen/aftrekken 1|1|0|||3-12-2026 10:15"}));
+                 (QStringList{"Anna|Metriek: lengten|2|20|90,0|90,0|4-12-2026 10:15|71|"
+                              "verder oefenen met Metriek: lengten",
+                              "Anna|Sommen: optellen/aftrekken 1|1|3|66,7|66,7|3-12-2026 10:15|" +
+                                  few + "Sommen: optellen/aftrekken 1 (te weinig gegevens)",
+                              "Bram|Metriek: lengten|1|4|75,0|75,0|4-12-2026 10:15|" + few +
+                                  "Metriek: lengten (te weinig gegevens)",
+                              "Bram|Sommen: optellen/aftrekken 1|1|0|||3-12-2026 10:15|" + few +
+                                  "Sommen: optellen/aftrekken 1 (te weinig gegevens)"}));
         w->table->sortByColumn(ClassTable::Best, Qt::DescendingOrder);
         QCOMPARE(w->sorted->index(0, ClassTable::Best).data().toString(), QString("90,0"));
         QCOMPARE(w->statusText(), QString("2 bestanden, 5 keer gespeeld; de map wordt gevolgd."));
@@ -164,6 +172,54 @@ private slots:
         for (const QString& row : rows(*w->sorted))
             got << row.section('|', 0, 2) + '|' + row.section('|', 4, 4);
         QTEST(got, "expected");
+    }
+
+    // The class at a glance, sorted by a level, and the advice beside the
+    // chart; a pupil who gets stuck while the folder is followed shows
+    // under the filter.
+    void theClassAtAGlanceMarksWhoIsStuck()
+    {
+        QSortFilterProxyModel* g = w->glanceSorted;
+        QCOMPARE(g->columnCount(), ClassGlance::FirstLevel + 2);
+        w->glanceView->sortByColumn(ClassGlance::FirstLevel, Qt::AscendingOrder);
+        QCOMPARE(g->index(0, ClassGlance::Name).data().toString(), QString("Bram"));
+        QCOMPARE(g->index(0, ClassGlance::FirstLevel).data(Qt::AccessibleTextRole).toString(),
+                 QString("Metriek: lengten: te weinig gegevens"));
+        QCOMPARE(g->index(1, ClassGlance::FirstLevel).data().toString(), QString("71"));
+        QCOMPARE(g->index(1, ClassGlance::FirstLevel).data(Qt::AccessibleTextRole).toString(),
+                 QString("Metriek: lengten: 71 % kans goed"));
+        w->choosePupil("Anna");
+        QCOMPARE(w->adviceLabel->text(),
+                 QString("Advies:\nverder oefenen met Metriek: lengten (71 % kans goed)\n"
+                         "verder oefenen met Sommen: optellen/aftrekken 1 (te weinig gegevens)"));
+        w->onlyStuck->setChecked(true);
+        QCOMPARE(g->rowCount(), 0);
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(part("Cor", "5-12-2026", 5, 10)) +
+                              block(part("Cor", "6-12-2026", 4, 10)) +
+                              block(part("Cor", "7-12-2026", 4, 10)),
+                          true);
+        QTRY_COMPARE(g->rowCount(), 1);
+        QCOMPARE(g->index(0, ClassGlance::Stuck).data().toString(),
+                 QString("Metriek: lengten sinds 5-12-2026"));
+        QVERIFY(g->index(0, ClassGlance::FirstLevel).data().toString().endsWith(" vast"));
+    }
+
+    // The problems gone wrong at a level: their kind, the wrong answer given
+    // most, and the pupils with their answers when the kind is chosen.
+    void theProblemsViewListsWrongAnswers()
+    {
+        ProblemsView* p = w->problems;
+        p->levelChoice->setCurrentIndex(p->levelChoice->findText("Metriek: lengten"));
+        QCOMPARE(p->kinds->topLevelItemCount(), 1);
+        QTreeWidgetItem* kind = p->kinds->topLevelItem(0);
+        QCOMPARE(QStringList({kind->text(0), kind->text(1), kind->text(2), kind->text(3)}),
+                 QStringList({"km → cm", "7", "24", "110 cm (7×, bij 1.1 km)"}));
+        p->kinds->setCurrentItem(kind);
+        QCOMPARE(p->pupils->topLevelItemCount(), 7);
+        const QTreeWidgetItem* last = p->pupils->topLevelItem(6);
+        QCOMPARE(QStringList({last->text(0), last->text(1), last->text(2), last->text(3)}),
+                 QStringList({"Bram", "1.1 km", "110 cm", "110000 cm"}));
     }
 
     void theChartHasALinePerExerciseLevel()
@@ -216,9 +272,12 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(),
                  "\xEF\xBB\xBFLeerling;Oefening;Keer;Antwoorden;Laatste score (%);"
-                 "Beste score (%);Laatste keer\r\n"
-                 "Anna;Metriek: lengten;2;20;90,0;90,0;4-12-2026 10:15\r\n"
-                 "Anna;Sommen: optellen/aftrekken 1;1;3;66,7;66,7;3-12-2026 10:15\r\n");
+                 "Beste score (%);Laatste keer;Kans goed (%);Advies\r\n"
+                 "Anna;Metriek: lengten;2;20;90,0;90,0;4-12-2026 10:15;71;"
+                 "verder oefenen met Metriek: lengten\r\n"
+                 "Anna;Sommen: optellen/aftrekken 1;1;3;66,7;66,7;3-12-2026 10:15;"
+                 "te weinig gegevens;verder oefenen met Sommen: optellen/aftrekken 1 (te weinig "
+                 "gegevens)\r\n");
     }
 
     void csvFields_data()
@@ -296,7 +355,9 @@ private slots:
         QTRY_COMPARE(w->records.rowCount(), 2);
         QTest::qWait(1500); // a look at the earlier folder's sizes would have come by
         QCOMPARE(rows(*w->sorted),
-                 QStringList{"Cor|Metriek: oppervlakten|2|2|100,0|100,0|6-12-2026 10:15"});
+                 QStringList{"Cor|Metriek: oppervlakten|2|2|100,0|100,0|6-12-2026 10:15|te "
+                             "weinig gegevens|verder oefenen met Metriek: oppervlakten (te "
+                             "weinig gegevens)"});
     }
 
     // A check of the folder followed before, still reading when another is

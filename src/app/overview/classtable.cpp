@@ -39,9 +39,14 @@ QList<ClassRow> classRows(const QList<const Record*>& records)
     return rows;
 }
 
-ClassTable::ClassTable(RecordFilter* filter, QObject* parent)
-    : QAbstractTableModel(parent), filter_(filter)
+ClassTable::ClassTable(RecordFilter* filter, const MasteryModel* mastery, QObject* parent)
+    : QAbstractTableModel(parent), filter_(filter), mastery_(mastery)
 {
+    if (mastery)
+        connect(mastery, &MasteryModel::changed, this, [this] {
+            if (!rows_.isEmpty())
+                emit dataChanged(index(0, Chance), index(int(rows_.size()) - 1, Advised));
+        });
     connect(filter, &QAbstractItemModel::modelReset, this, &ClassTable::rebuild);
     connect(filter, &QAbstractItemModel::layoutChanged, this, &ClassTable::rebuild);
     connect(filter, &QAbstractItemModel::rowsInserted, this, &ClassTable::rebuild);
@@ -88,7 +93,8 @@ QVariant ClassTable::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     const ClassRow& r = rows_[index.row()];
-    if (role == Qt::TextAlignmentRole && index.column() >= Runs && index.column() <= Best)
+    if (role == Qt::TextAlignmentRole &&
+        ((index.column() >= Runs && index.column() <= Best) || index.column() == Chance))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != SortRole)
         return {};
@@ -108,15 +114,33 @@ QVariant ClassTable::data(const QModelIndex& index, int role) const
         return sort ? QVariant(r.best) : percentText(r.best);
     case LastWhen:
         return sort ? QVariant(r.lastWhenSort) : r.lastWhen;
+    case Chance:
+    case Advised:
+        return masteryData(r, index.column(), sort);
     }
     return {};
+}
+
+QVariant ClassTable::masteryData(const ClassRow& r, int column, bool sort) const
+{
+    if (!mastery_)
+        return sort ? QVariant(-1.0) : QVariant(QString());
+    const Mastery& m = mastery_->estimates();
+    if (column == Advised) {
+        const Advice* a = m.adviceOf(r.name, r.option);
+        return a ? adviceText(*a) : QString();
+    }
+    const LevelMastery* l = m.find(r.name, r.option, r.level);
+    if (sort)
+        return l && l->enough() ? l->chance : -1.0;
+    return l ? chanceText(*l).remove(QStringLiteral(" %")) : QString();
 }
 
 QVariant ClassTable::headerData(int section, Qt::Orientation o, int role) const
 {
     static const char* const titles[ColumnCount] = {
-        "Leerling",          "Oefening",        "Keer",        "Antwoorden",
-        "Laatste score (%)", "Beste score (%)", "Laatste keer"};
+        "Leerling",        "Oefening",     "Keer",          "Antwoorden", "Laatste score (%)",
+        "Beste score (%)", "Laatste keer", "Kans goed (%)", "Advies"};
     if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
     return QString::fromUtf8(titles[section]);

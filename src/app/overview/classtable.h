@@ -1,8 +1,11 @@
 #pragma once
 // The class table: one row per pupil and exercise level, over the records
 // that pass the filter: runs, answers given, last and best score in % and
-// the date of the last run. It follows the filter as it changes.
+// the date of the last run; from the mastery estimates the predicted chance
+// of a right answer there and the advice for the exercise. It follows the
+// filter and the estimates as they change.
 
+#include "masterymodel.h"
 #include "recordmodel.h"
 
 namespace overview {
@@ -25,8 +28,21 @@ QList<ClassRow> classRows(const QList<const Record*>& records);
 class ClassTable : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Name, Exercise, Runs, Answers, Last, Best, LastWhen, ColumnCount };
-    explicit ClassTable(RecordFilter* filter, QObject* parent = nullptr);
+    enum Column {
+        Name,
+        Exercise,
+        Runs,
+        Answers,
+        Last,
+        Best,
+        LastWhen,
+        Chance,
+        Advised,
+        ColumnCount
+    };
+    // Without mastery the last two columns stay empty.
+    explicit ClassTable(RecordFilter* filter, const MasteryModel* mastery = nullptr,
+                        QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,7 +55,9 @@ public:
 
 private:
     void rebuild();
+    QVariant masteryData(const ClassRow& r, int column, bool sort) const;
     RecordFilter* filter_;
+    const MasteryModel* mastery_;
     QList<ClassRow> rows_;
 };
 

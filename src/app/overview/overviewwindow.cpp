@@ -4,9 +4,11 @@
 #include "csvexport.h"
 #include "exercisenames.h"
 #include "pdfreport.h"
+#include "problemsview.h"
 #include "pupilchart.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace overview {
@@ -58,9 +61,11 @@ OverviewWindow::OverviewWindow(QWidget* parent)
       dTot(dateEdit(QStringLiteral("Tot en met datum"), this)),
       bCsv(button(QStringLiteral("CSV opslaan…"), QStringLiteral("Tabel opslaan als CSV"), this)),
       bPdf(button(QStringLiteral("PDF-rapport…"), QStringLiteral("Rapport opslaan als PDF"), this)),
-      progress(new QProgressBar(this)), status(new QLabel(this)), table(new QTableView(this)),
-      chart(new PupilChart(this)), answers(new AnswersView(this)),
-      sorted(new QSortFilterProxyModel(this))
+      progress(new QProgressBar(this)), status(new QLabel(this)), views(new QTabWidget(this)),
+      table(new QTableView(this)), glanceView(new QTableView(this)),
+      onlyStuck(new QCheckBox(QStringLiteral("Alleen vastgelopen leerlingen"), this)),
+      chart(new PupilChart(this)), adviceLabel(new QLabel(this)), answers(new AnswersView(this)),
+      sorted(new QSortFilterProxyModel(this)), glanceSorted(new QSortFilterProxyModel(this))
 {
     setWindowTitle(QStringLiteral("Telkompas overzicht"));
     nameFilter->setPlaceholderText(QStringLiteral("Naam"));
@@ -72,11 +77,23 @@ OverviewWindow::OverviewWindow(QWidget* parent)
     fillExercises();
 
     setUpTable();
+    views->addTab(table, QStringLiteral("Tabel"));
+    views->addTab(makeGlance(), QStringLiteral("Klas in één oogopslag"));
+    problems = new ProblemsView(&records, &mastery, this);
+    views->addTab(problems, QStringLiteral("Foute antwoorden"));
+    views->setAccessibleName(QStringLiteral("Weergave"));
+    adviceLabel->setWordWrap(true);
+    adviceLabel->setAccessibleName(QStringLiteral("Advies"));
+    auto* chartPage = new QWidget(this);
+    auto* chartColumn = new QVBoxLayout(chartPage);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
+    chartColumn->addWidget(chart, 1);
+    chartColumn->addWidget(adviceLabel);
     auto* right = new QSplitter(Qt::Vertical, this);
-    right->addWidget(chart);
+    right->addWidget(chartPage);
     right->addWidget(answers);
     auto* split = new QSplitter(this);
-    split->addWidget(table);
+    split->addWidget(views);
     split->addWidget(right);
     split->setSizes({600, 600});
     right->setSizes({400, 300});
@@ -125,6 +142,36 @@ void OverviewWindow::setUpTable()
         corner->setAccessibleName(QStringLiteral("Hele tabel kiezen"));
 }
 
+QWidget* OverviewWindow::makeGlance()
+{
+    glanceSorted->setSourceModel(&glance);
+    glanceSorted->setSortRole(SortRole);
+    glanceSorted->setFilterKeyColumn(ClassGlance::Stuck);
+    glanceView->setModel(glanceSorted);
+    glanceView->setSortingEnabled(true);
+    glanceView->sortByColumn(ClassGlance::Name, Qt::AscendingOrder);
+    glanceView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    glanceView->setSelectionMode(QAbstractItemView::SingleSelection);
+    glanceView->verticalHeader()->hide();
+    glanceView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    glanceView->setAccessibleName(QStringLiteral("Klas in één oogopslag"));
+    glanceView->setCornerButtonEnabled(false);
+    for (QAbstractButton* corner : glanceView->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Hele tabel kiezen"));
+    glanceView->setAccessibleDescription(
+        QStringLiteral("Per leerling en oefening de kans in procenten dat een opgave goed gaat"));
+    onlyStuck->setAccessibleName(onlyStuck->text());
+    connect(onlyStuck, &QCheckBox::toggled, this, [this](bool on) {
+        glanceSorted->setFilterRegularExpression(on ? QStringLiteral("\\S") : QString());
+    });
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(onlyStuck);
+    column->addWidget(glanceView, 1);
+    return page;
+}
+
 // Selection, reading progress, the folder follower and the buttons.
 void OverviewWindow::connectSignals()
 {
@@ -134,6 +181,14 @@ void OverviewWindow::connectSignals()
             i.isValid() ? sorted->index(i.row(), ClassTable::Name).data().toString() : QString();
         showPupil();
     });
+    connect(glanceView->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        const QModelIndex i = glanceView->currentIndex();
+        if (!i.isValid())
+            return;
+        pupil_ = glanceSorted->index(i.row(), ClassGlance::Name).data().toString();
+        showPupil();
+    });
+    connect(&mastery, &MasteryModel::changed, this, &OverviewWindow::showAdvice);
     connect(&classTable, &QAbstractItemModel::modelReset, this, [this] {
         const QString pupil = pupil_;
         choosePupil(pupil); // the table was rebuilt: the same pupil stays chosen
@@ -266,7 +321,13 @@ void OverviewWindow::choosePupil(const QString& name)
     for (int r = 0; r < sorted->rowCount(); ++r) {
         if (sorted->index(r, ClassTable::Name).data().toString() == name) {
             table->setCurrentIndex(sorted->index(r, ClassTable::Name));
-            return;
+            break;
+        }
+    }
+    for (int r = 0; r < glanceSorted->rowCount(); ++r) {
+        if (glanceSorted->index(r, ClassGlance::Name).data().toString() == name) {
+            glanceView->setCurrentIndex(glanceSorted->index(r, ClassGlance::Name));
+            break;
         }
     }
 }
@@ -276,6 +337,16 @@ void OverviewWindow::showPupil()
     answers->clear();
     chart->showLines(pupil_, pupil_.isEmpty() ? QList<ChartLine>{}
                                               : chartLines(classTable.recordsOf(pupil_)));
+    showAdvice();
+}
+
+void OverviewWindow::showAdvice()
+{
+    const QStringList lines = adviceLines(mastery.estimates(), pupil_);
+    const QString text =
+        lines.isEmpty() ? QString() : QStringLiteral("Advies:\n") + lines.join(QLatin1Char('\n'));
+    adviceLabel->setText(text);
+    adviceLabel->setAccessibleDescription(text);
 }
 
 bool OverviewWindow::saveCsv(const QString& path) const
@@ -289,7 +360,7 @@ bool OverviewWindow::saveCsv(const QString& path) const
 
 bool OverviewWindow::savePdf(const QString& path) const
 {
-    return writeReport(path, classTable, folderLabel->text());
+    return writeReport(path, classTable, mastery.estimates(), folderLabel->text());
 }
 
 void OverviewWindow::askFolder()

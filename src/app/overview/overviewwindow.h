@@ -1,10 +1,13 @@
 #pragma once
 // The teacher's class overview: every results file under a folder, read on
 // all cores with a progress bar, as a table of pupils and exercise levels
-// with filters, a chart per pupil with the answers of a chosen run, followed
+// with filters, the class at a glance (the mastery of every pupil and level,
+// who is stuck), a chart per pupil with the advice what to practise next and
+// the answers of a chosen run, followed
 // live while pupils play, and exported as CSV or as a PDF report. It only
 // reads the results files.
 
+#include "classglance.h"
 #include "classtable.h"
 #include "folderfollower.h"
 #include "recordmodel.h"
@@ -12,6 +15,7 @@
 #include <QFutureWatcher>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -19,11 +23,13 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 
 namespace overview {
 
 class AnswersView;
+class ProblemsView;
 class PupilChart;
 
 class OverviewWindow : public QWidget {
@@ -53,14 +59,22 @@ public:
     QPushButton* bPdf;
     QProgressBar* progress;
     QLabel* status;
+    QTabWidget* views;
     QTableView* table;
+    QTableView* glanceView;
+    QCheckBox* onlyStuck;
+    ProblemsView* problems = nullptr;
     PupilChart* chart;
+    QLabel* adviceLabel;
     AnswersView* answers;
 
     RecordModel records;
+    MasteryModel mastery{&records};
     RecordFilter filter{&records};
-    ClassTable classTable{&filter};
+    ClassTable classTable{&filter, &mastery};
+    ClassGlance glance{&mastery};
     QSortFilterProxyModel* sorted;
+    QSortFilterProxyModel* glanceSorted;
     FolderFollower follower;
 
 signals:
@@ -68,6 +82,7 @@ signals:
 
 private:
     void setUpTable();
+    QWidget* makeGlance();
     void connectSignals();
     QWidget* makeFilterBar();
     void fillExercises();
@@ -75,6 +90,7 @@ private:
     void readDone();
     void applyUpdates(const QList<overview::FileUpdate>& updates);
     void showPupil();
+    void showAdvice();
     void askFolder();
     void askCsv();
     void askPdf();

@@ -2,6 +2,7 @@
 
 #include "chartdata.h"
 #include "classtable.h"
+#include "mastery.h"
 #include "pupilchart.h"
 
 #include <QPainter>
@@ -14,7 +15,9 @@ namespace {
 int drawRows(QPainter& p, const ClassTable& table, const QString& pupil, int top, int width)
 {
     const int line = p.fontMetrics().height() * 5 / 4;
-    const int columns = ClassTable::ColumnCount - 1; // the name is the heading
+    // The name is the heading; the chance and the advice follow below the
+    // rows, a line per exercise.
+    const int columns = ClassTable::LastWhen;
     const int first = width * 3 / 10;
     const int step = (width - first) / (columns - 1);
     auto x = [&](int c) { return c == 1 ? 0 : first + (c - 2) * step; };
@@ -35,9 +38,22 @@ int drawRows(QPainter& p, const ClassTable& table, const QString& pupil, int top
     }
     return y + 2 * line - top;
 }
+
+// Draws the pupil's advice from top, a line per exercise; returns the height used.
+int drawAdvice(QPainter& p, const QStringList& lines, int top)
+{
+    const int line = p.fontMetrics().height() * 5 / 4;
+    int y = top;
+    for (const QString& text : lines) {
+        y += line;
+        p.drawText(0, y, text);
+    }
+    return lines.isEmpty() ? 0 : y + line - top;
+}
 } // namespace
 
-bool writeReport(const QString& path, const ClassTable& table, const QString& title)
+bool writeReport(const QString& path, const ClassTable& table, const Mastery& mastery,
+                 const QString& title)
 {
     QPdfWriter pdf(path);
     pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -66,7 +82,11 @@ bool writeReport(const QString& path, const ClassTable& table, const QString& ti
         const int top = p.fontMetrics().height() * 2;
         p.drawText(0, top, pupils[i]);
         p.setFont(font);
-        const int used = drawRows(p, table, pupils[i], top, width);
+        int used = drawRows(p, table, pupils[i], top, width);
+        QStringList advice = adviceLines(mastery, pupils[i]);
+        if (!advice.isEmpty())
+            advice.prepend(QStringLiteral("Advies:"));
+        used += drawAdvice(p, advice, top + used);
         chart.showLines(pupils[i], chartLines(table.recordsOf(pupils[i])));
         const QRectF target(0, top + used, width, width / 2.0);
         chart.scene()->setSceneRect(QRectF(QPointF(0, 0), chart.size()));

@@ -1,0 +1,267 @@
+// The overview's mastery estimates on classes of simulated pupils whose true
+// chance of a right answer per level is known, written as the metric form
+// writes its results: the estimates rank the pupils as the truth does and lie
+// close to it; stuck pupils are marked, improving ones not; the advice; the
+// wrong answer given most is the one the problems view reports.
+#include "app/overview/folderreader.h"
+#include "app/overview/mastery.h"
+#include "app/overview/problemkinds.h"
+#include "exercises/metric/metriccheck.h"
+#include "exercises/metric/metricproblem.h"
+#include "fixedclock.h"
+#include "run/resultsfile.h"
+#include "run/resultsfolder.h"
+#include "run/rules.h"
+#include "testmain.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
+
+using namespace overview;
+
+namespace {
+const double difficulty[] = {-1.0, 0.0, 1.0}; // true, of metric levels 1 to 3
+
+double truth(int pupil, int level)
+{
+    const double ability = -1.0 + 3.0 * pupil / 29;
+    return 1 / (1 + std::exp(difficulty[level - 1] - ability));
+}
+
+// A player's results text of a metric run, as the form writes it: rights[k]
+// tells whether answer k is right.
+QString metricPart(const QString& name, int level, const QList<bool>& rights,
+                   common::Random& random, const QString& wrongTyped = {})
+{
+    run::Player player{name, 0, int(rights.size()), 0, {}};
+    player.log = results::header(name);
+    for (qsizetype k = 0; k < rights.size(); ++k) {
+        const metric::Problem p = metric::generate(level > 3 ? int(k % 3) + 1 : level, random);
+        QString typed = p.answerText.trimmed() + (rights[k] ? "" : "1");
+        if (!rights[k] && !wrongTyped.isEmpty() && k % 3 != 0)
+            typed = wrongTyped;
+        player.log += "\r\n" + metric::check(p, typed).log.first();
+        player.score += rights[k] ? 1 : 0;
+    }
+    return player.log + run::endResult(player);
+}
+
+QList<const Record*> pointers(const QList<Record>& records)
+{
+    QList<const Record*> out;
+    for (const Record& r : records)
+        out.append(&r);
+    return out;
+}
+
+// Ranks from 0; the values have no ties.
+QList<double> ranks(const QList<double>& values)
+{
+    QList<double> out(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        out[i] = double(
+            std::count_if(values.begin(), values.end(), [&](double v) { return v < values[i]; }));
+    return out;
+}
+
+double spearman(const QList<double>& a, const QList<double>& b)
+{
+    const QList<double> ra = ranks(a), rb = ranks(b);
+    double d2 = 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        d2 += (ra[i] - rb[i]) * (ra[i] - rb[i]);
+    const double n = double(a.size());
+    return 1 - 6 * d2 / (n * (n * n - 1));
+}
+} // namespace
+
+class OverviewMasteryTest : public QObject {
+    Q_OBJECT
+    tktest::FixedClock* clock = nullptr;
+    std::unique_ptr<common::Clock> before;
+
+private slots:
+    void init()
+    {
+        auto c = std::make_unique<tktest::FixedClock>();
+        clock = c.get();
+        before = common::setClock(std::move(c));
+    }
+    void cleanup()
+    {
+        common::setClock(std::move(before));
+        results::setFolder(QString());
+    }
+
+    // 30 pupils, two lessons a week for six weeks, each lesson a run of ten
+    // problems at every level, two pupils to a block.
+    void estimatesFollowTheTrueChances()
+    {
+        QTemporaryDir dir;
+        results::setFolder(dir.path());
+        common::SeededRandom random(25);
+        const QDate start(2026, 9, 7);
+        for (int lesson = 0; lesson < 12; ++lesson) {
+            clock->date = start.addDays(lesson / 2 * 7 + lesson % 2 * 3).toString("d-M-yyyy");
+            for (int level = 1; level <= 3; ++level) {
+                clock->time = QString("10:%1").arg(level * 10);
+                for (int pair = 0; pair < 15; ++pair) {
+                    QString parts[2];
+                    for (int p = 0; p < 2; ++p) {
+                        const int pupil = 2 * pair + p;
+                        QList<bool> rights;
+                        for (int k = 0; k < 10; ++k)
+                            rights << (random.rnd() < truth(pupil, level));
+                        parts[p] =
+                            metricPart(QString("Leerling %1").arg(pupil), level, rights, random);
+                    }
+                    QVERIFY(results::append(results::fileName(2, level), parts[0], parts[1]));
+                }
+            }
+        }
+        QList<Record> records;
+        for (const FileState& f : readFolder(dir.path()))
+            records += f.read.records;
+        QCOMPARE(records.size(), 12 * 3 * 30);
+        const Mastery m = estimateMastery(pointers(records));
+        for (int level = 1; level <= 3; ++level) {
+            QList<double> estimated, truths;
+            for (int pupil = 0; pupil < 30; ++pupil) {
+                const LevelMastery* l = m.find(QString("Leerling %1").arg(pupil), 2, level);
+                QVERIFY(l);
+                QCOMPARE(l->answers, 120);
+                estimated << l->chance;
+                truths << truth(pupil, level);
+                QVERIFY2(std::abs(l->chance - truths.last()) <= 0.10,
+                         qPrintable(QString("pupil %1 level %2: %3 against %4")
+                                        .arg(pupil)
+                                        .arg(level)
+                                        .arg(l->chance)
+                                        .arg(truths.last())));
+            }
+            QVERIFY(spearman(estimated, truths) >= 0.9);
+        }
+    }
+
+    void stuckAndAdvice_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("count");         // answers per run
+        QTest::addColumn<QList<int>>("rights"); // right answers of a run a day from 1-12
+        QTest::addColumn<int>("stuckSince");    // day of December; 0: not stuck
+        QTest::addColumn<QString>("advice");    // empty: not checked
+        // clang-format off
+        QTest::newRow("flat under 60 % is stuck, goes back")
+            << 2 << 10 << QList<int>{4, 3, 4, 3} << 2 << "terug naar Metriek: lengten";
+        QTest::newRow("falling under 60 % is stuck") << 3 << 10 << QList<int>{8, 5, 3, 2} << 2 << "";
+        QTest::newRow("steadily improving is not") << 1 << 10 << QList<int>{1, 2, 3, 4, 5} << 0 << "";
+        QTest::newRow("improving with a dip is not") << 1 << 10 << QList<int>{2, 4, 3, 5} << 0 << "";
+        QTest::newRow("a run at 60 % is not") << 1 << 10 << QList<int>{5, 6, 4, 3} << 0 << "";
+        QTest::newRow("two runs are too few") << 1 << 10 << QList<int>{2, 2} << 0 << "";
+        QTest::newRow("all right moves on")
+            << 1 << 10 << QList<int>{10, 10, 10, 10} << 0 << "door naar Metriek: oppervlakten";
+        QTest::newRow("all right at the last level")
+            << 4 << 10 << QList<int>{10, 10, 10, 10} << 0 << "Metriek: door elkaar beheerst";
+        QTest::newRow("half right stays")
+            << 2 << 10 << QList<int>{7, 6, 7, 6} << 0 << "verder oefenen met Metriek: oppervlakten";
+        QTest::newRow("too few answers")
+            << 2 << 5 << QList<int>{4} << 0
+            << "verder oefenen met Metriek: oppervlakten (te weinig gegevens)";
+        // clang-format on
+    }
+    void stuckAndAdvice()
+    {
+        QFETCH(int, level);
+        QFETCH(int, count);
+        QFETCH(QList<int>, rights);
+        common::SeededRandom random(7);
+        QByteArray file;
+        for (qsizetype run = 0; run < rights.size(); ++run) {
+            clock->date = QString("%1-12-2026").arg(run + 1);
+            QList<bool> answers;
+            for (int k = 0; k < count; ++k)
+                answers << (k < rights[run]);
+            file += results::block(metricPart("Anna", level, answers, random), {}).toUtf8();
+        }
+        const QList<Record> records = readBlocks(file, {2, level}).records;
+        QCOMPARE(records.size(), rights.size());
+        const Mastery m = estimateMastery(pointers(records));
+        const LevelMastery* l = m.find("Anna", 2, level);
+        QVERIFY(l);
+        QTEST(l->stuck ? l->stuckSince.day() : 0, "stuckSince");
+        QCOMPARE(chanceText(*l) == "te weinig gegevens", count * rights.size() < 10);
+        QFETCH(QString, advice);
+        if (!advice.isEmpty())
+            QCOMPARE(adviceText(*m.adviceOf("Anna", 2)), advice);
+    }
+
+    void problemKinds_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("number"); // of the answer in its run
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("correct");
+        QTest::addColumn<QString>("kind");
+        // clang-format off
+        QTest::newRow("metric: the units") << 2 << 1 << 0 << "1.1 km" << "110000 cm" << "km → cm";
+        QTest::newRow("sums: operations and signs") << 3 << 4 << 0 << "-4 +      3   x   -2" << "-10" << "-n + n x -n";
+        QTest::newRow("sums: the number asked for") << 3 << 4 << 1 << "-7 x  .... = -21" << "3" << "-n x .... = -n";
+        QTest::newRow("percentages: the question") << 1 << 0 << 0 << "100 % = 40  Hoeveel % is 4 ?" << "10" << "n % = n Hoeveel % is n ?";
+        QTest::newRow("brackets: the form") << 4 << 1 << 0 << "3x(2x + 5)" << "6x²+15x" << "nx(nx + n)";
+        QTest::newRow("equations, mixed: the problem's level") << 6 << 7 << 8 << "3x + 5 =  17" << "4" << "weegschaal 1";
+        QTest::newRow("graphs: a parabola") << 7 << 7 << 0 << "y= 2(x-1)^2 + 3" << "" << "parabool";
+        QTest::newRow("graphs: a sine") << 7 << 7 << 0 << "y= 2sin(x)" << "" << "gonio";
+        // clang-format on
+    }
+    void problemKinds()
+    {
+        QFETCH(int, option);
+        QFETCH(int, level);
+        QFETCH(int, number);
+        Answer a;
+        QFETCH(QString, problem);
+        QFETCH(QString, correct);
+        a.problem = problem;
+        a.correct = correct;
+        QTEST(problemKind(option, level, number, a), "kind");
+    }
+
+    // Two of three wrong answers are "7", the others each their own.
+    void theWrongAnswerGivenMostIsReported()
+    {
+        common::SeededRandom random(3);
+        QByteArray file;
+        for (int run = 0; run < 12; ++run) {
+            QList<bool> rights;
+            for (int k = 0; k < 10; ++k)
+                rights << (k % 2 == 0);
+            file += results::block(
+                        metricPart(QString("Leerling %1").arg(run % 3), 1, rights, random, "7"), {})
+                        .toUtf8();
+        }
+        const QList<Record> records = readBlocks(file, {2, 1}).records;
+        const QList<ProblemKind> kinds = wrongByKind(pointers(records), 2, 1);
+        QVERIFY(!kinds.isEmpty());
+        int wrong = 0;
+        for (const ProblemKind& k : kinds) {
+            wrong += k.wrong;
+            QCOMPARE(k.pupils.size(), k.wrong);
+            QVERIFY(k.wrong <= k.answers);
+            QVERIFY(kinds.first().wrong >= k.wrong);
+            const auto sevens =
+                std::count_if(k.pupils.begin(), k.pupils.end(),
+                              [](const PupilAnswer& a) { return a.given.startsWith("7 "); });
+            if (sevens >= 2) {
+                QCOMPARE(k.common.first().given, "7 " + k.kind.section(" → ", 1));
+                QCOMPARE(k.common.first().count, int(sevens));
+            }
+            QVERIFY(k.common.first().example.endsWith(k.kind.section(" → ", 0, 0)));
+        }
+        QCOMPARE(wrong, 12 * 5);
+    }
+};
+
+TK_TEST(OverviewMasteryTest)
+#include "overview_mastery_test.moc"
