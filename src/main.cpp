@@ -8,9 +8,14 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // Worksheets are for the teacher: the overview program makes them.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--werkblad") == 0)
+            return startOverview(argv);
     FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.finish();
@@ -20,6 +25,10 @@ int main(int argc, char** argv)
     if (!start.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(start.error));
         return 2;
+    }
+    if (start.help) {
+        std::fputs(qPrintable(startUsage()), stdout);
+        return 0;
     }
     if (start.overview)
         return startOverview(argv);
