@@ -4,6 +4,7 @@
 
 #include "app/overview/overviewwindow.h"
 #include "app/worksheets/command.h"
+#include "app/worksheets/dialog.h"
 #include "run/commandline.h"
 #include "run/resultsfolder.h"
 #include "ui/appsetup.h"
@@ -39,6 +40,10 @@ int main(int argc, char** argv)
     results::setFolder(start.resultsFolder);
     QApplication::setDesktopFileName(QStringLiteral("nl.telkompas.Overzicht"));
     overview::OverviewWindow window;
+    window.offerWorksheets([&window] {
+        worksheets::Dialog dialog(&window);
+        dialog.exec();
+    });
     window.open(start.overviewFolder);
     window.show();
     return app.exec();

@@ -1,14 +1,17 @@
 // Worksheets: every exercise at every level is written as a PDF, its text
 // read back with pdftotext, and held against the exercise's own generators,
 // answer checks and explanations. The command line is run as a teacher runs it.
+#include "app/worksheets/dialog.h"
 #include "app/worksheets/request.h"
 #include "app/worksheets/write.h"
-#include "exercises/metric/metricproblem.h"
+#include "exercises/metric/metricexplanation.h"
 #include "exercises/sums/generator.h"
 #include "exercises/worksheet/sheet.h"
 #include "testmain.h"
 
+#include <QComboBox>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -73,6 +76,7 @@ private slots:
     void everyExerciseAndLevel_data();
     void everyExerciseAndLevel();
     void problemsAreTheGenerators();
+    void overviewDialog();
     void commandLine_data();
     void commandLine();
 };
@@ -152,14 +156,35 @@ void WorksheetsTest::problemsAreTheGenerators()
     const std::uint64_t seed = worksheet::seedOf(metric, 4, 6, 7, 0);
     const worksheet::Sheet m = worksheet::make(metric, 4, 6, seed);
     worksheet::SheetRandom r(seed);
-    for (int n = 1; n <= 6; ++n) // the mixed level: lengths, areas, volumes, ...
-        QCOMPARE(m.items[n - 1].answer, metric::generate((n - 1) % 3 + 1, r).answerText.trimmed());
+    for (int n = 1; n <= 6; ++n) { // the mixed level: lengths, areas, volumes, ...
+        const metric::Problem o = metric::generate((n - 1) % 3 + 1, r);
+        QCOMPARE(m.items[n - 1].answer, o.answerText.trimmed());
+        QCOMPARE(m.items[n - 1].explanation, metric::explain(o));
+    }
 
     const catalogue::Exercise& sums = *catalogue::find(u"sommen");
     const worksheet::Sheet s = worksheet::make(sums, 3, 4, seed);
     worksheet::SheetRandom r2(seed);
     for (int n = 1; n <= 4; ++n)
         QVERIFY(s.items[n - 1].explanation.contains(sums::generate(3, n, r2).row.labels[0]));
+}
+
+// The dialog offers the menu's captions and a run's count, and writes every version.
+void WorksheetsTest::overviewDialog()
+{
+    worksheets::Dialog d;
+    d.exercise->setCurrentText(QStringLiteral("Vergelijkingen"));
+    QCOMPARE(d.level->itemText(0), QStringLiteral("Bordjesmanier niv. 1"));
+    QCOMPARE(d.count->value(), 20);
+    d.level->setCurrentIndex(4);
+    QCOMPARE(d.count->value(), 10);
+    d.versions->setValue(3);
+    d.sheetNumber->setValue(7);
+    QTemporaryDir dir;
+    QVERIFY(d.save(dir.filePath("v.pdf")));
+    const QString text = pdfText(dir.filePath("v.pdf"));
+    QVERIFY(text.contains(QStringLiteral("Kwadr.verg.niveau1")));
+    QVERIFY(text.contains(QStringLiteral("Blad7\u00B7versieC")));
 }
 
 void WorksheetsTest::commandLine_data()

@@ -11,6 +11,7 @@
 
 #include <QFutureWatcher>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QDateEdit;
@@ -42,6 +43,9 @@ public:
     bool saveCsv(const QString& path) const;
     bool savePdf(const QString& path) const;
     void choosePupil(const QString& name);
+    // Shows "Werkblad…" and has it call `open`; the worksheets are not the
+    // overview's own, so the program that has them hands them in.
+    void offerWorksheets(std::function<void()> open);
 
     QLabel* folderLabel;
     QPushButton* bMap;
@@ -51,6 +55,7 @@ public:
     QDateEdit* dTot;
     QPushButton* bCsv;
     QPushButton* bPdf;
+    QPushButton* bWorksheet;
     QProgressBar* progress;
     QLabel* status;
     QTableView* table;
