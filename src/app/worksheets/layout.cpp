@@ -20,13 +20,13 @@ QString number(int i)
 
 double lineHeight(QPainter& p)
 {
-    return QFontMetricsF(p.font()).lineSpacing();
+    return QFontMetricsF(p.font(), p.device()).lineSpacing();
 }
 
 // Text with its top at y.
 void text(QPainter& p, double x, double y, const QString& s)
 {
-    p.drawText(QPointF(x, y + QFontMetricsF(p.font()).ascent()), s);
+    p.drawText(QPointF(x, y + QFontMetricsF(p.font(), p.device()).ascent()), s);
 }
 
 void ruledLines(QPainter& p, double x, double y, double width, int n)
@@ -36,6 +36,20 @@ void ruledLines(QPainter& p, double x, double y, double width, int n)
     for (int k = 1; k <= n; ++k)
         p.drawLine(QPointF(x, y + k * writeLine), QPointF(x + width, y + k * writeLine));
     p.restore();
+}
+
+// The explanation's fixed-width font, smaller where its longest line would
+// not fit in the width.
+QFont fitting(const QStringList& lines, double width, QPaintDevice* device)
+{
+    qsizetype longest = 0;
+    for (const QString& l : lines)
+        longest = std::max(longest, l.size());
+    QFont f = monoFont();
+    const double advance = QFontMetricsF(f, device).horizontalAdvance(QLatin1Char('0'));
+    if (longest * advance > width)
+        f.setPointSizeF(std::max(5.0, f.pointSizeF() * width / (longest * advance)));
+    return f;
 }
 
 // Short problems, two to a row.
@@ -85,7 +99,7 @@ std::size_t pictures(Paper& paper, const worksheet::Sheet& sheet, std::size_t i)
     const Room room = sheet.items[i].room;
     const double column = paper.width() / 2;
     const double line = lineHeight(p);
-    const double side = room == Room::Graph ? column - 24 : column * 0.6;
+    const double side = room == Room::Graph ? column - 40 : column * 0.6;
     const double h = side + line + 2 * gap;
     for (int c = 0; i < sheet.items.size() && sheet.items[i].room == room; ++i, c ^= 1) {
         const Item& item = sheet.items[i];
@@ -137,32 +151,34 @@ void layOutKey(Paper& paper, const worksheet::Sheet& sheet)
     QPainter& p = paper.painter();
     for (std::size_t i = 0; i < sheet.items.size(); ++i) {
         const Item& item = sheet.items[i];
-        p.setFont(monoFont());
-        const double mono = lineHeight(p);
         const QStringList lines =
             item.explanation.isEmpty() ? QStringList() : ui::textLines(item.explanation);
+        const QFont mono = fitting(lines, paper.width() - 28, p.device());
+        p.setFont(mono);
+        const double monoLine = lineHeight(p);
         p.setFont(textFont(11, true));
         const double line = lineHeight(p);
         // A block stays on one page unless it is longer than a page.
-        paper.need(line + lines.size() * mono + gap);
+        paper.need(line + lines.size() * monoLine + gap);
         text(p, 0, paper.y, number(int(i)));
         text(p, 28, paper.y, item.answer);
         if (!item.explanationTitle.isEmpty()) {
-            const double after = 28 + QFontMetricsF(p.font()).horizontalAdvance(item.answer) + 24;
+            const double after =
+                28 + QFontMetricsF(p.font(), p.device()).horizontalAdvance(item.answer) + 24;
             p.setFont(textFont(9));
             p.setPen(Qt::darkGray);
             text(p, std::max(after, paper.width() * 0.6), paper.y + 2, item.explanationTitle);
             p.setPen(Qt::black);
         }
         paper.y += line;
-        p.setFont(monoFont());
+        p.setFont(mono);
         for (const QString& l : lines) {
-            if (paper.y + mono > paper.bottom()) {
+            if (paper.y + monoLine > paper.bottom()) {
                 paper.newPage();
-                p.setFont(monoFont());
+                p.setFont(mono);
             }
             text(p, 28, paper.y, l);
-            paper.y += mono;
+            paper.y += monoLine;
         }
         paper.y += gap;
     }

@@ -35,11 +35,18 @@ std::function<double(QPainter&, double)> header(const Request& q, int version, b
     const QString heading = (key ? QStringLiteral("Antwoorden: ") : QString()) + title(q);
     const QString mark = sheetMark(q, version);
     return [heading, mark, key](QPainter& p, double width) {
-        p.setFont(textFont(14, true));
-        const QFontMetricsF big(p.font());
+        p.setFont(textFont(11));
+        const QFontMetricsF small(p.font(), p.device());
+        // The heading gets smaller where it would run into the mark.
+        const double room = width - small.horizontalAdvance(mark) - 12;
+        double size = 14;
+        while (size > 8 &&
+               QFontMetricsF(textFont(size, true), p.device()).horizontalAdvance(heading) > room)
+            size -= 0.5;
+        p.setFont(textFont(size, true));
+        const QFontMetricsF big(p.font(), p.device());
         p.drawText(QPointF(0, big.ascent()), heading);
         p.setFont(textFont(11));
-        const QFontMetricsF small(p.font());
         p.drawText(QPointF(width - small.horizontalAdvance(mark), big.ascent()), mark);
         double y = big.lineSpacing() + 6;
         if (!key) {

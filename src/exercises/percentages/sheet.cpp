@@ -14,7 +14,8 @@ std::vector<worksheet::Item> sheetItems(const catalogue::Exercise&, int, int cou
         const Problem o = generate(kindOfPlayer1(n), random);
         worksheet::Item item;
         item.blank = worksheet::dots;
-        item.problem = o.line1 + QChar(13) + o.line2 + QChar(13) + o.line3 + item.blank;
+        item.problem =
+            o.line1 + QChar(13) + o.line2 + QChar(13) + o.line3 + QLatin1Char(' ') + item.blank;
         item.answer = o.answerText.trimmed();
         item.explanationTitle = QStringLiteral("procenten");
         item.explanation = explain(o, o.line1, o.line2, o.line3);

@@ -23,9 +23,9 @@ void drawSquare(QPainter& p, const QRectF& r, double units,
     }
     p.save();
     p.translate(r.topLeft());
-    // A picture is played back scaled by its resolution over the device's.
+    // A picture is played back scaled by the device's resolution over its own.
     const double dpi = double(picture.logicalDpiX()) / p.device()->logicalDpiX();
-    p.scale(r.width() / pixels / dpi, r.height() / pixels / dpi);
+    p.scale(r.width() / pixels * dpi, r.height() / pixels * dpi);
     p.drawPicture(QPointF(0, 0), picture);
     p.restore();
 }
