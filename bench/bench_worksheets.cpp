@@ -28,14 +28,14 @@ void BM_Worksheet40(benchmark::State& state, const char* id)
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Worksheet40, hoeken, "hoeken")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, procenten, "procenten")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, metriek, "metriek")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, sommen, "sommen")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, haakjes, "haakjes")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, ontbinden, "ontbinden")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, vergelijkingen, "vergelijkingen")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Worksheet40, grafieken, "grafieken")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, angles, "hoeken")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, percentages, "procenten")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, metric, "metriek")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, sums, "sommen")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, brackets, "haakjes")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, factoring, "ontbinden")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, equations, "vergelijkingen")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Worksheet40, graphs, "grafieken")->Unit(benchmark::kMillisecond);
 
 // The fonts of the PDF need a Qt application.
 int main(int argc, char** argv)

@@ -7,11 +7,6 @@
 
 namespace worksheets {
 
-bool wanted(const QStringList& arguments)
-{
-    return arguments.contains(QStringLiteral("--werkblad"));
-}
-
 int runCommand(const QStringList& arguments)
 {
     const Parsed parsed = parseArguments(arguments);

@@ -8,9 +8,6 @@
 
 namespace worksheets {
 
-// True when the command line asks for a worksheet.
-bool wanted(const QStringList& arguments);
-
 // Writes the worksheet the arguments ask for; the exit status: 0 done, 2
 // with a message on standard error when the line or the file is wrong.
 int runCommand(const QStringList& arguments);

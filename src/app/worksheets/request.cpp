@@ -124,7 +124,7 @@ Parsed parseArguments(const QStringList& arguments)
             else if (a == QLatin1String("--versies"))
                 q.versions = number(v, 1, maxVersions, a, r.error);
             else if (a == QLatin1String("--blad"))
-                q.sheetNumber = number(v, 0, 999999999, a, r.error);
+                q.sheetNumber = number(v, 1, 999999999, a, r.error);
             else
                 q.output = v;
         } else if (a.startsWith(QLatin1String("--"))) {
