@@ -10,6 +10,7 @@
 #include "app/overview/overviewwindow.h"
 #include "app/overview/pupilchart.h"
 #include "app/viewerform.h"
+#include "app/worksheets/dialog.h"
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
@@ -23,8 +24,10 @@
 #include "ui/messagebox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -156,7 +159,8 @@ void graphsScene()
     auto* f = qobject_cast<GraphsForm*>(show(QStringLiteral("grafieken")));
     save(f, QStringLiteral("grafieken-start"));
     const QString v = f->axes.variable;
-    answer(f->answerBox, v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
+    answer(f->answerBox,
+           v + QStringLiteral("^2/4-3")); // a wrong attempt, drawn over the given curve
     save(f, QStringLiteral("grafieken"));
     for (int page = 1; page <= 3; ++page) {
         f->helpButton->click();
@@ -187,9 +191,20 @@ void overviewScene()
     w.choosePupil(QStringLiteral("Chaima"));
     const auto runs = w.classTable.recordsOf(QStringLiteral("Chaima"));
     w.answers->showRun(*runs.last());
+    w.offerWorksheets([] {});
     w.show();
     QTest::qWait(200);
     save(&w, QStringLiteral("overzicht"));
+
+    // "Werkblad…": a mixed sheet of equations in two versions.
+    worksheets::Dialog d(&w);
+    d.exercise->setCurrentText(QStringLiteral("Vergelijkingen"));
+    d.level->setCurrentIndex(6);
+    d.versions->setValue(2);
+    d.sheetNumber->setValue(42);
+    d.show();
+    QTest::qWait(100);
+    save(&d, QStringLiteral("werkblad-dialoog"));
 }
 
 } // namespace
