@@ -2,7 +2,6 @@
 
 #include "exercises/worksheet/sheet.h"
 
-#include <QFileInfo>
 
 namespace worksheets {
 

@@ -3,7 +3,6 @@
 #include "layout.h"
 #include "paper.h"
 
-#include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
 
