@@ -129,6 +129,7 @@ void WorksheetsTest::everyExerciseAndLevel()
         for (std::size_t i = 0; i < sheets[v].items.size(); ++i) {
             const worksheet::Item& item = sheets[v].items[i];
             QVERIFY2(sheets[v].judge(int(i), item.answer), qPrintable(item.answer));
+            QVERIFY(!sheets[v].judge(int(i), QStringLiteral("12345")));
             r.find(QString::number(i + 1) + QStringLiteral(". ") + item.answer);
             for (const QString& line : item.explanation.split(QChar(13)))
                 r.find(line);
