@@ -5,9 +5,9 @@ SHELL := /bin/bash
 export CCACHE_BASEDIR := $(CURDIR)
 
 BUILD_PKGS := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools \
-              libgl-dev libfontconfig-dev fonts-comic-neue qt6-translations-l10n \
+              libgl-dev libfontconfig-dev fonts-comic-neue fonts-dejavu-core qt6-translations-l10n \
               qt6-charts-dev
-TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool appstream desktop-file-utils
+TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool appstream desktop-file-utils poppler-utils
 BENCH_PKGS := $(BUILD_PKGS) libbenchmark-dev libmuparser-dev
 FUZZ_PKGS  := $(BUILD_PKGS) clang libclang-rt-dev
 

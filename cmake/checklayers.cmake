@@ -3,7 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 # Fails when a file of src/ includes a header of a layer above its own.
 # Layers, lowest first: common, ui, run, exercises, app; the catalogue's
 # plain data (exercises/catalogue.*) sits below the exercises so that the
-# class overview (app/overview) can name exercises without their forms.
+# class overview (app/overview) can name exercises without their forms. The
+# worksheets (app/worksheets) stand beside the app: only the overview
+# program links them, so the pupils' program carries none of their code.
 #   cmake -DSRC=<path to src> [-DSTAMP=<file to touch>] -P checklayers.cmake
 
 function(tk_layer_of path out)
@@ -13,6 +15,8 @@ function(tk_layer_of path out)
     set(layer overviewmain)
   elseif(path MATCHES "^app/overview/")
     set(layer overview)
+  elseif(path MATCHES "^app/worksheets/")
+    set(layer worksheets)
   elseif(path MATCHES "^app/")
     set(layer app)
   elseif(path MATCHES "^exercises/catalogue\\.(h|cpp)$")
@@ -34,8 +38,9 @@ set(tk_sees_catalogue catalogue)
 set(tk_sees_exercises common ui run catalogue exercises)
 set(tk_sees_app common ui run catalogue exercises app)
 set(tk_sees_overview common ui run catalogue overview)
+set(tk_sees_worksheets common ui run catalogue exercises worksheets)
 set(tk_sees_main common ui run catalogue exercises app)
-set(tk_sees_overviewmain common ui run catalogue overview)
+set(tk_sees_overviewmain common ui run catalogue overview worksheets)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(errors "")

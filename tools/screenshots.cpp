@@ -11,6 +11,7 @@
 #include "app/overview/problemsview.h"
 #include "app/overview/pupilchart.h"
 #include "app/viewerform.h"
+#include "app/worksheets/dialog.h"
 #include "common/clock.h"
 #include "common/numbertext.h"
 #include "common/random.h"
@@ -24,8 +25,10 @@
 #include "ui/messagebox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -201,6 +204,7 @@ void overviewScene()
     w.choosePupil(QStringLiteral("Chaima"));
     const auto runs = w.classTable.recordsOf(QStringLiteral("Chaima"));
     w.answers->showRun(*runs.last());
+    w.offerWorksheets([] {});
     w.show();
     QTest::qWait(200);
     save(&w, QStringLiteral("overzicht"));
@@ -211,6 +215,16 @@ void overviewScene()
     w.problems->kinds->setCurrentItem(w.problems->kinds->topLevelItem(0));
     QTest::qWait(100);
     save(&w, QStringLiteral("overzicht-fouten"));
+
+    // "Werkblad…": a mixed sheet of equations in two versions.
+    worksheets::Dialog d(&w);
+    d.exercise->setCurrentText(QStringLiteral("Vergelijkingen"));
+    d.level->setCurrentIndex(6);
+    d.versions->setValue(2);
+    d.sheetNumber->setValue(42);
+    d.show();
+    QTest::qWait(100);
+    save(&d, QStringLiteral("werkblad-dialoog"));
 }
 
 } // namespace

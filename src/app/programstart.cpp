@@ -11,10 +11,15 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 #include <malloc.h>
 
 int runPupilsProgram(int argc, char** argv, const std::function<void(QWidget*)>& menuShown)
 {
+    // Worksheets are for the teacher: the overview program makes them.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--werkblad") == 0)
+            return startOverview(argv);
     // One heap for all threads: what the font warm-up leaves behind is then
     // reused by the rest of the program instead of staying on a heap of its own.
     mallopt(M_ARENA_MAX, 1);
@@ -26,6 +31,10 @@ int runPupilsProgram(int argc, char** argv, const std::function<void(QWidget*)>&
     if (!start.error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(start.error));
         return 2;
+    }
+    if (start.help) {
+        std::fputs(qPrintable(startUsage()), stdout);
+        return 0;
     }
     if (start.overview)
         return startOverview(argv);

@@ -2,6 +2,22 @@
 
 #include <QDir>
 
+QString startUsage()
+{
+    return QStringLiteral(
+        "Gebruik: telkompas [--resultaten MAP] [--overzicht [MAP]]\n"
+        "         telkompas --werkblad OEFENING NIVEAU [--aantal N] [--versies V]\n"
+        "                   [--blad NUMMER] [--sleutel-apart] -o BESTAND.pdf\n"
+        "  --resultaten MAP  de map van de resultatenbestanden\n"
+        "  --overzicht [MAP] het overzicht van de klas (telkompas-overzicht)\n"
+        "  --werkblad        een werkblad met antwoordsleutel als PDF; de sleutel komt\n"
+        "                    na de bladen, of met --sleutel-apart in BESTAND-sleutel.pdf.\n"
+        "                    OEFENING: hoeken, procenten, metriek, sommen, haakjes,\n"
+        "                    ontbinden, vergelijkingen, grafieken; NIVEAU: het nummer\n"
+        "                    of de naam uit het menu. Alle woorden en niveaus:\n"
+        "                    telkompas --werkblad --help\n");
+}
+
 StartOptions parseStartOptions(const QStringList& arguments, const QString& environment)
 {
     StartOptions o;
@@ -16,6 +32,8 @@ StartOptions parseStartOptions(const QStringList& arguments, const QString& envi
                 return o;
             }
             o.resultsFolder = arguments[++i];
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.help = true;
         } else if (a == QLatin1String("--overzicht")) {
             o.overview = true;
             if (hasValue)

@@ -2,7 +2,8 @@
 # The pupils' program loads none of the libraries only the class overview
 # needs: no Qt Charts, Qt OpenGL (Widgets) or Qt Concurrent, and no GL library
 # other than the ones Qt Gui itself loads; nor does it name a GL library of its
-# own. Usage: pupil_libraries.sh PROGRAM
+# own. Nor does it carry the teacher's worksheets (the overview program makes
+# them). Usage: pupil_libraries.sh PROGRAM
 prog=$1
 deps=$(ldd "$prog") || { echo "ldd $prog failed"; exit 1; }
 gui=$(echo "$deps" | awk '/libQt6Gui\.so/ {print $3}')
@@ -22,4 +23,7 @@ for lib in libGL.so libOpenGL.so libGLX.so libEGL.so; do
     echo "$prog names $lib itself"; status=1
   fi
 done
+if nm -C "$prog" 2>/dev/null | grep -q "worksheets::"; then
+  echo "$prog carries worksheet code"; status=1
+fi
 exit $status

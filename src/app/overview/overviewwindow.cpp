@@ -61,6 +61,8 @@ OverviewWindow::OverviewWindow(QWidget* parent)
       dTot(dateEdit(QStringLiteral("Tot en met datum"), this)),
       bCsv(button(QStringLiteral("CSV opslaan…"), QStringLiteral("Tabel opslaan als CSV"), this)),
       bPdf(button(QStringLiteral("PDF-rapport…"), QStringLiteral("Rapport opslaan als PDF"), this)),
+      bWorksheet(button(QStringLiteral("Werkblad…"),
+                        QStringLiteral("Werkblad met antwoordsleutel als PDF maken"), this)),
       progress(new QProgressBar(this)), status(new QLabel(this)), views(new QTabWidget(this)),
       table(new QTableView(this)), glanceView(new QTableView(this)),
       onlyStuck(new QCheckBox(QStringLiteral("Alleen vastgelopen leerlingen"), this)),
@@ -224,11 +226,19 @@ QWidget* OverviewWindow::makeFilterBar()
     row->addStretch(1);
     row->addWidget(bCsv);
     row->addWidget(bPdf);
+    row->addWidget(bWorksheet);
+    bWorksheet->hide();
     connect(nameFilter, &QLineEdit::textChanged, this, &OverviewWindow::applyFilters);
     connect(exerciseFilter, &QComboBox::currentIndexChanged, this, &OverviewWindow::applyFilters);
     connect(dVan, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
     connect(dTot, &QDateEdit::dateChanged, this, &OverviewWindow::applyFilters);
     return bar;
+}
+
+void OverviewWindow::offerWorksheets(std::function<void()> open)
+{
+    connect(bWorksheet, &QPushButton::clicked, this, std::move(open));
+    bWorksheet->show();
 }
 
 void OverviewWindow::fillExercises()

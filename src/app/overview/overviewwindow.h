@@ -14,6 +14,7 @@
 
 #include <QFutureWatcher>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +49,9 @@ public:
     bool saveCsv(const QString& path) const;
     bool savePdf(const QString& path) const;
     void choosePupil(const QString& name);
+    // Shows "Werkblad…" and has it call `open`; the worksheets are not the
+    // overview's own, so the program that has them hands them in.
+    void offerWorksheets(std::function<void()> open);
 
     QLabel* folderLabel;
     QPushButton* bMap;
@@ -57,6 +61,7 @@ public:
     QDateEdit* dTot;
     QPushButton* bCsv;
     QPushButton* bPdf;
+    QPushButton* bWorksheet;
     QProgressBar* progress;
     QLabel* status;
     QTabWidget* views;
