@@ -159,10 +159,10 @@ private slots:
             ui::Button* item = m->menu[e.firstButton + std::max(level, 1) - 1];
             const QString choice = item->caption();
             click(item);
-            click(m->playerOptions[1]);
-            m->nameBox1->setText(names[0]);
-            m->nameBox2->setText(names[1]);
-            click(m->okButton);
+            click(m->playerOptions()[1]);
+            m->nameBox1()->setText(names[0]);
+            m->nameBox2()->setText(names[1]);
+            click(m->okButton());
             f = qobject_cast<RunForm*>(ui::FormRegistry::instance().find(id));
             QVERIFY(f && f->isVisible() && !m->isVisible());
             QCOMPARE(f->caption(), k.caption + (level ? choice : QString()));
