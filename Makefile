@@ -8,7 +8,7 @@ BUILD_PKGS := build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base
               libgl-dev libfontconfig-dev fonts-comic-neue fonts-dejavu-core qt6-translations-l10n \
               qt6-charts-dev
 TEST_PKGS  := $(BUILD_PKGS) xvfb xauth xdotool appstream desktop-file-utils poppler-utils
-BENCH_PKGS := $(BUILD_PKGS) libbenchmark-dev libmuparser-dev
+BENCH_PKGS := $(BUILD_PKGS) libbenchmark-dev libmuparser-dev xvfb xauth
 FUZZ_PKGS  := $(BUILD_PKGS) clang libclang-rt-dev
 
 JOBS ?= $(shell nproc)
