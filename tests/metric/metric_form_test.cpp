@@ -2,7 +2,6 @@
 // six run forms ends: leaving, the end of the lesson, a file that cannot be
 // written.
 #include "app/sessionend.h"
-#include "common/numbertext.h"
 #include "exercises/metric/metricform.h"
 #include "rundriver.h"
 #include "scriptedrandom.h"
