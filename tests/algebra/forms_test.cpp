@@ -10,18 +10,6 @@ using namespace tktest;
 
 namespace {
 
-// What the results file holds of a run, around each player's answer lines.
-QByteArray block(const QString& lines1, int right1, int count1, const QString& lines2, int right2)
-{
-    auto part = [](const char* name, const QString& lines, int right, int count) {
-        return QString(name) + ": (6-12-2026      10:15)\r\n\r\n" + lines +
-               QString("\r\n\r\neindresultaat:  %1 goed van de  %2").arg(right).arg(count);
-    };
-    return (part("An", lines1, right1, count1) + "\r\n\r\n" + part("Bo", lines2, right2, 1) +
-            "\r\n" + QString(49, QLatin1Char('-')) + "\r\n")
-        .toUtf8();
-}
-
 // Scripted draws given as pairs k, n: draw(n, m) gives m + k.
 std::unique_ptr<tktest::ScriptedRandom> draws(std::initializer_list<int> kn)
 {
@@ -70,10 +58,12 @@ private slots:
         type(f->answerBox1, "-30p^3+42p^2");
         QVERIFY(f->timer->fire());
         f->menuButton->click();
-        QCOMPARE(readFile("oefset4_1.txt"),
-                 block(" -2x( 3x +  5)    = -2x(3x+5)       Fout ,het is -6x² -  10x\r\n"
-                       " -6p( 5p² -  7p)          = -30p³+42p²   Goed",
-                       1, 2, "  3a( 2a -  1)     = 6a²-3a   Goed", 1));
+        // The answer lines as the file has them (the block around them: the
+        // catalogue's test).
+        const QByteArray file = readFile("oefset4_1.txt");
+        QVERIFY(file.contains(" -2x( 3x +  5)    = -2x(3x+5)       Fout ,het is -6x² -  10x\r\n"
+                              " -6p( 5p² -  7p)          = -30p³+42p²   Goed\r\n\r\n"));
+        QVERIFY(file.contains("\r\n  3a( 2a -  1)     = 6a²-3a   Goed\r\n\r\n"));
     }
 
     // A factor without its minus is right, with a better answer in the file.
@@ -98,9 +88,11 @@ private slots:
         QVERIFY(s.messages.last().text.endsWith("Het antwoord is dus:  a( 3a -  2)"));
         QVERIFY(f->timer->fire());
         f->menuButton->click();
-        QCOMPARE(readFile("oefset5_1.txt"),
-                 block(" -6x² -  15x          = 3x(-2x-5)   Goed\r\n maar beter is: -3x( 2x +  5)",
-                       1, 1, "  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)", 0));
+        const QByteArray file = readFile("oefset5_1.txt");
+        QVERIFY(file.contains("\r\n -6x² -  15x          = 3x(-2x-5)   Goed\r\n"
+                              " maar beter is: -3x( 2x +  5)\r\n\r\n"));
+        QVERIFY(
+            file.contains("\r\n  3a² -  2a    = a(3a+2)       Fout ,het is a( 3a -  2)\r\n\r\n"));
     }
 };
 

@@ -235,24 +235,20 @@ private slots:
         }
     }
 
-    void namesStayInTheBoxesAfterARun()
+    // After a run the names stay in the boxes. Enter held down from the last
+    // answer through the summary box: its repeats reach the menu when it
+    // comes back, and open nothing there.
+    void namesStayAndEnterHeldFromTheRunOpensNothing()
     {
-        playParabolas(2);
+        playParabolas(2, [](QWidget* exercise) { // the press began in the exercise
+            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+            QApplication::sendEvent(exercise, &held);
+        });
         QCOMPARE(m->menu[0]->caption(), QString("Hoeken/Procenten/Antw >"));
         QVERIFY(!m->nameBox1()->isVisible() && !m->playerOptions()[1]->isChecked());
         QCOMPARE(m->nameBox1()->text(), QString("Anna"));
         QCOMPARE(m->nameBox2()->text(), QString("Bram"));
         QCOMPARE(menuChoices().choiceCaption, QString("Parabolen      "));
-    }
-
-    // Enter held down from the last answer through the summary box: its
-    // repeats reach the menu when it comes back, and open nothing there.
-    void enterHeldFromTheRunOpensNothing()
-    {
-        playParabolas(1, [](QWidget* exercise) { // the press began in the exercise
-            QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
-            QApplication::sendEvent(exercise, &held);
-        });
         m->menu[0]->setFocus();
         for (int i = 0; i < 5; ++i) {
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);

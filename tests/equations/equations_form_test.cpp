@@ -100,56 +100,36 @@ private slots:
         QCOMPARE(f->orLetterLabel1->caption(), QString(" of   a ="));
         turn(2, 6, &doubleHalf, "-3,5", "-3.5");
         turn(1, 6, nullptr, "", "999"); // the second box checks both, the empty one as 0
-        turn(2, 1, nullptr, "=");       // problem 6 of level 1: a fraction again
+        QCOMPARE(f->feedbackLabel1->caption(), QString("nee, a = -6 of a = -1"));
+        turn(2, 1, nullptr, "="); // problem 6 of level 1: a fraction again
         QVERIFY(f->fractionArea2->isVisible());
-        turn(1, 1, nullptr, "=");
-        turn(2, 2, &minusFourTenths, "4");
-        turn(1, 2, &oneAndAQuarter, "5/4"); // a fraction is read as its value
-        for (const int level : {3, 4}) {
-            turn(2, level, nullptr, "=");
-            turn(1, level, nullptr, "=");
-        }
-        turn(2, 5, &expanded, "3", ""); // one answer where there are two solutions
-        QCOMPARE(f->feedbackLabel2->caption(), QString("nee, x =  3 of x = -2"));
-        QCOMPARE(s.messages.count(), 5);
+        QCOMPARE(s.messages.count(), 3);
 
-        QVERIFY(f->timer->fire()); // after problem 10 the run closes
-        QVERIFY(s.messages.last().text.endsWith(" in  20 sec.\r" + QString(45, '_') +
+        QVERIFY(f->timer->fire());
+        f->menuButton->click(); // player 1's seventh problem stays unanswered
+        QVERIFY(s.messages.last().text.endsWith(" in  12 sec.\r" + QString(45, '_') +
                                                 "\r\r Bo heeft gewonnen !"));
-        // What was typed, as typed; the problems drawn at random come from seed 11.
-        const QString file = QString(R"(An: (6-12-2026      10:15)
-
+        // Each player's answer lines, as typed; the problems drawn at random
+        // come from seed 11.
+        const QString file = QString::fromUtf8(readFile("oefset6_7.txt")).replace("\r\n", "\n");
+        QVERIFY(file.contains(R"(
  -9 x  -  26 =  37      x = -7   Goed
   48 / ( 2x  +  4) = -8    x = 999        Fout ,het is -5
 -9t  +  20 = -5t -  4      t = 6   Goed
 -5p  -  52 = -15p -  13    p = 999        Fout ,het is  3.9
  a² -  3a+  10 =  2a +  4          a = 3 of a = 2   Goed
  4a² + 3(a+ 2)(a+ 8)=-19a+ 6   a =  of a = 999        Fout, het is a = -6 of a = -1
- -3 a  -  24 = -33      a = 3   Goed
-  4 x  -  3 =  2      x = 5/4   Goed
--9a  +  26 = -6a +  2      a = 8   Goed
- 3t  -  29 =  20t -  12      t = -1   Goed
 
-eindresultaat:  7 goed van de  10
-
-Bo: (6-12-2026      10:15)
-
+)"));
+        QVERIFY(file.contains(R"(
   4 x  -  3 =  2      x = 1,25   Goed
  3p  +  16 = -5p +  8      p = -1   Goed
  9a + 3( 7a- 1)= 5a+ 25      a = 1.12   Goed
  x² - x -  6 = 0     x = 3 of x = -2Goed
  2x² + 2(x+ 1)(x+ 1)=-24x- 47    x = -3,5 of x = -3.5Goed
  -48 / (x  +  9) = -4      x = 3   Goed
-  5 x  +  3 =  1    x = 4       Fout ,het is -.4
- 4x  -  7 =  6x +  21      x = -14   Goed
--9a - 2(-4a+ 1)= 4a+ 4      a = -1.2   Goed
- x² - x -  6 = 0    x = 3 of x =        Fout, het is x =  3 of x = -2
 
-eindresultaat:  8 goed van de  10
--------------------------------------------------
-)")
-                                 .replace("\n", "\r\n");
-        QCOMPARE(QString::fromUtf8(readFile("oefset6_7.txt")), file);
+)"));
     }
 };
 
