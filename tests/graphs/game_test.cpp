@@ -1,6 +1,6 @@
 // The graph run's rules without the form: points per attempt, which typed
-// formulas count, the results lines they add, the turn order, and the
-// summary and results texts where the runs through the form do not reach.
+// formulas count, the results lines they add, and the summary and results
+// texts where the runs through the form do not reach.
 #include "exercises/graphs/game.h"
 #include "exercises/graphs/runtexts.h"
 #include "testmain.h"
@@ -94,27 +94,6 @@ private slots:
         playSteps(game, steps);
         QTEST(int(game.stage), "stage");
         QTEST(game.helpPage, "helpPage");
-    }
-
-    void turns_data()
-    {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<QString>("order"); // whose function after each step
-        QTest::newRow("one player") << 1 << "1111111111";
-        QTest::newRow("two players") << 2 << "12121212121212121212";
-    }
-    void turns()
-    {
-        QFETCH(int, players);
-        run::Session session;
-        session.playerCount = players;
-        Game game(session);
-        QString seen;
-        do
-            seen += QString::number(game.turn);
-        while (game.next());
-        QTEST(seen, "order");
-        QCOMPARE(game.problemNumber, game.problemCount + 1);
     }
 
     // A tie, a winner in second place, a rounded percentage and no functions.
