@@ -79,6 +79,13 @@ private slots:
             QVERIFY2(level % 2 == 0 || isWhole(solution(v)), qPrintable(v.text));
             QVERIFY2(std::fabs(hundredfold - std::round(hundredfold)) < 1e-3, qPrintable(v.text));
             QVERIFY(!v.isBracketForm() || solution(v) != 0);
+            // No letter alone, before or after the terms are moved, and no
+            // fraction of 0 or over 1 or -1.
+            if (v.isFraction())
+                QVERIFY2(v.a != 0 && std::abs(v.c) >= 2, qPrintable(v.text));
+            else if (!v.isBracketForm())
+                QVERIFY2(std::abs(v.a) != 1 && (level <= 2 ? v.c != 0 : std::abs(v.a - v.c) >= 2),
+                         qPrintable(v.text));
         });
     }
 
