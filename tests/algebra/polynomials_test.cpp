@@ -113,34 +113,19 @@ private slots:
                  "nee, het is 123456789012");
     }
 
-    // Over many draws: the answer is the problem's function, typed without
-    // blanks it is right, and the numbers stay in range.
+    // Over many draws: the answer is the problem's function and, typed
+    // without blanks, right; at level 2 the factor before the brackets of
+    // kinds 2 and 3 is made positive.
     void generatorOverManyDraws()
     {
         common::SeededRandom r(20261206);
         for (int n = 0; n < 4000; ++n) {
-            const int level = n % 4 + 1;
-            const int number = n / 4 % 10 + 1;
-            const Problem o = generate(level, number, r);
+            const Problem o = generate(n % 4 + 1, n / 4 % 10 + 1, r);
             const QByteArray context = (o.text + " / " + o.answer).toUtf8();
-            QVERIFY(QString("xpat").contains(o.letter));
             QVERIFY2(o.values == algebra::problemValues(o.answer, o.letter), context);
-            QVERIFY2(o.values[0] != algebra::rounded(algebra::undefined), context);
             QVERIFY2(check(o, QString(o.answer).remove(' ')).right, context);
-            if (level <= 2) {
-                QCOMPARE(o.kind, number % 4 + 1);
-                QVERIFY(o.a >= 1 && o.a <= 10 && o.b >= 1 && o.b <= 9);
-                if (level == 2 && (o.kind == 2 || o.kind == 3))
-                    QVERIFY(o.c >= 1 && o.c <= 10); // made positive
-                else
-                    QVERIFY(o.c >= -10 && o.c <= 9 && o.c != 0 && o.c != 1);
-            } else {
-                QVERIFY(o.a != 0 && std::abs(o.a) <= 4 && std::abs(o.c) <= 4 && o.c != 0);
-                if (level == 3)
-                    QCOMPARE(o.kind, number % 4 == 0 ? 2 : 1);
-                else
-                    QVERIFY(o.m >= 1 && o.m <= 4);
-            }
+            if (o.level == 2 && (o.kind == 2 || o.kind == 3))
+                QVERIFY2(o.c >= 1, context);
         }
     }
 
@@ -289,37 +274,24 @@ private slots:
         QTEST(u.better, "better");
     }
 
-    // Over many draws: the answer is the problem's function, typed without
-    // blanks it is right, and the draws keep their promises.
+    // Over many draws: the answer is the problem's function and, typed
+    // without blanks, right; nothing is left to take out of the brackets, at
+    // level 3 there is a factor to take out, and what is not factorable has
+    // no real roots.
     void generatorOverManyDraws()
     {
         common::SeededRandom r(61206);
         for (int n = 0; n < 3000; ++n) {
-            const int level = n % 3 + 1;
-            const int number = n / 3 % 10 + 1;
-            const Problem o = generate(level, number, r);
+            const Problem o = generate(n % 3 + 1, n / 3 % 10 + 1, r);
             const QByteArray context = (o.text + " / " + o.answer).toUtf8();
             QVERIFY2(o.values == algebra::problemValues(o.answer, o.letter), context);
             QVERIFY2(check(o, QString(o.answer).remove(' ')).right, context);
-            if (level == 1) {
-                QCOMPARE(o.kind, number % 4 + 1);
-                QVERIFY(o.a >= 2 && o.a <= 10 && o.b >= 1 && o.b <= 9);
-                QVERIFY(std::gcd(o.a, o.b) == 1);
-                QVERIFY(o.c >= -10 && o.c <= 9 && o.c != 0);
-                QVERIFY2(o.kind != 4 || o.s == 1, context); // constant term positive
-            } else if (level == 2) {
-                QCOMPARE(o.kind, number % 4 == 0 ? 2 : 1);
-                if (o.kind == 2)
-                    QVERIFY2(o.p * o.p - 4 * o.q < 0, context);
-                else
-                    QVERIFY(std::abs(o.q) >= 2 && std::abs(o.q) <= 11);
-            } else {
-                QVERIFY(o.k != 0 && o.k != 1);
-                if (o.kind == 4)
-                    QVERIFY(o.p * o.p - 4 * o.q < 0);
-                else
-                    QVERIFY(o.k >= -6 && o.k <= 6);
-            }
+            if (o.level == 1)
+                QVERIFY2(std::gcd(o.a, o.b) == 1, context);
+            if (o.level == 3)
+                QVERIFY2(o.k != 0 && o.k != 1, context);
+            if ((o.level == 2 && o.kind == 2) || (o.level == 3 && o.kind == 4))
+                QVERIFY2(o.p * o.p - 4 * o.q < 0, context);
         }
     }
 

@@ -98,28 +98,6 @@ private slots:
         QCOMPARE(h.size, 10);
         QCOMPARE(rnd.used(), std::size_t(6));
     }
-
-    // Every angle that can be drawn sweeps in ceil(size / 10) adjoining steps,
-    // the last one reaching the end.
-    void everyAngleSweepsInWholeSteps()
-    {
-        for (int start = 3; start <= 350; ++start)
-            for (int size = 10; size <= 169 && start + size <= 360; ++size) {
-                Game game;
-                game.begin({start, size});
-                int steps = 0, reached = start;
-                while (const auto step = game.sweepStep()) {
-                    ++steps;
-                    if (step->from != reached || step->to - step->from > stepDegrees ||
-                        step->last != (step->to == start + size))
-                        QFAIL(qPrintable(QString("angle %1 + %2").arg(start).arg(size)));
-                    reached = step->to;
-                }
-                if (steps != (size + 9) / 10 || reached != start + size)
-                    QFAIL(qPrintable(
-                        QString("angle %1 + %2: %3 steps").arg(start).arg(size).arg(steps)));
-            }
-    }
 };
 
 TK_TEST(GameTest)

