@@ -1,8 +1,7 @@
 // The overview's mastery estimates on classes of simulated pupils whose true
 // chance of a right answer per level is known, written as the metric form
 // writes its results: the estimates lie close to the truth; stuck pupils are
-// marked, improving ones not; the advice; the wrong answer given most is the
-// one the problems view reports.
+// marked, improving ones not; the advice; the kinds of problems.
 #include "app/overview/folderreader.h"
 #include "app/overview/mastery.h"
 #include "app/overview/problemkinds.h"
@@ -13,7 +12,6 @@
 #include "run/rules.h"
 #include "testmain.h"
 
-#include <algorithm>
 #include <cmath>
 
 using namespace overview;
@@ -30,15 +28,13 @@ double truth(int pupil, int level)
 // A player's results text of a metric run, as the form writes it: rights[k]
 // tells whether answer k is right.
 QString metricPart(const QString& name, int level, const QList<bool>& rights,
-                   common::Random& random, const QString& wrongTyped = {})
+                   common::Random& random)
 {
     run::Player player{name, 0, int(rights.size()), 0, {}};
     player.log = results::header(name);
     for (qsizetype k = 0; k < rights.size(); ++k) {
         const metric::Problem p = metric::generate(level > 3 ? int(k % 3) + 1 : level, random);
-        QString typed = p.answerText.trimmed() + (rights[k] ? "" : "1");
-        if (!rights[k] && !wrongTyped.isEmpty() && k % 3 != 0)
-            typed = wrongTyped;
+        const QString typed = p.answerText.trimmed() + (rights[k] ? "" : "1");
         player.log += "\r\n" + metric::check(p, typed).log.first();
         player.score += rights[k] ? 1 : 0;
     }
@@ -192,38 +188,6 @@ private slots:
         a.problem = problem;
         a.correct = correct;
         QTEST(problemKind(option, level, number, a), "kind");
-    }
-
-    // Two of three wrong answers are "7", the others each their own.
-    void theWrongAnswerGivenMostIsReported()
-    {
-        common::SeededRandom random(3);
-        QByteArray file;
-        for (int run = 0; run < 12; ++run) {
-            QList<bool> rights;
-            for (int k = 0; k < 10; ++k)
-                rights << (k % 2 == 0);
-            file += results::block(
-                        metricPart(QString("Leerling %1").arg(run % 3), 1, rights, random, "7"), {})
-                        .toUtf8();
-        }
-        const QList<Record> records = readBlocks(file, {2, 1}).records;
-        const QList<ProblemKind> kinds = wrongByKind(pointers(records), 2, 1);
-        int wrong = 0;
-        for (const ProblemKind& k : kinds) {
-            wrong += k.wrong;
-            QVERIFY(k.wrong <= k.answers);
-            QVERIFY(kinds.first().wrong >= k.wrong);
-            const auto sevens =
-                std::count_if(k.pupils.begin(), k.pupils.end(),
-                              [](const PupilAnswer& a) { return a.given.startsWith("7 "); });
-            if (sevens >= 2) {
-                QCOMPARE(k.common.first().given, "7 " + k.kind.section(" → ", 1));
-                QCOMPARE(k.common.first().count, int(sevens));
-            }
-            QVERIFY(k.common.first().example.endsWith(k.kind.section(" → ", 0, 0)));
-        }
-        QCOMPARE(wrong, 12 * 5);
     }
 };
 

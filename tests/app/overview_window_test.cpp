@@ -206,21 +206,31 @@ private slots:
         QVERIFY(g->index(0, ClassGlance::FirstLevel).data().toString().endsWith(" vast"));
     }
 
-    // The problems gone wrong at a level: their kind, the wrong answer given
-    // most, and the pupils with their answers when the kind is chosen.
+    // The problems gone wrong at a level, the kind with the most wrong
+    // answers first: their kind, the wrong answer given most, and the pupils
+    // with their answers when the kind is chosen.
     void theProblemsViewListsWrongAnswers()
     {
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block("Cor: (5-12-2026      10:15)\r\n\r\n"
+                                " 4 m = 40 cm       Fout ,het is  400 cm\r\n"
+                                " 1.1 km = 11 cm       Fout ,het is  110000 cm\r\n\r\n"
+                                "eindresultaat:  0 goed van de  2"),
+                          true);
+        QTRY_COMPARE(w->records.rowCount(), 6);
         ProblemsView* p = w->problems;
         p->levelChoice->setCurrentIndex(p->levelChoice->findText("Metriek: lengten"));
-        QCOMPARE(p->kinds->topLevelItemCount(), 1);
+        QTRY_COMPARE(p->kinds->topLevelItemCount(), 2);
         QTreeWidgetItem* kind = p->kinds->topLevelItem(0);
-        QCOMPARE(QStringList({kind->text(0), kind->text(1), kind->text(2), kind->text(3)}),
-                 QStringList({"km → cm", "7", "24", "110 cm (7×, bij 1.1 km)"}));
+        QCOMPARE(
+            QStringList({kind->text(0), kind->text(1), kind->text(2), kind->text(3)}),
+            QStringList({"km → cm", "8", "25", "110 cm (7×, bij 1.1 km)\n11 cm (1×, bij 1.1 km)"}));
+        QCOMPARE(p->kinds->topLevelItem(1)->text(0), QString("m → cm"));
         p->kinds->setCurrentItem(kind);
-        QCOMPARE(p->pupils->topLevelItemCount(), 7);
-        const QTreeWidgetItem* last = p->pupils->topLevelItem(6);
+        QCOMPARE(p->pupils->topLevelItemCount(), 8);
+        const QTreeWidgetItem* last = p->pupils->topLevelItem(7);
         QCOMPARE(QStringList({last->text(0), last->text(1), last->text(2), last->text(3)}),
-                 QStringList({"Bram", "1.1 km", "110 cm", "110000 cm"}));
+                 QStringList({"Cor", "1.1 km", "11 cm", "110000 cm"}));
     }
 
     // The chart has a line per exercise level and a point per run. A point
