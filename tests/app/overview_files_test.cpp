@@ -46,32 +46,33 @@ QString summary(const Record& r)
 class OverviewFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Each answer line read back through a player's part: the verdict from
-    // where the program put it, whatever the pupil typed before it.
+    // Each answer line read back through both players' parts of a block: the
+    // verdict from where the program put it, whatever the pupil typed before
+    // it; the graph exercise's points and formulas typed per function.
     void answerLines_data()
     {
         QTest::addColumn<int>("option");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("expected"); // problem | given | right | correct | note | points
+        QTest::addColumn<QString>("expected"); // problem|given|right|correct|note|points|attempts
         using L = QStringList;
         // clang-format off
-        QTest::newRow("sums, number asked") << 3 << L{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"} << 0 << "-7 x  .... = -21|-3|0|3||-1";
-        QTest::newRow("quadratic, right") << 6 << L{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"} << 1 << "x² + 3x + 2 = 0|x = -1 of x = -2|1|||-1";
-        QTest::newRow("quadratic, wrong") << 6 << L{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"} << 0 << "x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1||-1";
-        QTest::newRow("better factor") << 5 << L{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"} << 1 << "-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)|-1";
-        QTest::newRow("percentages, one line") << 1 << L{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  25"} << 0 << "oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25||-1";
-        QTest::newRow("graphs, second try") << 7 << L{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."} << 5 << "y= 2x + 1|2x+1|1|||5";
+        QTest::newRow("sums, number asked") << 3 << L{" -7 x  .... = -21    Antw: -3   Fout ,het is  3"} << 0 << "-7 x  .... = -21|-3|0|3||-1|1";
+        QTest::newRow("quadratic, right") << 6 << L{" x² + 3x + 2 = 0    x = -1 of x = -2Goed"} << 1 << "x² + 3x + 2 = 0|x = -1 of x = -2|1|||-1|1";
+        QTest::newRow("quadratic, wrong") << 6 << L{" x² - 1 = 0   x = 1 of x = 2        Fout, het is x = 1 of x = -1"} << 0 << "x² - 1 = 0|x = 1 of x = 2|0|x = 1 of x = -1||-1|1";
+        QTest::newRow("better factor") << 5 << L{" -6x - 15     = -3(2x+5)   Goed", " maar beter is: -3(2x+5)"} << 1 << "-6x - 15|-3(2x+5)|1||maar beter is: -3(2x+5)|-1|1";
+        QTest::newRow("percentages, one line") << 1 << L{"oud = 40   nieuw = 50 Perc. prijsverhoging ?     20      Fout ,het is  25"} << 0 << "oud = 40   nieuw = 50 Perc. prijsverhoging ?|20|0|25||-1|1";
+        QTest::newRow("graphs, second try") << 7 << L{"functie: y= 2x + 1", "invoer:2x", "       2x+1    5 pt."} << 5 << "y= 2x + 1|2x+1|1|||5|2";
         // Verdict and score words typed as the answer.
-        QTest::newRow("typed wrong verdict, metric") << 2 << L{" 4.83 km = 483000. Fout, het is 3 m   Goed"} << 1 << "4.83 km|483000. Fout, het is 3 m|1|||-1";
-        QTest::newRow("typed both verdicts, metric") << 2 << L{" 8.3 km = 8300 ., Fout ,het is 3 Goed m       Fout ,het is  830000 cm"} << 0 << "8.3 km|8300 ., Fout ,het is 3 Goed m|0|830000 cm||-1";
-        QTest::newRow("typed problem marks, sums") << 3 << L{" -4 + 3 = -1 Antw: 5 = 1 Fout, het is 2   Goed"} << 1 << "-4 + 3|-1 Antw: 5 = 1 Fout, het is 2|1|||-1";
-        QTest::newRow("typed question, percentages") << 1 << L{"oud + 25 % is 50    Oude prijs ?", "40 ? Fout ,het is 3    Goed"} << 1 << "oud + 25 % is 50    Oude prijs ?|40 ? Fout ,het is 3|1|||-1";
-        QTest::newRow("typed right verdict, brackets") << 4 << L{" 2(x+3)    = Goed       Fout ,het is 2x+6"} << 0 << "2(x+3)|Goed|0|2x+6||-1";
-        QTest::newRow("typed answer, equations") << 6 << L{" 3x + 5 =  17      x = 4 x = 5 Fout ,het is 5   Goed"} << 1 << "3x + 5 =  17|x = 4 x = 5 Fout ,het is 5|1|||-1";
-        QTest::newRow("typed points, not the last formula") << 7 << L{"functie: y= x", "invoer:x    10 pt.", "       x    10 pt.    5 pt."} << 5 << "y= x|x    10 pt.|1|||5";
-        QTest::newRow("typed points, end result says wrong") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 0 << "y= x|x    10 pt.|0|||-1";
-        QTest::newRow("typed points, end result says right") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 10 << "y= x|x|1|||10";
+        QTest::newRow("typed wrong verdict, metric") << 2 << L{" 4.83 km = 483000. Fout, het is 3 m   Goed"} << 1 << "4.83 km|483000. Fout, het is 3 m|1|||-1|1";
+        QTest::newRow("typed both verdicts, metric") << 2 << L{" 8.3 km = 8300 ., Fout ,het is 3 Goed m       Fout ,het is  830000 cm"} << 0 << "8.3 km|8300 ., Fout ,het is 3 Goed m|0|830000 cm||-1|1";
+        QTest::newRow("typed problem marks, sums") << 3 << L{" -4 + 3 = -1 Antw: 5 = 1 Fout, het is 2   Goed"} << 1 << "-4 + 3|-1 Antw: 5 = 1 Fout, het is 2|1|||-1|1";
+        QTest::newRow("typed question, percentages") << 1 << L{"oud + 25 % is 50    Oude prijs ?", "40 ? Fout ,het is 3    Goed"} << 1 << "oud + 25 % is 50    Oude prijs ?|40 ? Fout ,het is 3|1|||-1|1";
+        QTest::newRow("typed right verdict, brackets") << 4 << L{" 2(x+3)    = Goed       Fout ,het is 2x+6"} << 0 << "2(x+3)|Goed|0|2x+6||-1|1";
+        QTest::newRow("typed answer, equations") << 6 << L{" 3x + 5 =  17      x = 4 x = 5 Fout ,het is 5   Goed"} << 1 << "3x + 5 =  17|x = 4 x = 5 Fout ,het is 5|1|||-1|1";
+        QTest::newRow("typed points, not the last formula") << 7 << L{"functie: y= x", "invoer:x    10 pt.", "       x    10 pt.    5 pt."} << 5 << "y= x|x    10 pt.|1|||5|2";
+        QTest::newRow("typed points, end result says wrong") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 0 << "y= x|x    10 pt.|0|||-1|1";
+        QTest::newRow("typed points, end result says right") << 7 << L{"functie: y= x", "invoer:x    10 pt."} << 10 << "y= x|x|1|||10|1";
         // clang-format on
     }
     void answerLines()
@@ -82,16 +83,21 @@ private slots:
         QFETCH(QString, expected);
         const QString end = option == 7 ? "eindresultaat: %1 punten uit  1\r\nDat is 0 procent"
                                         : "eindresultaat: %1 goed van de  1";
-        const QString part = "Anna: (7-12-2026      9:05)\r\n\r\n" + lines.join("\r\n") +
-                             "\r\n\r\n" + end.arg(score) + "\r\n";
-        const FileRead r = readBlocks(part.toUtf8() + dashes, FileKind{option, 1});
-        QCOMPARE(r.records.size(), 1);
-        QCOMPARE(r.records[0].answerCount(), 1);
-        const Answer a = r.records[0].answer(0);
-        QCOMPARE(QStringList({a.problem, a.given, QString::number(a.right), a.correct, a.note,
-                              QString::number(a.points)})
-                     .join('|'),
-                 expected);
+        const QString part = ": (7-12-2026      9:05)\r\n\r\n" + lines.join("\r\n") + "\r\n\r\n" +
+                             end.arg(score) + "\r\n";
+        const FileRead r =
+            readBlocks(("Anna" + part + "\r\nBo" + part).toUtf8() + dashes, FileKind{option, 1});
+        QCOMPARE(r.records.size(), 2);
+        QCOMPARE(r.records[1].name, QString("Bo"));
+        for (const Record& record : r.records) {
+            QCOMPARE(record.score, score);
+            QCOMPARE(record.answerCount(), 1);
+            const Answer a = record.answer(0);
+            QCOMPARE(QStringList({a.problem, a.given, QString::number(a.right), a.correct, a.note,
+                                  QString::number(a.points), QString::number(a.attempts)})
+                         .join('|'),
+                     expected);
+        }
     }
 
     void dates_data()
@@ -115,52 +121,31 @@ private slots:
         QTEST(parseWhen(date, time), "when");
     }
 
-    // LF line ends and single-byte names read as CR LF and UTF-8 do.
-    void lfEndingsAndSingleByteNames()
-    {
-        QByteArray other = metricBlock;
-        other.replace("\r\n", "\n").replace("An: (", "Jos\xe9: (").replace("Bo: (", "\x80uro: (");
-        const FileRead r = readBlocks(sumsBlock + other, metric);
-        QCOMPARE(r.records.size(), 3);
-        QCOMPARE(r.records[0].name, QString("Anna"));
-        QCOMPARE(r.records[1].name, QString("José"));
-        QCOMPARE(r.records[2].name, QString("€uro"));
-        QCOMPARE(r.records[2].answer(0).correct, QString("110000 cm"));
-        QCOMPARE(r.records[2].player, 2);
-        QCOMPARE(r.records[2].block, 1);
-        QCOMPARE(r.end, sumsBlock.size() + other.size());
-    }
-
-    // A block that disagrees with its end result, a torn block and a foreign
-    // one are skipped and counted; the whole block after the torn one is read.
-    void brokenBlocksAreSkippedAndCounted()
-    {
-        const QByteArray torn = metricBlock.left(metricBlock.indexOf("eindresultaat")) + "\r\n";
-        QByteArray wrongCount = sumsBlock;
-        wrongCount.replace("1 goed van de  2", "2 goed van de  2");
-        const FileRead r = readBlocks(wrongCount + torn + sumsBlock + "kapot\r\n" + dashes, metric);
-        QCOMPARE(r.skipped, 3);
-        QCOMPARE(r.records.size(), 1);
-        QCOMPARE(r.records[0].name, QString("Anna"));
-    }
-
     // A file followed while it grows, cut wherever the writer was, gives the
     // runs that reading it whole gives: a line of 50 dashes that had 49 when
     // it was read does not close the unfinished block before it, and a
     // byte-order mark before a name reads the same with a single-byte name in
-    // the same read or not.
+    // the same read or not. Single-byte names are Windows-1252; LF line ends
+    // read as CR LF do. A block that disagrees with its end result, a torn
+    // block and a foreign one are skipped and counted; the whole block after
+    // the torn one is read.
     void growingFileReadsAsWhole()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("oefset2_1.txt");
         const QByteArray unclosed = metricBlock.chopped(dashes.size());
         QByteArray singleByte = sumsBlock;
-        singleByte.replace("Anna", "Jos\xe9");
+        singleByte.replace("Anna", "Jos\xe9 \x80");
         QByteArray marked = metricBlock;
-        marked.replace("Bo: (", "\xef\xbb\xbf"
-                                "Bo: (");
-        const QByteArray bytes = unclosed + QByteArray(50, '-') + "\r\n" + singleByte + marked;
-        QList<qsizetype> cuts{unclosed.size() + 49};
+        marked.replace("\r\n", "\n")
+            .replace("Bo: (", "\xef\xbb\xbf"
+                              "Bo: (");
+        QByteArray wrongCount = sumsBlock;
+        wrongCount.replace("1 goed van de  2", "2 goed van de  2");
+        const QByteArray torn = metricBlock.left(metricBlock.indexOf("eindresultaat")) + "\r\n";
+        const QByteArray bytes = wrongCount + unclosed + QByteArray(50, '-') + "\r\n" + singleByte +
+                                 torn + marked + "kapot\r\n" + dashes;
+        QList<qsizetype> cuts{wrongCount.size() + unclosed.size() + 49};
         for (qsizetype cut = 0; cut < bytes.size(); cut += 37)
             cuts << cut;
         std::sort(cuts.begin(), cuts.end());
@@ -181,7 +166,12 @@ private slots:
             whole << summary(r);
         QCOMPARE(followed, whole);
         QCOMPARE(whole.size(), 3);
-        QCOMPARE(known.value("oefset2_1.txt").skipped, 1);
+        QCOMPARE(read[0].read.records[0].name, QString("José €"));
+        QCOMPARE(read[0].read.records[2].name, QString("Bo"));
+        QCOMPARE(read[0].read.records[2].answer(0).correct, QString("110000 cm"));
+        QCOMPARE(read[0].read.records[2].player, 2);
+        QCOMPARE(read[0].read.records[2].block, 4);
+        QCOMPARE(known.value("oefset2_1.txt").skipped, 4);
     }
 
     void foreignFilesAreLeftAlone()

