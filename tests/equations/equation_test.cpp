@@ -10,14 +10,6 @@ using namespace eqtest;
 
 namespace {
 
-// Counts the draws the generator takes, to show that its loops end quickly.
-class CountingRandom : public common::SeededRandom {
-public:
-    using SeededRandom::SeededRandom;
-    double rnd() override { return ++drawn, SeededRandom::rnd(); }
-    long drawn = 0;
-};
-
 constexpr int seedCount = 300;
 
 // Checks every equation a run can make at a level, over many seeds, and that
@@ -28,15 +20,15 @@ template <typename F> void forEveryEquation(int level, F check)
     long most = 0, total = 0;
     const int problemCount = catalogue::problemsPerRun(*catalogue::find(u"vergelijkingen"), level);
     for (int seed = 1; seed <= seedCount; ++seed) {
-        CountingRandom rnd(seed);
+        tktest::ScriptedRandom rnd({}, seed); // counts the draws
         for (int nr = 1; nr <= problemCount; ++nr) {
-            const long before = rnd.drawn;
+            const long before = long(rnd.used());
             check(generate(level, nr, rnd), nr);
             if (QTest::currentTestFailed())
                 return;
-            most = std::max(most, rnd.drawn - before);
+            most = std::max(most, long(rnd.used()) - before);
         }
-        total += rnd.drawn;
+        total += long(rnd.used());
     }
     QVERIFY2(most < 3000, qPrintable(QString("level %1: %2 draws").arg(level).arg(most)));
     QVERIFY(total < 300L * seedCount * problemCount); // a few hundred on average

@@ -6,31 +6,12 @@
 #include "testmain.h"
 
 #include <QApplication>
-#include <deque>
 
 using namespace tktest;
 using namespace eqtest;
 using equations::Equation;
 
 namespace {
-
-// Draws that a test lines up just before a turn; other turns draw at random.
-class QueuedRandom : public common::Random {
-public:
-    double rnd() override
-    {
-        if (next.empty())
-            return fallback.rnd();
-        const double w = next.front();
-        next.pop_front();
-        return w;
-    }
-    void randomize() override {}
-    void add(const std::vector<double>& w) { next.insert(next.end(), w.begin(), w.end()); }
-
-    std::deque<double> next;
-    common::SeededRandom fallback{11};
-};
 
 // The right answer as a pupil would type it.
 QString rightAnswer(const Equation& v)
@@ -47,8 +28,9 @@ private slots:
 
     void mixedLevelRunWithTwoPlayers()
     {
-        auto source = std::make_unique<QueuedRandom>();
-        QueuedRandom* queue = source.get();
+        // Draws that a turn lines up; other turns draw from seed 11.
+        auto source = std::make_unique<ScriptedRandom>(std::vector<double>{}, 11);
+        ScriptedRandom* queue = source.get();
         Session s(std::move(source));
         QFile::remove("oefset6_7.txt");
         choose(2, "An", "Bo", 7, "Door elkaar");
@@ -64,7 +46,7 @@ private slots:
             QVERIFY(f->timer->fire());
             const Equation& v = f->equationOf(player);
             QCOMPARE(v.level, level);
-            QVERIFY(queue->next.empty());
+            QCOMPARE(queue->remaining(), std::size_t(0));
             s.clock->advance(2);
             ui::TextBox* box1 = f->answerBox(player);
             ui::TextBox* box2 = player == 1 ? f->secondAnswerBox1 : f->secondAnswerBox2;

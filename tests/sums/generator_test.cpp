@@ -10,7 +10,6 @@
 using common::SeededRandom;
 using tktest::ScriptedRandom;
 using namespace sums;
-using sumstest::script;
 
 namespace {
 
@@ -77,9 +76,9 @@ private slots:
     void sumDrawOrderAndRetry()
     {
         ScriptedRandom rng;
-        script(rng, {{0, 20}, {1, 20}, {1, 3}, {1, 3}, {1, 2}});   // 5 + 6
-        script(rng, {{7, 20}, {7, 20}, {0, 3}, {1, 3}, {1, 2}});   // -12 + 12
-        script(rng, {{12, 20}, {19, 20}, {2, 3}, {0, 3}, {0, 2}}); // -17 - -24
+        rng.addDraws({0, 20, 1, 20, 1, 3, 1, 3, 1, 2});   // 5 + 6
+        rng.addDraws({7, 20, 7, 20, 0, 3, 1, 3, 1, 2});   // -12 + 12
+        rng.addDraws({12, 20, 19, 20, 2, 3, 0, 3, 0, 2}); // -17 - -24
         const Problem p = generateSum(1, schedule(1, 1), rng);
         QCOMPARE(rng.used(), std::size_t(15));
         QCOMPARE(p.row.labels, (std::array<QString, 5>{" -17", " - ", " -24", " = ", ""}));
@@ -103,8 +102,8 @@ private slots:
         QFETCH(int, op1);
         QFETCH(int, op2);
         ScriptedRandom rng;
-        script(rng, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
-        script(rng, {{4, 8}, {1, 3}, {1, 8}, {0, 3}, {op1, 3}, {0, 8}, {1, 3}, {op2, 3}});
+        rng.addDraws({0, 40, 0, 40, 0, 3, 0, 3, 1, 2});
+        rng.addDraws({4, 8, 1, 3, 1, 8, 0, 3, op1, 3, 0, 8, 1, 3, op2, 3});
         const Problem p = generateSum(4, schedule(4, 4), rng);
         QCOMPARE(rng.used(), std::size_t(13));
         QCOMPARE((QList<double>{p.number1, p.number2, p.number3}), (QList<double>{6, -3, 2}));

@@ -4,7 +4,6 @@
 
 #include "common/random.h"
 #include "exercises/sums/generator.h"
-#include "scriptedrandom.h"
 
 #include <QMetaType>
 
@@ -27,13 +26,6 @@ inline sums::Problem make(sums::Mode mode, double g1, const char* op, double g2)
 }
 // How the test problems are asked.
 inline constexpr sums::Mode plain{}, hiddenSecond{.secondHidden = true}, inTenths{.tenths = true};
-
-// Scripts draws Int(Rnd x n) that give k, written {k, n}.
-inline void script(tktest::ScriptedRandom& rng, std::initializer_list<std::pair<int, int>> draws)
-{
-    for (auto [k, n] : draws)
-        rng.addDraw(k, n);
-}
 
 inline sums::Problem product(double g1, double g2, bool secondHidden = false)
 {

@@ -6,7 +6,6 @@
 #include "testmain.h"
 
 using namespace tktest;
-using sumstest::script;
 
 namespace {
 
@@ -31,13 +30,13 @@ private slots:
     void twoPlayersScriptedAtLevel4()
     {
         auto r = std::make_unique<tktest::ScriptedRandom>();
-        script(*r, {{5, 20}, {1, 20}, {0, 3}, {1, 3}});  // An: -7 x 3
-        script(*r, {{10, 20}, {0, 20}, {0, 3}, {0, 3}}); // Bo: -12 x -2
-        for (int i = 0; i < 2; ++i) {                    // both: -4 + 3 x -2
-            script(*r, {{0, 40}, {0, 40}, {0, 3}, {0, 3}, {1, 2}});
-            script(*r, {{2, 8}, {0, 3}, {1, 8}, {1, 3}, {1, 3}, {0, 8}, {2, 3}, {2, 3}});
+        r->addDraws({5, 20, 1, 20, 0, 3, 1, 3});  // An: -7 x 3
+        r->addDraws({10, 20, 0, 20, 0, 3, 0, 3}); // Bo: -12 x -2
+        for (int i = 0; i < 2; ++i) {             // both: -4 + 3 x -2
+            r->addDraws({0, 40, 0, 40, 0, 3, 0, 3, 1, 2});
+            r->addDraws({2, 8, 0, 3, 1, 8, 1, 3, 1, 3, 0, 8, 2, 3, 2, 3});
         }
-        script(*r, {{4, 40}, {10, 40}, {0, 3}, {1, 3}, {0, 2}}); // An: -14 - 20
+        r->addDraws({4, 40, 10, 40, 0, 3, 1, 3, 0, 2}); // An: -14 - 20
         Session s(std::move(r));
         choose(2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
         auto* f = open<SumsForm>("sommen");
