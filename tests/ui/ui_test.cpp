@@ -122,20 +122,6 @@ private slots:
         QCOMPARE(img.pixelColor(150, 121), QColor(Qt::white));
     }
 
-    void pieSectorRunsCounterClockwiseFromTheRight()
-    {
-        QWidget parent;
-        ui::PictureBox pic(&parent, 0, 0, 3000, 3000); // 200 x 200 pixels
-        pic.setScale(0, 0, 1000, 1000);
-        pic.setBackColour(Qt::white);
-        pic.paint([](ui::UserPainter& p) {
-            p.pie(500, 500, 400, 30, 60, Qt::red, Qt::red); // 30..90 degrees, above the centre
-        });
-        QCOMPARE(pic.pixelAt(500 + 200, 500 - 250), QColor(Qt::red));   // at about 51 degrees
-        QCOMPARE(pic.pixelAt(500 + 200, 500 + 250), QColor(Qt::white)); // mirrored below
-        QCOMPARE(pic.pixelAt(500 + 300, 500 - 50), QColor(Qt::white));  // about 10 degrees
-    }
-
     // One form per name, shown again and unloaded: the viewer's test; a fresh
     // one after unload: the catalogue's. A name without a form shows nothing.
     void anUnknownFormShowsNothing()
