@@ -27,12 +27,19 @@ inline void choose(int players, const QString& name1, const QString& name2, int 
     menuChoices() = {players, std::int16_t(level), name1, name2, choiceCaption, QString()};
 }
 
+// Stands in for the menu a form goes back to; counts how often it is shown.
+struct MenuProbe : ui::Form {
+    MenuProbe() : ui::Form("wismenu") {}
+    void activate() override { ++shown; }
+    static inline int shown = 0;
+};
+
 // Registers an exercise form, made with the choice of the moment, and a
 // stand-in for the menu it goes back to.
 inline void registerExercise(const QString& name)
 {
     ui::FormRegistry::instance().add(name, exerciseFactory(name));
-    ui::FormRegistry::instance().add("wismenu", [] { return new ui::Form("wismenu"); });
+    ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
 }
 
 // Installs a fixed clock and a random source for the life of the object;

@@ -8,13 +8,6 @@
 
 namespace {
 const QString closingLine(45, QLatin1Char('_'));
-
-// Stands in for the menu so that the tests see when it is shown again.
-struct MenuProbe : ui::Form {
-    MenuProbe() : ui::Form("wismenu") {}
-    void activate() override { ++shown; }
-    static inline int shown = 0;
-};
 } // namespace
 
 class AnglesFormTest : public QObject {
@@ -76,15 +69,11 @@ class AnglesFormTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        tktest::registerExercise("hoeken");
-        ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
-    }
+    void initTestCase() { tktest::registerExercise("hoeken"); }
     void init()
     {
         session = std::make_unique<tktest::Session>();
-        MenuProbe::shown = 0;
+        tktest::MenuProbe::shown = 0;
     }
     void cleanup() { session.reset(); }
 
@@ -119,7 +108,7 @@ private slots:
         QCOMPARE(session->messages.count(), 1);
         QCOMPARE(session->messages.last().title, QString("Hoeken raden"));
         QCOMPARE(session->messages.last().text, "Anna: in  11 beurten  101 punten\r" + closingLine);
-        QCOMPARE(MenuProbe::shown, 1);
+        QCOMPARE(tktest::MenuProbe::shown, 1);
         QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
     }
 
@@ -163,7 +152,7 @@ private slots:
         f->menuButton->click();
         f->close();
         QCOMPARE(session->messages.count(), 2);
-        QCOMPARE(MenuProbe::shown, 2);
+        QCOMPARE(tktest::MenuProbe::shown, 2);
         QVERIFY(!ui::FormRegistry::instance().find("hoeken"));
     }
 

@@ -1,21 +1,10 @@
 #include "app/viewerform.h"
+#include "rundriver.h"
 #include "testmain.h"
 #include "ui/formregistry.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
-
-namespace {
-
-// Stands in for the menu: the viewer goes back to it.
-class MenuProbe : public ui::Form {
-public:
-    MenuProbe() : ui::Form("wismenu") {}
-    int activations = 0;
-    void activate() override { ++activations; }
-};
-
-} // namespace
 
 class ViewerTest : public QObject {
     Q_OBJECT
@@ -35,7 +24,8 @@ class ViewerTest : public QObject {
 private slots:
     void init()
     {
-        reg.add("wismenu", [] { return new MenuProbe; });
+        reg.add("wismenu", [] { return new tktest::MenuProbe; });
+        tktest::MenuProbe::shown = 0;
         reg.add("bekijken", [] { return new ViewerForm; });
         v = qobject_cast<ViewerForm*>(reg.show("bekijken"));
         QVERIFY(v);
@@ -90,14 +80,14 @@ private slots:
     {
         QPointer<ViewerForm> viewer = v;
         QTest::mouseClick(v->menu[0], Qt::LeftButton);
-        auto* menu = dynamic_cast<MenuProbe*>(reg.find("wismenu"));
+        QWidget* menu = reg.find("wismenu");
         QVERIFY(menu && menu->isVisible());
-        QCOMPARE(menu->activations, 1);
+        QCOMPARE(tktest::MenuProbe::shown, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(viewer.isNull());
         QVERIFY(reg.show("bekijken")->close());
         QVERIFY(menu->isVisible() && !reg.find("bekijken"));
-        QCOMPARE(menu->activations, 2);
+        QCOMPARE(tktest::MenuProbe::shown, 2);
     }
 };
 
