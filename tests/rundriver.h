@@ -95,6 +95,24 @@ struct BoxWatcher : QTimer {
     int looks = 0;
 };
 
+// A metric player's results text, "1.1 km = ... cm" asked `count` times of
+// which the first `right` are answered right.
+inline QByteArray metricPart(const QByteArray& name, const QByteArray& date, int right, int count)
+{
+    QByteArray text = name + ": (" + date + "      10:15)\r\n";
+    for (int k = 0; k < count; ++k)
+        text += k < right ? "\r\n 1.1 km = 110000 cm   Goed"
+                          : "\r\n 1.1 km = 110 cm       Fout ,het is  110000 cm";
+    return text + "\r\n\r\neindresultaat:  " + QByteArray::number(right) + " goed van de  " +
+           QByteArray::number(count);
+}
+
+// The block a run of one or two players appends to its results file.
+inline QByteArray block(const QByteArray& part1, const QByteArray& part2 = {})
+{
+    return part1 + "\r\n\r\n" + part2 + "\r\n" + QByteArray(49, '-') + "\r\n";
+}
+
 // Shows a registered form as the menu does and returns it.
 template <class T> T* open(const QString& name)
 {

@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+using tktest::block, tktest::metricPart;
+
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
@@ -88,17 +90,10 @@ private slots:
     // The teachers' class overview: its status lines and a pupil's chart.
     void overviewExposesWhatItShows()
     {
-        const QByteArray dashes = QByteArray(49, '-') + "\r\n";
-        const auto run = [&](const char* date, const char* answer, const char* right) {
-            return QByteArray("Anna: (") + date + "      10:15)\r\n\r\n" + answer +
-                   "\r\n\r\neindresultaat:  " + right + " goed van de  1\r\n\r\n\r\n" + dashes;
-        };
         QTemporaryDir dir;
-        tktest::writeFile(
-            dir.filePath("oefset2_1.txt"),
-            run("2-12-2026", " 1.1 km = 110000 cm   Goed", "1") +
-                run("4-12-2026", " 1.1 km = 110 cm       Fout ,het is  110000 cm", "0") +
-                "kapot\r\n" + dashes);
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(metricPart("Anna", "2-12-2026", 1, 1)) +
+                              block(metricPart("Anna", "4-12-2026", 0, 1)) + block("kapot"));
         tktest::Session s;
         overview::OverviewWindow overview;
         overview.show();

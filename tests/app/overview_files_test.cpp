@@ -2,23 +2,20 @@
 // UTF-8 or single-byte names, a torn last block, foreign files, and the
 // answer lines of every exercise.
 #include "app/overview/folderfollower.h"
+#include "rundriver.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
 
 using namespace overview;
+using tktest::block, tktest::metricPart;
 
 namespace {
 const QByteArray dashes = QByteArray(49, '-') + "\r\n";
 
-// Written by a two-player metric run (see the metric form test).
+// Written by a two-player metric run.
 const QByteArray metricBlock =
-    "An: (6-12-2026      10:15)\r\n\r\n 1.1 km = 110000 cm   Goed\r\n\r\n"
-    "eindresultaat:  1 goed van de  1\r\n\r\n"
-    "Bo: (6-12-2026      10:15)\r\n\r\n"
-    " 1.1 km = 110.000 cm       Fout ,het is  110000 cm\r\n\r\n"
-    "eindresultaat:  0 goed van de  1\r\n" +
-    dashes;
+    block(metricPart("An", "6-12-2026", 1, 1), metricPart("Bo", "6-12-2026", 0, 1));
 
 // Written by a one-player sums run at level 4.
 const QByteArray sumsBlock = "Anna: (7-12-2026      9:05)\r\n\r\n"

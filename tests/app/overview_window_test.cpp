@@ -10,6 +10,7 @@
 #include "app/overview/pupilchart.h"
 #include "exposed.h"
 #include "run/commandline.h"
+#include "rundriver.h"
 #include "testmain.h"
 
 #include <QApplication>
@@ -26,26 +27,9 @@
 #include <QXYSeries>
 
 using namespace overview;
+using tktest::block, tktest::metricPart;
 
 namespace {
-const QByteArray dashes = QByteArray(49, '-') + "\r\n";
-
-// A metric player's part: `right` answers right out of `count`.
-QByteArray part(const QByteArray& name, const QByteArray& date, int right, int count)
-{
-    QByteArray text = name + ": (" + date + "      10:15)\r\n";
-    for (int k = 0; k < count; ++k)
-        text += k < right ? "\r\n 1.1 km = 110000 cm   Goed"
-                          : "\r\n 1.1 km = 110 cm       Fout ,het is  110000 cm";
-    return text + "\r\n\r\neindresultaat:  " + QByteArray::number(right) + " goed van de  " +
-           QByteArray::number(count);
-}
-
-QByteArray block(const QByteArray& part1, const QByteArray& part2 = {})
-{
-    return part1 + "\r\n\r\n" + part2 + "\r\n" + dashes;
-}
-
 QStringList rows(const QAbstractItemModel& m)
 {
     QStringList out;
@@ -62,7 +46,7 @@ QStringList rows(const QAbstractItemModel& m)
 int appendBlocks(const QStringList& args)
 {
     for (int k = 0; k < args[1].toInt(); ++k) {
-        tktest::writeFile(args[0], block(part("Bram", "5-12-2026", 1, 1)), true);
+        tktest::writeFile(args[0], block(metricPart("Bram", "5-12-2026", 1, 1)), true);
         QThread::msleep(5);
     }
     return 0;
@@ -108,15 +92,16 @@ class OverviewWindowTest : public QObject {
 private slots:
     void init()
     {
-        tktest::writeFile(
-            dir.filePath("oefset2_1.txt"),
-            block(part("Anna", "2-12-2026", 5, 10)) +
-                block(part("Anna", "4-12-2026", 9, 10), part("Bram", "4-12-2026", 3, 4)),
-            true);
+        tktest::writeFile(dir.filePath("oefset2_1.txt"),
+                          block(metricPart("Anna", "2-12-2026", 5, 10)) +
+                              block(metricPart("Anna", "4-12-2026", 9, 10),
+                                    metricPart("Bram", "4-12-2026", 3, 4)),
+                          true);
         QDir().mkpath(dir.filePath("klas2b"));
-        tktest::writeFile(
-            dir.filePath("klas2b/oefset3_1.txt"),
-            block(part("Anna", "3-12-2026", 2, 3)) + block(part("Bram", "3-12-2026", 0, 0)), true);
+        tktest::writeFile(dir.filePath("klas2b/oefset3_1.txt"),
+                          block(metricPart("Anna", "3-12-2026", 2, 3)) +
+                              block(metricPart("Bram", "3-12-2026", 0, 0)),
+                          true);
         w = std::make_unique<OverviewWindow>();
         QSignalSpy done(w.get(), &OverviewWindow::readingDone);
         w->open(dir.path());
@@ -196,9 +181,9 @@ private slots:
         w->onlyStuck->setChecked(true);
         QCOMPARE(g->rowCount(), 0);
         tktest::writeFile(dir.filePath("oefset2_1.txt"),
-                          block(part("Cor", "5-12-2026", 5, 10)) +
-                              block(part("Cor", "6-12-2026", 4, 10)) +
-                              block(part("Cor", "7-12-2026", 4, 10)),
+                          block(metricPart("Cor", "5-12-2026", 5, 10)) +
+                              block(metricPart("Cor", "6-12-2026", 4, 10)) +
+                              block(metricPart("Cor", "7-12-2026", 4, 10)),
                           true);
         QTRY_COMPARE(g->rowCount(), 1);
         QCOMPARE(g->index(0, ClassGlance::Stuck).data().toString(),
@@ -249,7 +234,7 @@ private slots:
                          "Sommen: optellen/aftrekken 1", "3-12-2026 10:15 66,7 %"}));
         QByteArray more;
         for (int k = 0; k < added; ++k)
-            more += block(part("Bram", "5-12-2026", 1, 1));
+            more += block(metricPart("Bram", "5-12-2026", 1, 1));
         tktest::writeFile(dir.filePath("oefset2_1.txt"), more, true);
         QTRY_COMPARE(w->records.rowCount(), 5 + added);
         clickPoint(w->chart, 0, 0);
@@ -313,7 +298,7 @@ private slots:
     {
         const QString file = dir.filePath("oefset2_1.txt");
         w->choosePupil("Bram");
-        const QByteArray late = block(part("Bram", "5-12-2026", 4, 4));
+        const QByteArray late = block(metricPart("Bram", "5-12-2026", 4, 4));
         tktest::writeFile(file, late.left(20), true);
         QTRY_VERIFY(w->statusText().endsWith("1 blok overgeslagen in oefset2_1.txt"));
         tktest::writeFile(file, late.mid(20), true);
@@ -333,9 +318,9 @@ private slots:
     {
         QTemporaryDir other;
         const QString file = other.filePath("oefset2_2.txt");
-        tktest::writeFile(file, block(part("Cor", "5-12-2026", 1, 1)));
+        tktest::writeFile(file, block(metricPart("Cor", "5-12-2026", 1, 1)));
         const QString busy = dir.filePath("oefset2_1.txt");
-        tktest::writeFile(busy, block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+        tktest::writeFile(busy, block(metricPart("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
         w->follower.check(); // reads what was added, still at it when the folder changes
         QSignalSpy done(w.get(), &OverviewWindow::readingDone);
         w->open(other.path());
@@ -344,7 +329,7 @@ private slots:
             tktest::childProcess("appendBlocks", {busy, "100"}, nullptr));
         writer->start();
         QVERIFY(writer->waitForFinished(60000));
-        tktest::writeFile(file, block(part("Cor", "6-12-2026", 1, 1)), true);
+        tktest::writeFile(file, block(metricPart("Cor", "6-12-2026", 1, 1)), true);
         QTRY_COMPARE(w->records.rowCount(), 2);
         QTest::qWait(1500); // a look at the earlier folder's sizes would have come by
         QCOMPARE(w->records.rowCount(), 2);
@@ -355,16 +340,17 @@ private slots:
     void theFollowerForgetsTheFolderBefore()
     {
         QTemporaryDir other;
-        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "5-12-2026", 1, 1)));
+        tktest::writeFile(other.filePath("oefset2_1.txt"),
+                          block(metricPart("Cor", "5-12-2026", 1, 1)));
         FolderFollower follower;
         QSignalSpy updated(&follower, &FolderFollower::updated);
         follower.follow(dir.path(), readFolder(dir.path()));
         tktest::writeFile(dir.filePath("oefset2_1.txt"),
-                          block(part("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
+                          block(metricPart("Bram", "5-12-2026", 1, 1)).repeated(20000), true);
         follower.check();
         follower.follow(other.path(), readFolder(other.path()));
-        tktest::writeFile(other.filePath("oefset2_1.txt"), block(part("Cor", "6-12-2026", 1, 1)),
-                          true);
+        tktest::writeFile(other.filePath("oefset2_1.txt"),
+                          block(metricPart("Cor", "6-12-2026", 1, 1)), true);
         QTRY_VERIFY_WITH_TIMEOUT(!updated.isEmpty(), 20000);
         QTest::qWait(1500);
         for (const QList<QVariant>& signal : updated)
@@ -379,7 +365,7 @@ private slots:
     {
         QTemporaryDir big;
         const QString file = big.filePath("oefset2_1.txt");
-        const QByteArray blocks = block(part("Anna", "5-12-2026", 1, 1)).repeated(10000);
+        const QByteArray blocks = block(metricPart("Anna", "5-12-2026", 1, 1)).repeated(10000);
         for (int k = 0; k < 12; ++k)
             tktest::writeFile(file, blocks, true);
         QElapsedTimer clock;
