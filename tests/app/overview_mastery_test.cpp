@@ -7,9 +7,9 @@
 #include "app/overview/problemkinds.h"
 #include "exercises/metric/metriccheck.h"
 #include "exercises/metric/metricproblem.h"
-#include "fixedclock.h"
 #include "run/resultsfile.h"
 #include "run/rules.h"
+#include "rundriver.h"
 #include "testmain.h"
 
 #include <cmath>
@@ -52,17 +52,11 @@ QList<const Record*> pointers(const QList<Record>& records)
 
 class OverviewMasteryTest : public QObject {
     Q_OBJECT
-    tktest::FixedClock* clock = nullptr;
-    std::unique_ptr<common::Clock> before;
+    std::unique_ptr<tktest::FixedRun> fixed; // its clock writes the dates
 
 private slots:
-    void init()
-    {
-        auto c = std::make_unique<tktest::FixedClock>();
-        clock = c.get();
-        before = common::setClock(std::move(c));
-    }
-    void cleanup() { common::setClock(std::move(before)); }
+    void init() { fixed = std::make_unique<tktest::FixedRun>(); }
+    void cleanup() { fixed.reset(); }
 
     // 30 pupils, two lessons a week for six weeks, each lesson a run of ten
     // problems at every level, two pupils to a block.
@@ -72,9 +66,10 @@ private slots:
         QByteArray files[3]; // of levels 1 to 3
         const QDate start(2026, 9, 7);
         for (int lesson = 0; lesson < 12; ++lesson) {
-            clock->date = start.addDays(lesson / 2 * 7 + lesson % 2 * 3).toString("d-M-yyyy");
+            fixed->clock->date =
+                start.addDays(lesson / 2 * 7 + lesson % 2 * 3).toString("d-M-yyyy");
             for (int level = 1; level <= 3; ++level) {
-                clock->time = QString("10:%1").arg(level * 10);
+                fixed->clock->time = QString("10:%1").arg(level * 10);
                 for (int pair = 0; pair < 15; ++pair) {
                     QString parts[2];
                     for (int p = 0; p < 2; ++p) {
@@ -141,7 +136,7 @@ private slots:
         common::SeededRandom random(7);
         QByteArray file;
         for (qsizetype run = 0; run < rights.size(); ++run) {
-            clock->date = QString("%1-12-2026").arg(run + 1);
+            fixed->clock->date = QString("%1-12-2026").arg(run + 1);
             QList<bool> answers;
             for (int k = 0; k < count; ++k)
                 answers << (k < rights[run]);
