@@ -71,19 +71,6 @@ private slots:
         QTEST(Val(typed), "value");
     }
 
-    void halfEvenRounding_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("rounded");
-        QTest::newRow("half down to even") << 2.125 << 2.12;
-        QTest::newRow("half up to even") << 2.135 << 2.14;
-    }
-    void halfEvenRounding()
-    {
-        QFETCH(double, value);
-        QTEST(roundHalfEven(value, 2), "rounded");
-    }
-
     void drawsFollowIntOfRndTimesN()
     {
         ScriptedRandom r({0.0, 0.999999, ScriptedRandom::pick(3, 10), 0.5});

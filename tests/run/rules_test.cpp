@@ -74,8 +74,10 @@ private slots:
         const QString line(45, '_');
         QTest::newRow("one player")
             << 1 << 12.347 << "An:\rJe had er  3 goed van de  4 in  12.35 sec.\r" + line;
-        QTest::newRow("halves round to even")
+        QTest::newRow("a half rounds down to even")
             << 1 << 12.125 << "An:\rJe had er  3 goed van de  4 in  12.12 sec.\r" + line;
+        QTest::newRow("a half a hair off in binary rounds up to even")
+            << 1 << 2.135 << "An:\rJe had er  3 goed van de  4 in  2.14 sec.\r" + line;
         QTest::newRow("two players") << 2 << 7.0
                                      << "An:\rJe had er  3 goed van de  4 in  7 sec.\r" + line +
                                             "\r\rBo:\rJe had er  3 goed van de  4 in  8 sec.\r" +
