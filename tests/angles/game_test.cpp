@@ -15,7 +15,6 @@ private slots:
         QTest::newRow("negative fraction rounds down") << "-0.5" << -1;
         QTest::newRow("text after the number") << " 30 graden" << 30;
         QTest::newRow("below one ignored") << "0.7" << 0;
-        QTest::newRow("no number ignored") << "veel" << 0;
         QTest::newRow("largest 16-bit number") << "32767" << 32767;
         QTest::newRow("beyond 16 bits ignored") << "32768" << 0;
         QTest::newRow("below 16 bits ignored") << "-32769" << 0;
@@ -31,13 +30,12 @@ private slots:
             QCOMPARE(int(*g), guess);
     }
 
+    // Exact and 9 over: the form's tests.
     void scoringAGuess_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("points");
-        QTest::newRow("exact gives 10") << "60" << 60 << 10;
-        QTest::newRow("9 over gives 1") << "69" << 60 << 1;
         QTest::newRow("9 under gives 1") << "51" << 60 << 1;
         QTest::newRow("10 off gives 0") << "70" << 60 << 0;
         QTest::newRow("45.9 counts 45, not rounded up") << "45.9" << 45 << 10;
