@@ -8,6 +8,7 @@
 #include "common/clock.h"
 #include "common/random.h"
 #include "fixedclock.h"
+#include "testmain.h"
 #include "ui/form.h"
 #include "ui/formregistry.h"
 #include "ui/messagebox.h"
@@ -42,12 +43,14 @@ inline void registerExercise(const QString& name)
     ui::FormRegistry::instance().add("wismenu", [] { return new MenuProbe; });
 }
 
-// Installs a fixed clock and a random source for the life of the object;
-// unloads every form at the end. Message boxes open for real.
+// Installs a fixed clock and a random source for the life of the object,
+// starting without results files in the working directory; unloads every
+// form at the end. Message boxes open for real.
 struct FixedRun {
     explicit FixedRun(
         std::unique_ptr<common::Random> random = std::make_unique<common::SeededRandom>(7))
     {
+        removeResultsFiles();
         auto fixed = std::make_unique<tktest::FixedClock>();
         clock = fixed.get();
         oldClock = common::setClock(std::move(fixed));

@@ -28,7 +28,6 @@ private slots:
         registerExercise("haakjes");
         registerExercise("ontbinden");
     }
-    void init() { removeResultsFiles(); }
 
     // Player 1 answers twice, player 2 once; leaving then writes the block.
     void bracketsTwoPlayers()

@@ -112,7 +112,6 @@ private slots:
     void initTestCase() { registerForms(); }
     void init()
     {
-        removeResultsFiles();
         QDir("gedeeld").removeRecursively();
         QDir().mkpath("gedeeld");
         results::setFolder(QDir::current().filePath("gedeeld"));

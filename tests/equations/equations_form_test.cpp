@@ -32,7 +32,6 @@ private slots:
         auto source = std::make_unique<ScriptedRandom>(std::vector<double>{}, 11);
         ScriptedRandom* queue = source.get();
         Session s(std::move(source));
-        QFile::remove("oefset6_7.txt");
         choose(2, "An", "Bo", 7, "Door elkaar");
         auto* f = open<EquationsForm>("vergelijkingen");
         QApplication::setActiveWindow(f);

@@ -56,7 +56,6 @@ class GraphsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("grafieken"); }
-    void init() { removeResultsFiles(); }
 
     // While the error box is open the form takes no action: "Naar menu",
     // clicked or pressed by a screen reader, leaves the run alone, which goes

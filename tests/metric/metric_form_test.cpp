@@ -41,7 +41,6 @@ class MetricFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("metriek"); }
-    void init() { removeResultsFiles(); }
 
     // A pasted answer with line breaks, then a wrong one, then leaving while
     // a problem waits: the waiting problem counts neither as answered nor in
@@ -95,7 +94,6 @@ private slots:
         QFETCH(bool, answered);
         QByteArray written[2];
         for (const bool stopped : {false, true}) {
-            removeResultsFiles();
             Session s(kmToCm(2));
             auto* f = start(1, "Anna");
             if (answered) {

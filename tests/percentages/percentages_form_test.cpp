@@ -28,7 +28,6 @@ private slots:
     // Five problems each, then the pupils leave while player 1's sixth waits.
     void twoPupilsPlayAllKinds()
     {
-        QFile::remove("oefset1.txt");
         auto script = std::make_unique<tktest::ScriptedRandom>();
         for (int number = 1; number <= 5; ++number)
             for (int player = 1; player <= 2; ++player) // the price 2522, then 29 % or 15 %

@@ -23,7 +23,6 @@ class SumsFormTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { registerExercise("sommen"); }
-    void init() { removeResultsFiles(); }
 
     // Level 4 with scripted draws: a hidden factor, a three-term problem and
     // a hidden term, laid out on both rows, and their results lines.
