@@ -129,6 +129,14 @@ inline void type(QLineEdit* box, const QString& text)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+// Types the text in place of what the box holds, as a pupil edits it, and
+// presses Enter.
+inline void retype(QLineEdit* box, const QString& text)
+{
+    box->clear();
+    type(box, text);
+}
+
 // Deletes forms that were unloaded.
 inline void flushUnloads()
 {

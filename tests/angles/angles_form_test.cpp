@@ -32,11 +32,6 @@ class AnglesFormTest : public QObject {
         common::setRandom(std::move(rnd));
         return qobject_cast<AnglesForm*>(ui::FormRegistry::instance().show("hoeken"));
     }
-    static void typeGuess(AnglesForm* f, const QString& text)
-    {
-        f->answerBox->clear();
-        tktest::type(f->answerBox, text);
-    }
     // Ticks until the answer shows; returns the number of sweep steps.
     static int sweepToAnswer(AnglesForm* f)
     {
@@ -49,7 +44,7 @@ class AnglesFormTest : public QObject {
     static void play(AnglesForm* f, const QStringList& guesses)
     {
         for (const QString& g : guesses)
-            typeGuess(f, g);
+            tktest::retype(f->answerBox, g);
         sweepToAnswer(f);
         f->timer->fire();
     }
@@ -84,10 +79,10 @@ private slots:
         AnglesForm* f = open(1);
         QCOMPARE(f->caption(), QString("Hoeken raden "));
         QCOMPARE(f->promptLabel->caption(), QString("Anna: hoeveel graden"));
-        typeGuess(f, "zestig");
+        tktest::retype(f->answerBox, "zestig");
         QVERIFY(!f->timer->isEnabled() && f->answerBox->isEnabled() &&
                 !f->pointsLabel->isVisible());
-        typeGuess(f, "69");
+        tktest::retype(f->answerBox, "69");
         QCOMPARE(f->pointsLabel->caption(), QString("Anna:  1 punten"));
         QVERIFY(f->timer->isEnabled() && !f->answerBox->isEnabled() && !f->menuButton->isEnabled());
         QCOMPARE(sweepToAnswer(f), 6);
@@ -96,12 +91,12 @@ private slots:
         QVERIFY(!f->timer->isEnabled() && f->menuButton->isEnabled());
         QVERIFY(f->answerBox->isEnabled() && f->answerBox->text().isEmpty());
         QVERIFY(f->answerLabel->isVisible()); // stays until the next guess
-        typeGuess(f, "60");
+        tktest::retype(f->answerBox, "60");
         QVERIFY(!f->answerLabel->isVisible());
         play(f, {});
         for (int i = 0; i < 8; ++i)
             play(f, {"60"});
-        typeGuess(f, "60"); // 101 points now, but the sweep comes first
+        tktest::retype(f->answerBox, "60"); // 101 points now, but the sweep comes first
         sweepToAnswer(f);
         QCOMPARE(session->messages.count(), 0);
         f->timer->fire();
@@ -116,12 +111,12 @@ private slots:
     {
         AnglesForm* f = open(2);
         const QColor anna = f->promptLabel->palette().color(QPalette::WindowText);
-        typeGuess(f, "60");
+        tktest::retype(f->answerBox, "60");
         QCOMPARE(f->promptLabel->caption(), QString("Bram: hoeveel graden"));
         QVERIFY(f->promptLabel->palette().color(QPalette::WindowText) != anna);
         QVERIFY(f->answerBox->text().isEmpty() && f->answerBox->isEnabled());
         QVERIFY(!f->timer->isEnabled() && !f->pointsLabel->isVisible());
-        typeGuess(f, "65");
+        tktest::retype(f->answerBox, "65");
         QVERIFY(f->timer->isEnabled() && !f->answerBox->isVisible() &&
                 !f->promptLabel->isVisible());
         QCOMPARE(f->pointsLabel->text(), QString("Anna:  10 punten\nBram:  5 punten")); // two lines
@@ -143,7 +138,7 @@ private slots:
     void leavingEndsTheGameOnce()
     {
         AnglesForm* f = open(1);
-        typeGuess(f, "60");
+        tktest::retype(f->answerBox, "60");
         f->timer->fire();
         f->close();
         QCOMPARE(session->messages.count(), 1);
@@ -166,7 +161,7 @@ private slots:
           outside[] = {{28, 0.9}, {79, 0.9}, {53, 1.03}, {233, 0.5}};
         for (const auto& p : inside)
             QCOMPARE(colourAt(f->angleArea, p.degrees, p.part), red);
-        typeGuess(f, "50");
+        tktest::retype(f->answerBox, "50");
         sweepToAnswer(f);
         for (const auto& p : inside)
             QCOMPARE(colourAt(f->angleArea, p.degrees, p.part), blue);

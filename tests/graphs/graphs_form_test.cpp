@@ -11,12 +11,6 @@ namespace {
 
 const QString CRLF = "\r\n";
 
-void answer(GraphsForm* f, const QString& text)
-{
-    f->answerBox->clear(); // the pupil edits the box
-    type(f->answerBox, text);
-}
-
 // A horizontal line far above the picture: never right.
 QString wrong(int k)
 {
@@ -30,11 +24,11 @@ QString play(GraphsForm* f, int failures)
     const QString given = f->game.targetFormula;
     QString log = CRLF + "functie: " + f->formulaStartBox->text() + given + CRLF + "invoer:";
     for (int k = 0; k < failures; ++k) {
-        answer(f, wrong(k));
+        retype(f->answerBox, wrong(k));
         log += (k == 0 ? "" : CRLF + "       ") + wrong(k);
         click(f->nextButton);
     }
-    answer(f, given);
+    retype(f->answerBox, given);
     log += (failures == 0 ? "" : CRLF + "       ") + given;
     return log;
 }
@@ -79,7 +73,7 @@ private slots:
         QCOMPARE(watcher.looks, 3);
         QCOMPARE(watcher.text, graphs::formulaErrorText().replace('\r', '\n'));
         QVERIFY(!f->closed() && f->answerBox->isEnabled());
-        answer(f, f->game.targetFormula);
+        retype(f->answerBox, f->game.targetFormula);
         QCOMPARE(f->promptLabel->caption(), QString("Goed zo, Anna !"));
     }
 
@@ -103,7 +97,7 @@ private slots:
         choose(1, "Anna", "", level, "Keuze");
         auto* f = open<GraphsForm>("grafieken");
         const graphs::Axes axes = f->axes;
-        answer(f, wrong(0));
+        retype(f->answerBox, wrong(0));
         click(f->helpButton);
         QVERIFY(f->coverLabel->isVisible() && !f->graphArea->isVisible());
         QVERIFY(!f->nextButton->isVisible() && !f->answerBox->isEnabled());
@@ -119,7 +113,7 @@ private slots:
         QCOMPARE(f->rows, f->targetRows);
         QCOMPARE(f->axes.yScale, axes.yScale);
         QCOMPARE(f->axes.functionLetter, axes.functionLetter);
-        answer(f, f->game.targetFormula);
+        retype(f->answerBox, f->game.targetFormula);
         QVERIFY(f->scoreLabel->caption().startsWith("Anna:  10 punten"));
     }
 
@@ -141,7 +135,7 @@ private slots:
                       "functie: " + f->formulaStartBox->text() + given +
                       "\r\ninvoer: -30 \r\n       31.5\r\n       31.5,5" + CRLF + "       " +
                       given + "    1 pt.";
-        answer(f, " -30 "); // blanks around a formula are no part of it
+        retype(f->answerBox, " -30 "); // blanks around a formula are no part of it
         QCOMPARE(f->promptLabel->caption(), QString("fout, Anna"));
         QCOMPARE(f->nextButton->caption(), QString("Dezelfde nog eens"));
         QVERIFY(f->nextButton->isEnabled() && !f->answerBox->isEnabled());
@@ -151,15 +145,15 @@ private slots:
         QCOMPARE(f->answerBox->text(), QString(" -30 "));
         QCOMPARE(f->rows, f->targetRows);              // the answer's curve is gone
         QTest::keyClick(f->answerBox, Qt::Key_Return); // the same answer again
-        answer(f, "  ");                               // blanks alone, as an empty box
-        answer(f, "31,5"); // a decimal comma becomes a point: only the first
+        retype(f->answerBox, "  ");                    // blanks alone, as an empty box
+        retype(f->answerBox, "31,5"); // a decimal comma becomes a point: only the first
         click(f->nextButton);
-        answer(f, "31,5,5");
+        retype(f->answerBox, "31,5,5");
         QCOMPARE(s.messages.count(), 1);
         QCOMPARE(s.messages.last().text, graphs::formulaErrorText());
         QVERIFY(f->answerBox->isEnabled() && !f->nextButton->isEnabled()); // the box stays open
         QCOMPARE(f->rows, f->targetRows);                                  // nothing drawn
-        answer(f, given);                                                  // the fourth attempt
+        retype(f->answerBox, given);                                       // the fourth attempt
         QCOMPARE(f->promptLabel->caption(), QString("Goed zo, Anna !"));
         QCOMPARE(f->nextButton->caption(), QString("Volgende"));
         QSet<int> bram;
@@ -179,7 +173,7 @@ private slots:
             } else { // after "Antwoord" no answer scores; the function counts once
                 for (int k = 0; k < 4; ++k) {
                     QCOMPARE(f->helpButton->caption(), QString("Hulp"));
-                    answer(f, wrong(k));
+                    retype(f->answerBox, wrong(k));
                     click(f->nextButton);
                 }
                 QCOMPARE(f->helpButton->caption(), QString("Antwoord"));
@@ -190,7 +184,7 @@ private slots:
                 QCOMPARE(f->nextButton->caption(), QString("Volgende"));
                 QTest::keyClick(f->answerBox, Qt::Key_Return); // Enter on the shown answer
                 click(f->helpButton);                          // "Antwoord" again
-                answer(f, target);
+                retype(f->answerBox, target);
                 QCOMPARE(f->scoreLabel->caption(),
                          QString("Anna:  31 punten uit  4\nBram: 30 punten uit  4"));
             }
