@@ -6,6 +6,7 @@
 #include "common/random.h"
 
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 namespace tktest {
@@ -24,6 +25,13 @@ public:
     {
         for (auto i = kn.begin(); i + 1 < kn.end(); i += 2)
             addDraw(i[0], i[1]);
+    }
+    // A source for a run to own, with the draws given as pairs k, n.
+    static std::unique_ptr<ScriptedRandom> of(std::initializer_list<int> kn)
+    {
+        auto r = std::make_unique<ScriptedRandom>();
+        r->addDraws(kn);
+        return r;
     }
     static double pick(int k, int n) { return (k + 0.5) / n; }
     double rnd() override

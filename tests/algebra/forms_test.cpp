@@ -8,18 +8,6 @@
 
 using namespace tktest;
 
-namespace {
-
-// Scripted draws given as pairs k, n: draw(n, m) gives m + k.
-std::unique_ptr<tktest::ScriptedRandom> draws(std::initializer_list<int> kn)
-{
-    auto r = std::make_unique<tktest::ScriptedRandom>();
-    r->addDraws(kn);
-    return r;
-}
-
-} // namespace
-
 class AlgebraFormTest : public QObject {
     Q_OBJECT
 private slots:
@@ -33,8 +21,8 @@ private slots:
     void bracketsTwoPlayers()
     {
         // Player 1: -2x(3x + 5); player 2: 3a(2a - 1); then the fallback source.
-        Session s(draws({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
-                         2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
+        Session s(ScriptedRandom::of({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
+                                      2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
         choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
         auto* f = open<BracketsForm>("haakjes");
 
@@ -69,7 +57,8 @@ private slots:
     void factoringTwoPlayers()
     {
         // Player 1: -6x² - 15x; player 2: 3a² - 2a.
-        Session s(draws({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
+        Session s(
+            ScriptedRandom::of({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
         choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
         auto* f = open<FactoringForm>("ontbinden");
         QVERIFY(f->timer->fire());

@@ -22,9 +22,8 @@ class AnglesFormTest : public QObject {
     AnglesForm* open(int players, int size = 60, int angleCount = 15)
     {
         tktest::choose(players, "Anna", "Bram", 1, "Hoeken raden");
-        auto rnd = std::make_unique<tktest::ScriptedRandom>();
-        rnd->addDraw(1, 360); // starts too close to the right: drawn again
-        rnd->addDraw(0, 160);
+        // The first starts too close to the right: drawn again.
+        auto rnd = tktest::ScriptedRandom::of({1, 360, 0, 160});
         for (int i = 0; i < angleCount; ++i) {
             rnd->addDraw(30, 360);
             rnd->addDraw(size - 10, 160);

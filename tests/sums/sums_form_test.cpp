@@ -28,10 +28,9 @@ private slots:
     // a hidden term, laid out on both rows, and their results lines.
     void twoPlayersScriptedAtLevel4()
     {
-        auto r = std::make_unique<tktest::ScriptedRandom>();
-        r->addDraws({5, 20, 1, 20, 0, 3, 1, 3});  // An: -7 x 3
-        r->addDraws({10, 20, 0, 20, 0, 3, 0, 3}); // Bo: -12 x -2
-        for (int i = 0; i < 2; ++i) {             // both: -4 + 3 x -2
+        auto r = tktest::ScriptedRandom::of({5, 20, 1, 20, 0, 3, 1, 3}); // An: -7 x 3
+        r->addDraws({10, 20, 0, 20, 0, 3, 0, 3});                        // Bo: -12 x -2
+        for (int i = 0; i < 2; ++i) {                                    // both: -4 + 3 x -2
             r->addDraws({0, 40, 0, 40, 0, 3, 0, 3, 1, 2});
             r->addDraws({2, 8, 0, 3, 1, 8, 1, 3, 1, 3, 0, 8, 2, 3, 2, 3});
         }
