@@ -121,6 +121,14 @@ template <class T> T* open(const QString& name)
 {
     return qobject_cast<T*>(ui::FormRegistry::instance().show(name));
 }
+// Shows an exercise form made with the menu's choices given.
+template <class T>
+T* open(const QString& name, int players, const QString& name1, const QString& name2, int level,
+        const QString& choiceCaption)
+{
+    choose(players, name1, name2, level, choiceCaption);
+    return open<T>(name);
+}
 
 // Types the text into the box and presses Enter.
 inline void type(QLineEdit* box, const QString& text)

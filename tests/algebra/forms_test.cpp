@@ -23,8 +23,7 @@ private slots:
         // Player 1: -2x(3x + 5); player 2: 3a(2a - 1); then the fallback source.
         Session s(ScriptedRandom::of({0, 4, 2, 10, 4, 9, 8,  20, 1, 2, 0, 9, 1, 2, //
                                       2, 4, 1, 10, 0, 9, 13, 20, 0, 2, 0, 9, 1, 2}));
-        choose(2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
-        auto* f = open<BracketsForm>("haakjes");
+        auto* f = open<BracketsForm>("haakjes", 2, "An", "Bo", 1, "Eén stel haakjes niveau 1");
 
         // Leaving the brackets in is wrong.
         QVERIFY(f->timer->fire());
@@ -59,8 +58,7 @@ private slots:
         // Player 1: -6x² - 15x; player 2: 3a² - 2a.
         Session s(
             ScriptedRandom::of({0, 4, 1, 10, 4, 9, 7, 20, 1, 2, 2, 4, 2, 10, 1, 9, 11, 20, 0, 2}));
-        choose(2, "An", "Bo", 1, "Tweetermen ontbinden");
-        auto* f = open<FactoringForm>("ontbinden");
+        auto* f = open<FactoringForm>("ontbinden", 2, "An", "Bo", 1, "Tweetermen ontbinden");
         QVERIFY(f->timer->fire());
         type(f->answerBox1, "3x(-2x-5)");
         QCOMPARE(f->feedbackLabel1->caption(), QString("Goedzo An!    1 g"));

@@ -26,8 +26,7 @@ private slots:
     void graphFormExposesWhatItShows()
     {
         tktest::Session s;
-        tktest::choose(1, "An", "", 1, "Keuze");
-        auto* f = tktest::open<GraphsForm>("grafieken");
+        auto* f = tktest::open<GraphsForm>("grafieken", 1, "An", "", 1, "Keuze");
         CHECK_EXPOSED(f, s.messages);
         tktest::type(f->answerBox, QString(f->axes.variable) + QStringLiteral("+100"));
         QVERIFY(f->describeButton->accessibleDescription().contains("Jouw grafiek: "));
@@ -46,8 +45,7 @@ private slots:
     void angleFormExposesWhatItShows()
     {
         tktest::Session s;
-        tktest::choose(2, "An", "Bo", 1, "Keuze");
-        auto* f = tktest::open<AnglesForm>("hoeken");
+        auto* f = tktest::open<AnglesForm>("hoeken", 2, "An", "Bo", 1, "Keuze");
         CHECK_EXPOSED(f, s.messages);
         tktest::type(f->answerBox, QStringLiteral("45"));
         tktest::type(f->answerBox, QStringLiteral("90"));

@@ -121,8 +121,7 @@ private slots:
     void problemFeedbackAndFocusAreAnnounced()
     {
         tktest::Session s;
-        tktest::choose(1, "An", "", 1, "Keuze");
-        auto* f = tktest::open<SumsForm>("sommen");
+        auto* f = tktest::open<SumsForm>("sommen", 1, "An", "", 1, "Keuze");
         events.clear();
         EventRecorder r;
         QVERIFY(f->timer->fire());
@@ -155,8 +154,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(QString, verdict);
         tktest::Session s;
-        tktest::choose(1, "An", "", level, "Keuze");
-        ui::Form* f = ui::FormRegistry::instance().show(form);
+        ui::Form* f = tktest::open<ui::Form>(form, 1, "An", "", level, "Keuze");
         if (auto* run = qobject_cast<RunForm*>(f))
             QVERIFY(run->timer->fire());
         QAccessibleInterface* top = QAccessible::queryAccessibleInterface(f);

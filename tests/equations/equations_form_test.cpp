@@ -32,8 +32,7 @@ private slots:
         auto source = std::make_unique<ScriptedRandom>(std::vector<double>{}, 11);
         ScriptedRandom* queue = source.get();
         Session s(std::move(source));
-        choose(2, "An", "Bo", 7, "Door elkaar");
-        auto* f = open<EquationsForm>("vergelijkingen");
+        auto* f = open<EquationsForm>("vergelijkingen", 2, "An", "Bo", 7, "Door elkaar");
         QApplication::setActiveWindow(f);
 
         // One turn: line up the example's draws (else draw at random), tick,

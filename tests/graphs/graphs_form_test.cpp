@@ -57,8 +57,7 @@ private slots:
     void theErrorBoxHoldsTheForm()
     {
         FixedRun run; // the box opens for real
-        choose(1, "Anna", "", 1, "Lijnen niveau 1");
-        auto* f = open<GraphsForm>("grafieken");
+        auto* f = open<GraphsForm>("grafieken", 1, "Anna", "", 1, "Lijnen niveau 1");
         QAccessibleActionInterface* press =
             QAccessible::queryAccessibleInterface(f->menuButton)->actionInterface();
         BoxWatcher watcher(
@@ -94,8 +93,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, pages);
         Session s;
-        choose(1, "Anna", "", level, "Keuze");
-        auto* f = open<GraphsForm>("grafieken");
+        auto* f = open<GraphsForm>("grafieken", 1, "Anna", "", level, "Keuze");
         const graphs::Axes axes = f->axes;
         retype(f->answerBox, wrong(0));
         click(f->helpButton);
@@ -126,8 +124,7 @@ private slots:
     void twoPlayersOnTheMixedLevelAndTheResultsFile()
     {
         Session s(std::make_unique<common::SeededRandom>(11));
-        choose(2, "Anna", "Bram", 7, "Soorten door elkaar");
-        auto* f = open<GraphsForm>("grafieken");
+        auto* f = open<GraphsForm>("grafieken", 2, "Anna", "Bram", 7, "Soorten door elkaar");
         const QColor second = f->promptColours2->palette().color(QPalette::WindowText);
         QVERIFY(!f->nextButton->isEnabled());
         const QString given = f->game.targetFormula;

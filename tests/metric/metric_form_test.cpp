@@ -29,8 +29,7 @@ std::unique_ptr<tktest::ScriptedRandom> kmToCm(int times)
 // Opens the form as the menu does and gives player 1 the first problem.
 MetricForm* start(int players, const QString& name1, int level = 1)
 {
-    choose(players, name1, "Bo", level, "Lengten");
-    auto* f = open<MetricForm>("metriek");
+    auto* f = open<MetricForm>("metriek", players, name1, "Bo", level, "Lengten");
     if (!f->timer->fire())
         qFatal("no first problem");
     return f;

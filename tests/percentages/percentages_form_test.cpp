@@ -33,8 +33,7 @@ private slots:
             for (int player = 1; player <= 2; ++player) // the price 2522, then 29 % or 15 %
                 script->addDraws({2522 - 1000, 3000, kind(player, number) == 1 ? 13 : 27, 30});
         Session s(std::move(script));
-        choose(2, "An", "Bo", 1, "Procenten");
-        auto* f = open<PercentagesForm>("procenten");
+        auto* f = open<PercentagesForm>("procenten", 2, "An", "Bo", 1, "Procenten");
 
         for (int number = 1; number <= 5; ++number) {
             for (int player = 1; player <= 2; ++player) {

@@ -36,8 +36,7 @@ private slots:
         }
         r->addDraws({4, 40, 10, 40, 0, 3, 1, 3, 0, 2}); // An: -14 - 20
         Session s(std::move(r));
-        choose(2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
-        auto* f = open<SumsForm>("sommen");
+        auto* f = open<SumsForm>("sommen", 2, "An", "Bo", 4, "Opt/aftr/verm. niveau 2");
 
         QVERIFY(f->timer->fire());
         QCOMPARE(captions(f->problemRow1), (QStringList{" -7", " x ", "(hidden)", " = ", "-21"}));
@@ -76,8 +75,7 @@ private slots:
     void aLongHistoryLineBreaksOnScreenOnly()
     {
         Session s;
-        choose(1, "Anna", "", 1, "Optellen/aftr. niveau 1");
-        auto* f = open<SumsForm>("sommen");
+        auto* f = open<SumsForm>("sommen", 1, "Anna", "", 1, "Optellen/aftr. niveau 1");
         QVERIFY(f->timer->fire());
         type(f->answerBox1, "0");
         QVERIFY(f->timer->fire()); // the second number is asked: a longer line
