@@ -170,13 +170,4 @@ void PictureBox::scrollForNextLine()
     currentY -= shift / image_.devicePixelRatio() * yUnitsPerPixel();
 }
 
-QColor PictureBox::pixelAt(double x, double y) const
-{
-    const QPointF a = toPixels(x, y) * image_.devicePixelRatio();
-    const QPoint q(int(std::floor(a.x())), int(std::floor(a.y())));
-    if (!image_.rect().contains(q))
-        return {};
-    return image_.pixelColor(q);
-}
-
 } // namespace ui

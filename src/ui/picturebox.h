@@ -60,7 +60,6 @@ public:
 
     // For tests and screenshots.
     const QImage& image() const { return image_; }
-    QColor pixelAt(double x, double y) const;
     QPointF toPixels(double x, double y) const;
 
 protected:

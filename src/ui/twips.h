@@ -23,10 +23,6 @@ void setLeftTw(QWidget* w, int left);
 void setTopTw(QWidget* w, int top);
 void setWidthTw(QWidget* w, int width);
 void setHeightTw(QWidget* w, int height);
-inline int leftTw(const QWidget* w)
-{
-    return tw(w->x());
-}
 inline int topTw(const QWidget* w)
 {
     return tw(w->y());
